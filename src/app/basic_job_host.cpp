@@ -1,0 +1,35 @@
+#include "app/basic_job_host.h"
+
+#include "platform/text.h"
+
+namespace folio {
+
+std::u16string ProgressTitle(int done, int total) {
+  return FormatText(u"Folioscope (%d/%d)", {DecimalText(done), DecimalText(total)});
+}
+
+void BasicJobHost::addStatusLine(std::u16string_view text) {
+  std::u16string line = u"    ";
+  line += text;
+  statusLines_.push_back(line);
+  if (onLine) onLine(line);
+}
+
+void BasicJobHost::addFolderLine(std::u16string_view path, int number, int total) {
+  std::u16string line = FormatText(u"%s (%d/%d)", {path, DecimalText(number), DecimalText(total)});
+  statusLines_.push_back(line);
+  if (onLine) onLine(line);
+}
+
+void BasicJobHost::messageBox(std::u16string_view text, std::u16string_view caption,
+                              MessageIcon icon) {
+  messages_.push_back({std::u16string(text), std::u16string(caption), icon});
+  if (onMessage) onMessage(messages_.back());
+}
+
+void BasicJobHost::pumpMessages() {
+  ++pumps_;
+  if (onPump) onPump(*this);
+}
+
+}  // namespace folio

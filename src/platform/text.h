@@ -1,0 +1,28 @@
+#pragma once
+// UTF-16 is the program's text type (as the pages, the settings and the Exif
+// record use it); these helpers cross to UTF-8 for paths, Qt and the console.
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace folio {
+
+std::string ToUtf8(std::u16string_view text);
+std::u16string FromUtf8(std::string_view text);
+
+// A UTF-16 folder or file path as a filesystem path, and back.
+std::filesystem::path ToPath(std::u16string_view text);
+std::u16string FromPath(const std::filesystem::path& path);
+
+// Decimal text of an int, as "%d" gives it.
+std::u16string DecimalText(long long value);
+
+// "%s" of the C runtime with UTF-16 arguments: replaces each "%s" and "%d"
+// in order; "%%" gives "%". Only what the program's fixed texts need.
+std::u16string FormatText(std::u16string_view pattern,
+                          std::initializer_list<std::u16string_view> args);
+
+// Case-insensitive (ASCII) test whether a name ends in a suffix such as ".jpg".
+bool EndsWithNoCase(std::u16string_view name, std::u16string_view suffix);
+
+}  // namespace folio
