@@ -1,0 +1,138 @@
+#include "platform/cp932.h"
+
+#include <iconv.h>
+
+#include <bit>
+#include <cerrno>
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+namespace folio {
+
+namespace {
+
+constexpr const char* kNativeUtf16 =
+    std::endian::native == std::endian::little ? "UTF-16LE" : "UTF-16BE";
+
+// One conversion descriptor for the length of one call.
+class Converter {
+ public:
+  Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
+  ~Converter() {
+    if (ok()) iconv_close(cd_);
+  }
+  Converter(const Converter&) = delete;
+  Converter& operator=(const Converter&) = delete;
+  bool ok() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
+  iconv_t get() const { return cd_; }
+
+ private:
+  iconv_t cd_;
+};
+
+void AppendReference(std::string& out, unsigned long codePoint) {
+  out += "&#";
+  out += std::to_string(codePoint);
+  out += ';';
+}
+
+}  // namespace
+
+std::string Utf16ToCp932(std::u16string_view text) {
+  std::string out;
+  Converter conv("CP932", kNativeUtf16);
+  if (!conv.ok()) {
+    // Without the converter every non-ASCII character still survives as a reference.
+    for (std::size_t i = 0; i < text.size(); ++i) {
+      unsigned long c = text[i];
+      if (c < 0x80) {
+        out.push_back(static_cast<char>(c));
+        continue;
+      }
+      if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
+          text[i + 1] <= 0xDFFF) {
+        c = 0x10000 + ((c - 0xD800) << 10) + (text[i + 1] - 0xDC00);
+        ++i;
+      } else if (c >= 0xD800 && c <= 0xDFFF) {
+        c = 0xFFFD;
+      }
+      AppendReference(out, c);
+    }
+    return out;
+  }
+
+  out.reserve(text.size() * 2);
+  const char16_t* pos = text.data();
+  const char16_t* const end = text.data() + text.size();
+  char buffer[4096];
+  while (pos < end) {
+    char* in = reinterpret_cast<char*>(const_cast<char16_t*>(pos));
+    std::size_t inLeft = static_cast<std::size_t>(end - pos) * sizeof(char16_t);
+    char* outPtr = buffer;
+    std::size_t outLeft = sizeof buffer;
+    const std::size_t rc = iconv(conv.get(), &in, &inLeft, &outPtr, &outLeft);
+    const int err = errno;
+    out.append(buffer, static_cast<std::size_t>(outPtr - buffer));
+    pos = reinterpret_cast<const char16_t*>(in);
+    if (rc != static_cast<std::size_t>(-1)) break;
+    if (err == E2BIG) continue;
+    // The character at pos has no CP932 form (or is a broken surrogate).
+    unsigned long c = *pos;
+    std::size_t units = 1;
+    if (c >= 0xD800 && c <= 0xDBFF && pos + 1 < end && pos[1] >= 0xDC00 && pos[1] <= 0xDFFF) {
+      c = 0x10000 + ((c - 0xD800) << 10) + (pos[1] - 0xDC00);
+      units = 2;
+    } else if (c >= 0xD800 && c <= 0xDFFF) {
+      c = 0xFFFD;  // a lone surrogate is no character at all
+    }
+    AppendReference(out, c);
+    pos += units;
+    iconv(conv.get(), nullptr, nullptr, nullptr, nullptr);
+  }
+  return out;
+}
+
+bool WriteCp932TextFile(const std::filesystem::path& path, std::u16string_view text) {
+  const std::string bytes = Utf16ToCp932(text);
+  std::FILE* f = std::fopen(path.c_str(), "wb");
+  if (!f) return false;
+  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+  const bool closed = std::fclose(f) == 0;
+  return written && closed;
+}
+
+std::u16string Cp932ToUtf16(std::string_view bytes) {
+  const std::size_t nul = bytes.find('\0');
+  if (nul != std::string_view::npos) bytes = bytes.substr(0, nul);
+  std::u16string out;
+  Converter conv(kNativeUtf16, "CP932");
+  if (!conv.ok()) {
+    for (unsigned char b : bytes) out.push_back(b < 0x80 ? char16_t(b) : u'\uFFFD');
+    return out;
+  }
+  out.reserve(bytes.size());
+  const char* pos = bytes.data();
+  const char* const end = bytes.data() + bytes.size();
+  char16_t buffer[2048];
+  while (pos < end) {
+    char* in = const_cast<char*>(pos);
+    std::size_t inLeft = static_cast<std::size_t>(end - pos);
+    char* outPtr = reinterpret_cast<char*>(buffer);
+    std::size_t outLeft = sizeof buffer;
+    const std::size_t rc = iconv(conv.get(), &in, &inLeft, &outPtr, &outLeft);
+    const int err = errno;
+    out.append(buffer, static_cast<std::size_t>(reinterpret_cast<char16_t*>(outPtr) - buffer));
+    pos = in;
+    if (rc != static_cast<std::size_t>(-1)) break;
+    if (err == E2BIG) continue;
+    // An invalid byte (EILSEQ) or a lead byte cut off at the end (EINVAL): one
+    // replacement character for that byte, then go on with the next.
+    out.push_back(u'\uFFFD');
+    ++pos;
+    iconv(conv.get(), nullptr, nullptr, nullptr, nullptr);
+  }
+  return out;
+}
+
+}  // namespace folio
