@@ -17,24 +17,6 @@ namespace folio {
 
 namespace {
 
-struct FolderListing {
-  std::u16string fileList;  // every name followed by a line feed
-  int count = 0;
-  int lastPageIndex = 0;
-};
-
-FolderListing ListFolder(std::u16string_view folder, int photosPerPage) {
-  FolderListing listing;
-  for (const std::u16string& name : ListBySuffix(ToPath(folder), u".jpg")) {
-    listing.fileList += name;
-    listing.fileList += u'\n';
-    ++listing.count;
-    if (listing.count % photosPerPage == 0) ++listing.lastPageIndex;
-  }
-  if (listing.count % photosPerPage == 0) --listing.lastPageIndex;
-  return listing;
-}
-
 // A folder without JPEG files: rewind it when it is a processed one.
 void TakeRewindDecision(JobHost& host, std::u16string_view folder) {
   const MessageIcon icon = MessageIcon::Exclamation;
@@ -80,6 +62,18 @@ void ReportComposite(JobHost& host, int result) {
 
 }  // namespace
 
+FolderListing ListJpegFiles(std::u16string_view folder, int photosPerPage) {
+  FolderListing listing;
+  for (const std::u16string& name : ListBySuffix(ToPath(folder), u".jpg")) {
+    listing.fileList += name;
+    listing.fileList += u'\n';
+    ++listing.count;
+    if (listing.count % photosPerPage == 0) ++listing.lastPageIndex;
+  }
+  if (listing.count % photosPerPage == 0) --listing.lastPageIndex;
+  return listing;
+}
+
 void PrepareJob(JobHost& host, int count, CompositeParams& params) {
   Settings& settings = host.settings();
   const std::u16string& folder = host.folderPath();
@@ -119,7 +113,7 @@ int RunFolderJob(JobHost& host) {
   if (settings.thumbnail.PhotoNo < 1) settings.thumbnail.PhotoNo = 1;
 
   const std::u16string folder = host.folderPath();
-  FolderListing listing = ListFolder(folder, settings.thumbnail.PhotoNo);
+  FolderListing listing = ListJpegFiles(folder, settings.thumbnail.PhotoNo);
   if (listing.count == 0) {
     TakeRewindDecision(host, folder);
     return kJobNoImages;

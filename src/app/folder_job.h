@@ -17,6 +17,15 @@ inline constexpr int kJobDone = 0;
 inline constexpr int kJobCompositeMade = 1;
 inline constexpr int kJobCancelled = 2;
 
+// The JPEG files of a folder (names ending in ".jpg", any case, folders
+// included, sorted by name) and the 0-based index of the last thumbnail page.
+struct FolderListing {
+  std::u16string fileList;  // every name followed by a line feed
+  int count = 0;
+  int lastPageIndex = 0;
+};
+FolderListing ListJpegFiles(std::u16string_view folder, int photosPerPage);
+
 // Runs the job of the current `CreateMode` on host.folderPath().
 int RunFolderJob(JobHost& host);
 

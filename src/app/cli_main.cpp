@@ -1,0 +1,132 @@
+// folioscope-cli: the headless front end. Runs the folders named on the
+// command line as one drop batch (outcomes as status lines on stdout) with
+// the settings of the INI file, for scripts and benchmarks.
+#include <QGuiApplication>
+
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "app/basic_job_host.h"
+#include "app/demo_photos.h"
+#include "app/drop_batch.h"
+#include "platform/ini_profile.h"
+#include "platform/text.h"
+#include "settings/settings.h"
+
+namespace {
+
+volatile std::sig_atomic_t g_interrupts = 0;
+
+extern "C" void OnInterrupt(int) {
+  g_interrupts = g_interrupts + 1;
+  if (g_interrupts >= 3) std::signal(SIGINT, SIG_DFL);
+}
+
+void PrintLine(std::u16string_view line) {
+  std::cout << folio::ToUtf8(line) << '\n' << std::flush;
+}
+
+// Ctrl-C acts as the window's buttons would: the first press cancels the
+// running job (the batch goes on), the second also stops the batch after
+// the current folder, the third ends the program at once.
+class CliHost : public folio::BasicJobHost {
+ public:
+  using BasicJobHost::BasicJobHost;
+
+  void pumpMessages() override {
+    BasicJobHost::pumpMessages();
+    if (g_interrupts >= 1 && busy()) setBusy(false);
+    if (g_interrupts >= 2 && running()) {
+      setRunning(false);
+      PrintLine(u"キャンセルされました。次のフォルダ以降中止します。");
+    }
+  }
+};
+
+int Usage() {
+  std::cerr << "usage: folioscope-cli [--ini FILE] FOLDER...\n"
+               "       folioscope-cli --make-demo FOLDER [COUNT]\n"
+               "Runs the job of the INI file's mode on each folder, as a drop of those folders\n"
+               "on the window would. The INI file defaults to folioscope-cli.ini beside the\n"
+               "program; settings are read, never written.\n";
+  return 64;
+}
+
+// Dropped paths are full paths without a trailing separator.
+std::u16string NormaliseFolder(const std::string& argument) {
+  std::filesystem::path path = std::filesystem::absolute(argument).lexically_normal();
+  std::string text = path.string();
+  while (text.size() > 1 && text.back() == '/') text.pop_back();
+  return folio::FromUtf8(text);
+}
+
+bool StartsWith(std::u16string_view line, std::u16string_view prefix) {
+  return line.substr(0, prefix.size()) == prefix;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // Drawing text needs the font database; no window is ever shown.
+  if (qgetenv("QT_QPA_PLATFORM").isEmpty()) qputenv("QT_QPA_PLATFORM", "offscreen");
+  std::vector<std::string> args(argv + 1, argv + argc);
+  std::filesystem::path iniPath = folio::MakeIniPath(folio::CurrentExecutablePath());
+  std::vector<std::u16string> folders;
+
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    if (args[i] == "--help" || args[i] == "-h") {
+      Usage();
+      return 0;
+    }
+    if (args[i] == "--ini") {
+      if (++i >= args.size()) return Usage();
+      iniPath = args[i];
+    } else if (args[i] == "--make-demo") {
+      if (i + 1 >= args.size()) return Usage();
+      int count = i + 2 < args.size() ? std::atoi(args[i + 2].c_str()) : 25;
+      if (count < 1) return Usage();
+      QGuiApplication app(argc, argv);
+      std::string error;
+      if (!folio::WriteDemoPhotos(args[i + 1], count, error)) {
+        std::cerr << "folioscope-cli: " << error << '\n';
+        return 1;
+      }
+      std::cout << "wrote " << count << " demo photos into " << args[i + 1] << '\n';
+      return 0;
+    } else if (!args[i].empty() && args[i][0] == '-') {
+      return Usage();
+    } else {
+      folders.push_back(NormaliseFolder(args[i]));
+    }
+  }
+  if (folders.empty()) return Usage();
+
+  QGuiApplication app(argc, argv);
+
+  folio::Settings settings;
+  folio::IniProfile profile(iniPath);
+  folio::LoadSettings(settings, profile);
+
+  CliHost host(settings);
+  bool failed = false;
+  host.onLine = [&](std::u16string_view line) {
+    PrintLine(line);
+    if (StartsWith(line, u"    エラー：")) failed = true;
+  };
+  host.onMessage = [&](const folio::ShownMessage& message) {
+    PrintLine(message.caption + u": " + message.text);
+    if (message.caption == u"エラー") failed = true;
+  };
+
+  std::signal(SIGINT, OnInterrupt);
+  folio::RunDropBatch(host, folders);
+  std::signal(SIGINT, SIG_DFL);
+
+  if (g_interrupts > 0) return 130;
+  return failed ? 1 : 0;
+}

@@ -1,0 +1,201 @@
+// The folder job driver: listing and page count, the rewind decision, the
+// sub-folders of each mode, the busy state and the outcome channels.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "app/basic_job_host.h"
+#include "app/folder_job.h"
+#include "imaging/composite.h"
+#include "support/test_support.h"
+
+namespace fs = std::filesystem;
+using folio::test::TempDir;
+
+namespace {
+
+void WritePhotos(const TempDir& dir, int count) {
+  for (int i = 0; i < count; ++i) {
+    char name[32];
+    std::snprintf(name, sizeof name, "IMG_%04d.jpg", i + 1);
+    folio::test::WriteJpeg(dir / name, 64, 48, 80, static_cast<unsigned>(i));
+  }
+}
+
+struct Job {
+  TempDir dir;
+  folio::BasicJobHost host;
+  Job() { host.setFolderPath(dir.u16()); }
+};
+
+}  // namespace
+
+TEST(ListJpegFiles, PageCountRoundsUp) {
+  struct Case { int files, perPage, lastPageIndex; };
+  for (Case c : {Case{10, 10, 0}, Case{11, 10, 1}, Case{20, 10, 1}, Case{25, 10, 2},
+                 Case{25, 12, 2}, Case{1, 10, 0}}) {
+    TempDir dir;
+    WritePhotos(dir, c.files);
+    folio::FolderListing listing = folio::ListJpegFiles(dir.u16(), c.perPage);
+    EXPECT_EQ(listing.count, c.files);
+    EXPECT_EQ(listing.lastPageIndex, c.lastPageIndex) << c.files << " files, " << c.perPage;
+  }
+}
+
+TEST(ListJpegFiles, MatchesAnyCaseAndFoldersSortedByName) {
+  TempDir dir;
+  folio::test::WriteJpeg(dir / "b.JPG", 8, 8);
+  folio::test::WriteJpeg(dir / "a.jpg", 8, 8);
+  folio::test::WriteJpeg(dir / "c.jpeg", 8, 8);  // not "*.jpg"
+  fs::create_directory(dir / "album.jpg");
+  folio::test::WriteBytes(dir / "notes.txt", "x");
+  folio::FolderListing listing = folio::ListJpegFiles(dir.u16(), 10);
+  EXPECT_EQ(listing.count, 3);
+  EXPECT_EQ(listing.fileList, u"a.jpg\nalbum.jpg\nb.JPG\n");
+}
+
+TEST(RunFolderJob, FolderWithoutPhotosThatIsNotProcessedIsAnError) {
+  Job job;
+  EXPECT_EQ(folio::RunFolderJob(job.host), folio::kJobNoImages);
+  ASSERT_EQ(job.host.messages().size(), 1u);
+  EXPECT_EQ(job.host.messages()[0].text, u"JPG画像ファイルがありません");
+  EXPECT_EQ(job.host.messages()[0].caption, u"エラー");
+  EXPECT_EQ(job.host.messages()[0].icon, folio::MessageIcon::Exclamation);
+  EXPECT_FALSE(job.host.busy());
+
+  job.host.setBatchMode(true);
+  folio::RunFolderJob(job.host);
+  ASSERT_EQ(job.host.statusLines().size(), 1u);
+  EXPECT_EQ(job.host.statusLines()[0], u"    エラー：JPG画像ファイルがありません");
+}
+
+TEST(RunFolderJob, ProcessedFolderIsRewoundInAnyModeUnlessPagesOnly) {
+  for (int mode : {0, 1, 2, 3}) {
+    for (int sougo : {0, 1, 2}) {
+      Job job;
+      fs::create_directory(job.dir / "jpg");
+      folio::test::WriteJpeg(job.dir / "jpg" / "IMG_0001.jpg", 32, 24);
+      folio::test::WriteBytes(job.dir / "page1.html", "<HTML></HTML>");
+      job.host.setBatchMode(true);
+      job.host.settings().setting.CreateMode = mode;
+      job.host.settings().thumbnail.Sougo = sougo;
+      EXPECT_EQ(folio::RunFolderJob(job.host), folio::kJobNoImages);
+      ASSERT_EQ(job.host.statusLines().size(), 1u);
+      if (sougo == 1) {
+        EXPECT_EQ(job.host.statusLines()[0], u"    終了：巻き戻しは行われませんでした");
+        EXPECT_TRUE(fs::exists(job.dir / "page1.html"));
+      } else {
+        EXPECT_EQ(job.host.statusLines()[0], u"    終了：サムネイルHTMLの巻き戻しが行われました");
+        EXPECT_TRUE(fs::exists(job.dir / "IMG_0001.jpg")) << "mode " << mode;
+        EXPECT_FALSE(fs::exists(job.dir / "page1.html"));
+      }
+    }
+  }
+}
+
+TEST(RunFolderJob, RewindOnlyModeMakesFoldersButNoPages) {
+  Job job;
+  WritePhotos(job.dir, 3);
+  job.host.settings().thumbnail.Sougo = 2;
+  EXPECT_EQ(folio::RunFolderJob(job.host), folio::kJobDone);
+  EXPECT_TRUE(fs::is_directory(job.dir / "thum"));
+  EXPECT_TRUE(fs::is_directory(job.dir / "jpg"));
+  EXPECT_FALSE(fs::exists(job.dir / "page1.html"));
+  // A status line whatever the batch mode says.
+  ASSERT_EQ(job.host.statusLines().size(), 1u);
+  EXPECT_EQ(job.host.statusLines()[0], u"    終了：サムネイルHTMLは作成されませんでした");
+  EXPECT_TRUE(job.host.messages().empty());
+}
+
+TEST(RunFolderJob, SubFoldersFollowTheMode) {
+  struct Case { int mode; int notResize; std::vector<const char*> made, notMade; };
+  const Case cases[] = {
+      {0, 0, {"thum", "jpg"}, {"slideshow", "img"}},
+      {0, 1, {"jpg"}, {"thum"}},
+      {1, 0, {"slideshow"}, {"thum", "jpg", "img"}},
+      {2, 0, {"img"}, {"thum", "jpg", "slideshow"}},
+      {3, 0, {}, {"thum", "jpg", "slideshow", "img"}},
+      {7, 0, {}, {"thum", "jpg", "slideshow", "img"}},
+  };
+  for (const Case& c : cases) {
+    Job job;
+    WritePhotos(job.dir, 2);
+    job.host.settings().setting.CreateMode = c.mode;
+    job.host.settings().thumbnail.NotResize = c.notResize;
+    job.host.settings().thumbnail.Sougo = 2;  // no pages: only the preparation matters here
+    job.host.settings().resize.SaveDir = u"out";
+    folio::RunFolderJob(job.host);
+    for (const char* name : c.made) EXPECT_TRUE(fs::is_directory(job.dir / name)) << c.mode << name;
+    for (const char* name : c.notMade) EXPECT_FALSE(fs::exists(job.dir / name)) << c.mode << name;
+  }
+}
+
+TEST(RunFolderJob, EveryJobWritesThePaperSizeBack) {
+  Job job;
+  WritePhotos(job.dir, 2);
+  job.host.settings().thumbnail.Sougo = 2;
+  job.host.settings().compose.PaperSize = u"はがき（102×152）";
+  folio::RunFolderJob(job.host);
+  EXPECT_EQ(job.host.settings().compose.CreateJpgWidth, 4917);
+  EXPECT_EQ(job.host.settings().compose.CreateJpgHeight, 3300);
+}
+
+TEST(RunFolderJob, BusyOnlyWhileTheJobRunsAndProgressRangeIsCountMinusOne) {
+  Job job;
+  WritePhotos(job.dir, 4);
+  job.host.settings().setting.CreateMode = 1;
+  bool busyDuringJob = false, uiDuringJob = false;
+  job.host.onPump = [&](folio::BasicJobHost& h) {
+    busyDuringJob = h.busy();
+    uiDuringJob = h.jobUiRunning();
+  };
+  folio::RunFolderJob(job.host);
+  EXPECT_TRUE(busyDuringJob);
+  EXPECT_TRUE(uiDuringJob);
+  EXPECT_FALSE(job.host.busy());
+  EXPECT_FALSE(job.host.jobUiRunning());
+  EXPECT_EQ(job.host.progressLow(), 0);
+  EXPECT_EQ(job.host.progressHigh(), 3);
+  EXPECT_EQ(job.host.progressPos(), 0);
+  EXPECT_EQ(job.host.title(), u"Folioscope Ver3.75");
+}
+
+TEST(RunFolderJob, CompositeOutcomesByChannel) {
+  {  // made, from the Execute button: a message box
+    Job job;
+    WritePhotos(job.dir, 4);
+    job.host.settings().setting.CreateMode = 2;
+    job.host.settings().compose.JpgNumberH = 2;
+    job.host.settings().compose.JpgNumberW = 2;
+    EXPECT_EQ(folio::RunFolderJob(job.host), folio::kJobCompositeMade);
+    ASSERT_EQ(job.host.messages().size(), 1u);
+    EXPECT_EQ(job.host.messages()[0].text, u"画像ファイル作成完了");
+    EXPECT_EQ(job.host.messages()[0].caption, u"成功");
+    EXPECT_EQ(job.host.progressHigh(), 4);  // images used
+  }
+  for (bool batch : {true, false}) {  // cancelled: a status line in a batch only
+    Job job;
+    WritePhotos(job.dir, 4);
+    job.host.setBatchMode(batch);
+    job.host.settings().setting.CreateMode = 2;
+    job.host.settings().compose.JpgNumberH = 2;
+    job.host.settings().compose.JpgNumberW = 2;
+    job.host.onPump = [](folio::BasicJobHost& h) { h.setBusy(false); };
+    EXPECT_EQ(folio::RunFolderJob(job.host), folio::kJobCancelled);
+    EXPECT_TRUE(job.host.messages().empty());
+    if (batch) {
+      ASSERT_EQ(job.host.statusLines().size(), 1u);
+      EXPECT_EQ(job.host.statusLines()[0], u"    キャンセル：処理がキャンセルされました");
+    } else {
+      EXPECT_TRUE(job.host.statusLines().empty());
+    }
+  }
+}
+
+TEST(RunFolderJob, ZeroPhotosPerPageDoesNotCrash) {
+  Job job;
+  WritePhotos(job.dir, 3);
+  job.host.settings().thumbnail.PhotoNo = 0;
+  job.host.settings().thumbnail.Sougo = 2;
+  EXPECT_EQ(folio::RunFolderJob(job.host), folio::kJobDone);
+}
