@@ -6,10 +6,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <optional>
-#include <sstream>
 #include <system_error>
 
 #include "platform/text.h"
@@ -68,9 +65,19 @@ std::optional<KeyLine> ParseKeyLine(std::u16string_view line) {
 
 std::vector<std::u16string> ReadLines(const std::filesystem::path& path) {
   std::vector<std::u16string> lines;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return lines;
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  // Plain reads: a folder or unreadable file of that name reads as no file
+  // (a stream would throw on it).
+  std::string bytes;
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return lines;
+  char buffer[16384];
+  for (;;) {
+    const ssize_t n = ::read(fd, buffer, sizeof buffer);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) break;
+    bytes.append(buffer, static_cast<std::size_t>(n));
+  }
+  ::close(fd);
   std::string_view view(bytes);
   if (view.substr(0, 3) == "\xEF\xBB\xBF") view.remove_prefix(3);
   std::size_t start = 0;
