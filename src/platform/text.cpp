@@ -1,5 +1,7 @@
 #include "platform/text.h"
 
+#include <cstdint>
+
 namespace folio {
 
 std::string ToUtf8(std::u16string_view text) {
@@ -54,6 +56,11 @@ std::u16string FromUtf8(std::string_view text) {
       }
       c = (c << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
     }
+    // Overlong forms, encoded surrogates and values past U+10FFFF are no
+    // characters; they would otherwise turn into stray surrogates.
+    static constexpr uint32_t kMinimum[] = {0, 0x80, 0x800, 0x10000};
+    if (valid && (c < kMinimum[extra] || (c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF))
+      valid = false;
     if (!valid) { out.push_back(u'\uFFFD'); ++i; continue; }
     i += extra + 1;
     if (c >= 0x10000) {

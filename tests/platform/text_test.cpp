@@ -1,0 +1,40 @@
+#include "platform/text.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(Text, Utf8RoundTripIncludingPairsAndControlMarks) {
+  const std::u16string text = u"a\x01写真\U0001F600é\r\n";
+  EXPECT_EQ(folio::ToUtf8(text), "a\x01\xE5\x86\x99\xE7\x9C\x9F\xF0\x9F\x98\x80\xC3\xA9\r\n");
+  EXPECT_EQ(folio::FromUtf8(folio::ToUtf8(text)), text);
+  EXPECT_EQ(folio::FromPath(folio::ToPath(u"/写真/a.jpg")), u"/写真/a.jpg");
+}
+
+TEST(Text, MalformedUtf8BecomesReplacementCharacters) {
+  struct Case {
+    std::string in;
+    std::u16string out;
+  };
+  const Case cases[] = {
+      {"a\xFF" "b", u"a\uFFFDb"},
+      {"\xC3", u"\uFFFD"},                          // cut off
+      {"\xC0\xAF", u"\uFFFD\uFFFD"},                // overlong "/"
+      {"\xED\xA0\x80", u"\uFFFD\uFFFD\uFFFD"},      // an encoded surrogate
+      {"\xF4\x90\x80\x80", u"\uFFFD\uFFFD\uFFFD\uFFFD"},  // past U+10FFFF
+  };
+  for (const Case& c : cases) EXPECT_EQ(folio::FromUtf8(c.in), c.out);
+  EXPECT_EQ(folio::ToUtf8(u"x\xD800y"), "x\xEF\xBF\xBDy");  // lone surrogate
+}
+
+TEST(Text, FormatAndSuffixHelpers) {
+  EXPECT_EQ(folio::FormatText(u"%s (%d/%d) 100%%", {u"dir", u"1", u"3"}), u"dir (1/3) 100%");
+  EXPECT_EQ(folio::FormatText(u"%s %s", {u"only"}), u"only %s");
+  EXPECT_EQ(folio::DecimalText(-42), u"-42");
+  EXPECT_TRUE(folio::EndsWithNoCase(u"IMG_0001.JPG", u".jpg"));
+  EXPECT_TRUE(folio::EndsWithNoCase(u".jpg", u".jpg"));
+  EXPECT_FALSE(folio::EndsWithNoCase(u"jpg", u".jpg"));
+  EXPECT_FALSE(folio::EndsWithNoCase(u"a.jpeg", u".jpg"));
+}
+
+}  // namespace
