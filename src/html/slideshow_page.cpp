@@ -1,5 +1,114 @@
 #include "html/slideshow_page.h"
-// Placeholder until the slideshow page lands.
+
+#include "app/job_host.h"
+#include "imaging/scaled_copy.h"
+#include "platform/cp932.h"
+#include "platform/text.h"
+
 namespace folio {
-void WriteSlideshowPage(JobHost&, int, ImageRecord*, std::u16string_view) {}
+
+namespace {
+
+constexpr std::u16string_view kPageStart =
+    u"<HTML>\r\n<HEAD>\r\n<TITLE>スライドショー</TITLE>\r\n"
+    u"<link rel=\"stylesheet\" type=\"text/css\" href=\"slide.css\">\r\n"
+    u"<style type=\"text/css\"><!--\r\n"
+    u"\tdiv.photo { text-align: center; }\r\n"
+    u"\tdiv.photo img { border: gray 3px solid; }\r\n"
+    u"\tdiv.control { text-align: center; margin: 0.3em 0px 1em 0px; }\r\n"
+    u"--></style>\r\n\r\n"
+    u"<script type=\"text/javascript\"><!--\r\n";
+
+constexpr std::u16string_view kScriptEnd =
+    u"\r\n\tfunction showimage(num) { var name = img[num]; "
+    u"document.getElementById('slideshow').src = name; }\r\n\r\n"
+    u"\tvar count=1;\r\n"
+    u"\tfunction slideimage() { if(count >= imgs) { count = 0; }\r\n"
+    u"\tshowimage( count ); count++; }\r\n"
+    u"\tvar slideid; function _start() { _stop(); inttime = tmptime; "
+    u"slideid = setInterval(\"slideimage()\",inttime); }\r\n\r\n"
+    u"\tfunction _stop(){ clearInterval(slideid); }\r\n"
+    u"\tfunction _prev(){ count -= 2; if(count == -1){count = imgs-1;} showimage(count); count++;}\r\n"
+    u"\tfunction _speedup(){ _stop(); inttime = inttime / 2; "
+    u"slideid = setInterval(\"slideimage()\",inttime);}\r\n"
+    u"\tfunction _speeddown(){ _stop(); inttime = inttime * 2; "
+    u"slideid = setInterval(\"slideimage()\",inttime);}\r\n"
+    u"// --></script>\r\n</head>\r\n\r\n";
+
+constexpr std::u16string_view kButtons =
+    u"\t<input type=\"button\" value=\"<<\" onclick=\"_speeddown();\">\r\n"
+    u"\t<input type=\"button\" value=\"<\" onclick=\"_prev();\">\r\n"
+    u"\t<input type=\"button\" value=\"□\" onclick=\"_stop();\">\r\n"
+    u"\t<input type=\"button\" value=\"[>\" onclick=\"_start();\">\r\n"
+    u"\t<input type=\"button\" value=\">\" onclick=\"slideimage();\">\r\n"
+    u"\t<input type=\"button\" value=\">>\" onclick=\"_speedup();\">\r\n";
+
+// The top text is plain text with line breaks, not a caption template.
+std::u16string TopTextLines(std::u16string_view text) {
+  std::u16string out;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
+      out += u"<br>";
+      ++i;
+    } else {
+      out += text[i];
+    }
+  }
+  return out + u"<br>";
+}
+
+}  // namespace
+
+void WriteSlideshowPage(JobHost& host, int count, ImageRecord* records,
+                        std::u16string_view folder) {
+  if (count < 1 || records == nullptr) return;  // the driver never calls without photos
+  const SlideShowSettings settings = host.settings().slideShow;
+  const std::u16string savedTitle = host.title();
+  const std::u16string imageCount = DecimalText(count);
+  const std::u16string speed = DecimalText(settings.Speed);
+
+  std::u16string page(kPageStart);
+  page += u"\tvar imgs = " + imageCount + u";\r\n";
+  page += u"\tvar inttime = " + speed + u";\r\n";
+  page += u"\tvar tmptime = " + speed + u";\r\n";
+  page += u"\tvar img = new Array(" + imageCount + u");\r\n";
+
+  bool encoderMissing = false;
+  for (int i = 0; i < count; ++i) {
+    const std::u16string_view name = FieldText(records[i].fileName);
+    // Without an encoder no copy can be made; the page still lists every image.
+    if (!encoderMissing && MakeScaledCopy(name, folder, settings.Size, u"slideshow") == -1)
+      encoderMissing = true;
+    page += u"\timg[" + DecimalText(i) + u"] = \"slideshow/" + std::u16string(name) + u"\";\r\n";
+
+    host.pumpMessages();
+    host.setTitle(ProgressTitle(i + 1, count));
+    host.setProgressPos(i + 1);
+    if (!host.busy()) {
+      host.setTitle(savedTitle);
+      host.addStatusLine(kCancelledLine);
+      return;
+    }
+  }
+
+  page += kScriptEnd;
+  page += u"<body>\r\n<div class=\"control\">\r\n";
+  if (!settings.TopString.empty()) page += TopTextLines(settings.TopString);
+  page += kButtons;
+  page += u"</div>\r\n<div class=\"photo\">\r\n";
+  page += u"\t<img src=\"slideshow/" + std::u16string(FieldText(records[0].fileName)) +
+          u"\" id=\"slideshow\" alt=\"スライドショー\">\r\n";
+  page += u"</div>\r\n</BODY>\r\n</HTML>\r\n";
+
+  const bool written = WriteCp932TextFile(ToPath(folder) / "slideshow.html", page);
+  host.setTitle(savedTitle);
+  if (!written) {
+    ReportOutcome(host, u"エラー：HTMLファイルを書き込めませんでした",
+                  u"HTMLファイルを書き込めませんでした", u"エラー", MessageIcon::Exclamation);
+    return;
+  }
+  ReportOutcome(host, u"終了：スライドショーHTMLファイル作成完了", u"スライドショーHTMLファイル作成完了",
+                u"成功", MessageIcon::None);
+}
+
 }  // namespace folio
