@@ -94,8 +94,8 @@ struct Settings {
   ResizeSettings resize;
 };
 
-// The INI file beside the executable: every ".exe" in the executable path is
-// replaced by ".ini"; a path without ".exe" gets ".ini" appended.
+// The INI file beside the executable, named after it: ".exe" in the file
+// name becomes ".ini"; a name without ".exe" gets ".ini" appended.
 std::filesystem::path MakeIniPath(const std::filesystem::path& executablePath);
 // The running executable's path (from /proc/self/exe).
 std::filesystem::path CurrentExecutablePath();
