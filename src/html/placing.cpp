@@ -1,8 +1,109 @@
 #include "html/placing.h"
-// Placeholder until the placing and rewind land.
+
+#include <fcntl.h>
+#include <stdio.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <system_error>
+
+#include "imaging/scaled_copy.h"
+#include "platform/dir_list.h"
+#include "platform/text.h"
+
 namespace folio {
-int PlaceOriginal(const ThumbnailSettings&, std::u16string_view, std::u16string_view) { return 0; }
-bool IsProcessedFolder(std::u16string_view) { return false; }
-void RewindFolder(std::u16string_view) {}
-void UndoThumbnailJob(std::u16string_view, int, const ImageRecord*, int) {}
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Moves `from` to `to` only when nothing lies at `to`: a photo must never
+// replace another file (POSIX rename would silently do so).
+bool MoveNoReplace(const fs::path& from, const fs::path& to) {
+#ifdef RENAME_NOREPLACE
+  if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
+    return true;
+  if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP) return false;
+#endif
+  // File systems without an atomic no-replace rename: a hard link fails on an
+  // existing target; folders (named like photos) fall back to a checked rename.
+  std::error_code ec;
+  if (::link(from.c_str(), to.c_str()) == 0) {
+    if (::unlink(from.c_str()) == 0) return true;
+    ::unlink(to.c_str());  // the source could not be let go: keep it alone
+    return false;
+  }
+  if (errno == EEXIST) return false;
+  if (fs::exists(fs::symlink_status(to, ec))) return false;
+  fs::rename(from, to, ec);
+  return !ec;
+}
+
+// Deletes a file; folders and missing entries are left alone.
+void DeleteFile(const fs::path& path) {
+  std::error_code ec;
+  fs::file_status status = fs::symlink_status(path, ec);
+  if (ec || !fs::exists(status) || fs::is_directory(status)) return;
+  fs::remove(path, ec);
+}
+
+// Removes a folder only when it is empty.
+void RemoveEmptyFolder(const fs::path& path) {
+  std::error_code ec;
+  if (fs::is_directory(fs::symlink_status(path, ec))) fs::remove(path, ec);
+}
+
+fs::path Join(std::u16string_view folder, std::u16string_view name) {
+  return ToPath(folder) / ToPath(name);
+}
+
+}  // namespace
+
+int PlaceOriginal(const ThumbnailSettings& settings, std::u16string_view fileName,
+                  std::u16string_view folder) {
+  const fs::path source = Join(folder, fileName);
+  const fs::path destination = ToPath(folder) / "jpg" / ToPath(fileName);
+  // The thumbnail is made while the photo still lies in the folder.
+  if (settings.NotResize == 0) MakeScaledCopy(fileName, folder, settings.PhotoSize, u"thum");
+  // A failed move leaves the photo where it was.
+  MoveNoReplace(source, destination);
+  return 0;
+}
+
+bool IsProcessedFolder(std::u16string_view folder) {
+  return EntryExists(ToPath(folder) / "jpg") && EntryExists(ToPath(folder) / "page1.html");
+}
+
+void RewindFolder(std::u16string_view folder) {
+  const fs::path base = ToPath(folder);
+  for (const std::u16string& name : ListBySuffix(base, u".html")) DeleteFile(Join(folder, name));
+  const fs::path thum = base / "thum";
+  for (const std::u16string& name : ListBySuffix(thum, u".jpg")) DeleteFile(thum / ToPath(name));
+  RemoveEmptyFolder(thum);
+  const fs::path jpg = base / "jpg";
+  // A photo whose name is taken at the top level stays in jpg (and so does jpg).
+  for (const std::u16string& name : ListBySuffix(jpg, u".jpg"))
+    MoveNoReplace(jpg / ToPath(name), base / ToPath(name));
+  RemoveEmptyFolder(jpg);
+}
+
+void UndoThumbnailJob(std::u16string_view folder, int pagesWritten, const ImageRecord* records,
+                      int count) {
+  const fs::path base = ToPath(folder);
+  for (int page = 1; page <= pagesWritten; ++page)
+    DeleteFile(base / ToPath(u"page" + DecimalText(page) + u".html"));
+  const fs::path thum = base / "thum";
+  const fs::path jpg = base / "jpg";
+  for (int i = 0; i < count; ++i) {
+    const fs::path name = ToPath(FieldText(records[i].fileName));
+    DeleteFile(thum / name);
+    // When the photo never left the top level (its move into jpg failed), the
+    // jpg file of that name is another one: the move back refuses to replace.
+    MoveNoReplace(jpg / name, base / name);
+  }
+  RemoveEmptyFolder(thum);
+  RemoveEmptyFolder(jpg);
+}
+
 }  // namespace folio

@@ -138,4 +138,60 @@ std::u16string FormatFlash(const ImageRecord& record) {
   }
 }
 
+namespace {
+
+// "%0.1f" of a slot value in tenths, divided in single precision.
+std::u16string Tenths(uint32_t value) {
+  const float tenths = static_cast<float>(value) / 10.0f;
+  return FormatFixed(tenths, 1);
+}
+
+std::u16string Count(uint32_t count) { return DecimalText(count) + u"枚<br>"; }
+
+}  // namespace
+
+std::u16string FormatTally(const ExifTallies& tallies, Tally which) {
+  std::u16string out;
+  switch (which) {
+    case Tally::Shutter:
+      for (int s = 0; s < kShutterSlots; ++s) {
+        const TallySlot& slot = tallies.ShutterTally[static_cast<std::size_t>(s)];
+        if (slot.count == 0) continue;
+        if (s < kShutterFractionSlots)
+          out += u"シャッタースピード 1/" + DecimalText(slot.value) + u"sec " + Count(slot.count);
+        else
+          out += u"シャッタースピード " + Tenths(slot.value) + u"sec " + Count(slot.count);
+      }
+      break;
+    case Tally::Aperture:
+      for (const TallySlot& slot : tallies.ApertureTally)
+        if (slot.count != 0) out += u"絞り F" + Tenths(slot.value) + u" " + Count(slot.count);
+      break;
+    case Tally::Iso:
+      for (const TallySlot& slot : tallies.IsoTally) {
+        if (slot.count == 0) continue;
+        // The 16-bit ISO field tops out at 65535, which stands for 102400.
+        const uint32_t value = slot.value == 65535 ? 102400 : slot.value;
+        out += u"ISO感度 " + DecimalText(value) + u" " + Count(slot.count);
+      }
+      break;
+    case Tally::Focal:
+      for (int mm = 0; mm < kFocalSlots; ++mm) {
+        const uint32_t count = tallies.FocalTally[static_cast<std::size_t>(mm)];
+        if (count != 0) out += u"焦点距離 " + DecimalText(mm) + u"mm " + Count(count);
+      }
+      break;
+    case Tally::Lens:
+      // Lens slots fill in order: the first empty count ends the list.
+      for (const LensTallySlot& slot : tallies.LensTally) {
+        if (slot.count == 0) break;
+        out += slot.text + u" " + Count(slot.count);
+      }
+      break;
+  }
+  return out;
+}
+
+std::u16string FormatTally(Tally which) { return FormatTally(g_exifTallies, which); }
+
 }  // namespace folio

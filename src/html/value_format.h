@@ -3,6 +3,7 @@
 // the statistics lines of the folder-wide tallies.
 #include <string>
 
+#include "catalogue/exif_tallies.h"
 #include "catalogue/image_record.h"
 
 namespace folio {
@@ -22,6 +23,14 @@ std::u16string FormatExposureBias(const ImageRecord& record);    // %r
 std::u16string FormatExposureProgram(const ImageRecord& record); // %e
 std::u16string FormatWhiteBalance(const ImageRecord& record);    // %b
 std::u16string FormatFlash(const ImageRecord& record);           // %t
+
+enum class Tally { Shutter, Aperture, Iso, Focal, Lens };
+
+// The statistics lines of one tally, one "...枚<br>" line per counted slot in
+// slot order; empty when nothing was counted. The tallies are not changed.
+std::u16string FormatTally(const ExifTallies& tallies, Tally which);
+// The same for the tallies of the folder being processed.
+std::u16string FormatTally(Tally which);
 
 // printf conversions with the classic "C" formatting (decimal point ".").
 std::u16string FormatFixed(double value, int decimals);  // "%0.1f", "%0.2f"

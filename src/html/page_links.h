@@ -1,0 +1,19 @@
+#pragma once
+// The block of links to every page at the top of each thumbnail page.
+#include <string>
+
+#include "catalogue/image_record.h"
+#include "settings/settings.h"
+
+namespace folio {
+
+// The link block of page `current` (1-based) of `pages`. With keyword pages
+// (`SortPage`), the g-th run of equal `groupNumber` labels page g + 1 by its
+// first record's value, e.g. "：ISO100"; otherwise every label is "ページ".
+std::u16string BuildPageLinks(const ThumbnailSettings& settings, int pages, int current,
+                              const ImageRecord* records, int count);
+
+// The label a run of keyword pages gets from its first record.
+std::u16string KeywordPageLabel(const ImageRecord& first);
+
+}  // namespace folio

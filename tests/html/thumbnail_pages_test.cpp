@@ -1,0 +1,316 @@
+// The thumbnail-page job end to end on real folders: the pages, the placing
+// of photos and thumbnails, cancel, the stop at an existing page and the
+// rewind. Every test that moves photos proves that none was lost or changed.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <vector>
+
+#include "app/basic_job_host.h"
+#include "app/folder_job.h"
+#include "html/placing.h"
+#include "html/thumbnail_pages.h"
+#include "platform/cp932.h"
+#include "platform/dir_list.h"
+#include "platform/text.h"
+#include "support/test_support.h"
+
+namespace fs = std::filesystem;
+using folio::test::HashesOf;
+using folio::test::HashTree;
+using folio::test::ReadBytes;
+using folio::test::TempDir;
+
+namespace {
+
+std::string PhotoName(int i) {
+  char name[32];
+  std::snprintf(name, sizeof name, "IMG_%04d.jpg", i);
+  return name;
+}
+
+void WritePhotos(const fs::path& dir, int count) {
+  for (int i = 1; i <= count; ++i)
+    folio::test::WriteJpeg(dir / PhotoName(i), 48 + i, 36, 80, static_cast<unsigned>(i));
+}
+
+std::u16string Page(const fs::path& file) { return folio::Cp932ToUtf16(ReadBytes(file)); }
+
+int Occurrences(std::u16string_view text, std::u16string_view what) {
+  int n = 0;
+  for (std::size_t pos = text.find(what); pos != std::u16string_view::npos;
+       pos = text.find(what, pos + what.size()))
+    ++n;
+  return n;
+}
+
+// Every photo of `before` is still somewhere in the folder, byte-identical.
+void ExpectEveryPhotoKept(const std::multiset<uint64_t>& before, const fs::path& dir) {
+  const std::multiset<uint64_t> after = HashesOf(dir);
+  EXPECT_TRUE(std::includes(after.begin(), after.end(), before.begin(), before.end()))
+      << "a photo was lost or changed";
+}
+
+struct Job {
+  TempDir dir;
+  folio::BasicJobHost host;
+  explicit Job(int photos) {
+    WritePhotos(dir.path(), photos);
+    host.setFolderPath(dir.u16());
+    host.setBatchMode(true);
+    host.settings().setting.CreateMode = folio::kModeThumbnail;
+  }
+  folio::ThumbnailSettings& thumbnail() { return host.settings().thumbnail; }
+};
+
+}  // namespace
+
+TEST(ThumbnailPages, TwentyFivePhotosTwelvePerPageFourPerRowThenRewind) {
+  Job job(25);
+  job.thumbnail().PhotoNo = 12;
+  job.thumbnail().LineNo = 4;
+  job.thumbnail().PhotoSize = 40;
+  const auto original = HashTree(job.dir.path());
+  const std::u16string title = job.host.title();
+
+  ASSERT_EQ(folio::RunFolderJob(job.host), folio::kJobDone);
+  EXPECT_EQ(job.host.statusLines().back(), u"    終了：サムネイルHTMLファイル作成完了");
+  EXPECT_EQ(job.host.title(), title);
+  EXPECT_EQ(job.host.progressHigh(), 24);
+  EXPECT_FALSE(fs::exists(job.dir / "page4.html"));
+  EXPECT_TRUE(folio::ListBySuffix(job.dir.path(), u".jpg").empty());  // no top-level photo left
+
+  for (int p = 1; p <= 3; ++p) {
+    const std::u16string page = Page(job.dir / ("page" + std::to_string(p) + ".html"));
+    const int cells = p < 3 ? 12 : 1;
+    EXPECT_EQ(Occurrences(page, u"<td ALIGN=\"CENTER\"><a href=\"jpg/"), cells) << p;
+    EXPECT_EQ(Occurrences(page, u"<tr>\r\n<td"), p < 3 ? 3 : 1) << p;
+    EXPECT_TRUE(page.starts_with(u"<HTML>\r\n<HEAD>\r\n<TITLE>" + std::u16string(1, u'0' + p) +
+                                 u"ページ</TITLE>\r\n"));
+    EXPECT_TRUE(page.ends_with(u"</table>\r\n<br>\r\n</div>\r\n</BODY>\r\n</HTML>"));
+  }
+  const std::u16string page1 = Page(job.dir / "page1.html");
+  // Full rows only: the last cell closes its row and no extra row end follows.
+  EXPECT_NE(page1.find(u"</a></td></tr>\r\n<tr><td ALIGN=\"CENTER\" colspan=4>前のページ / "
+                       u"<a href=\"page2.html\">次のページ</a></td></tr><br></table>"),
+            std::u16string::npos);
+  EXPECT_NE(page1.find(u"<a href=\"jpg/IMG_0001.jpg\"><img src=\"thum/IMG_0001.jpg\"></a>"),
+            std::u16string::npos);
+  const std::u16string page2 = Page(job.dir / "page2.html");
+  EXPECT_NE(page2.find(u"<a href=\"page1.html\">前のページ</a> / <a href=\"page3.html\">次のページ</a>"),
+            std::u16string::npos);
+  EXPECT_NE(page2.find(u"IMG_0013.jpg"), std::u16string::npos);
+  const std::u16string page3 = Page(job.dir / "page3.html");
+  EXPECT_NE(page3.find(u"<tr>\r\n<td ALIGN=\"CENTER\"><a href=\"jpg/IMG_0025.jpg\"><img "
+                       u"src=\"thum/IMG_0025.jpg\"></a></td></tr>\r\n<tr><td ALIGN=\"CENTER\" "
+                       u"colspan=4><a href=\"page2.html\">前のページ</a> / 次のページ</td></tr><br>"),
+            std::u16string::npos);
+
+  for (int i = 1; i <= 25; ++i) {
+    EXPECT_EQ(folio::test::HashFile(job.dir / "jpg" / PhotoName(i)), original.at(PhotoName(i)));
+    const auto [w, h] = folio::test::JpegSize(job.dir / "thum" / PhotoName(i));
+    EXPECT_EQ(w, 40) << i;
+    EXPECT_LE(h, 40) << i;
+  }
+
+  // Dropping the processed folder again gives back exactly the original files.
+  job.host.clearStatusLog();
+  EXPECT_EQ(folio::RunFolderJob(job.host), folio::kJobNoImages);
+  EXPECT_EQ(job.host.statusLines().back(), u"    終了：サムネイルHTMLの巻き戻しが行われました");
+  EXPECT_EQ(HashTree(job.dir.path()), original);
+  EXPECT_FALSE(fs::exists(job.dir / "jpg"));
+  EXPECT_FALSE(fs::exists(job.dir / "thum"));
+}
+
+TEST(ThumbnailPages, CancelAtAnyImageLeavesTheFolderAsItWas) {
+  for (int cancelAt : {1, 10, 11, 17, 25}) {
+    Job job(25);
+    job.thumbnail().PhotoNo = 10;
+    const auto original = HashTree(job.dir.path());
+    job.host.onPump = [cancelAt](folio::BasicJobHost& host) {
+      if (host.pumps() == cancelAt) host.setBusy(false);
+    };
+    EXPECT_EQ(folio::RunFolderJob(job.host), folio::kJobCancelled) << cancelAt;
+    EXPECT_EQ(job.host.statusLines().back(), u"    キャンセル：処理がキャンセルされました");
+    EXPECT_EQ(HashTree(job.dir.path()), original) << "cancel at image " << cancelAt;
+    EXPECT_FALSE(fs::exists(job.dir / "jpg"));
+    EXPECT_FALSE(fs::exists(job.dir / "thum"));
+    EXPECT_EQ(job.host.title(), u"Folioscope Ver3.75");
+  }
+}
+
+TEST(ThumbnailPages, StopsAtAPageFileThatAlreadyExists) {
+  Job job(25);
+  const auto photos = HashesOf(job.dir.path());
+  folio::test::WriteBytes(job.dir / "page2.html", "left over");
+  EXPECT_EQ(folio::RunFolderJob(job.host), folio::kJobNoImages);
+  EXPECT_EQ(job.host.statusLines().back(), u"    エラー：HTMLファイルがすでに存在します");
+  EXPECT_TRUE(fs::exists(job.dir / "page1.html"));
+  EXPECT_EQ(ReadBytes(job.dir / "page2.html"), "left over");
+  EXPECT_FALSE(fs::exists(job.dir / "page3.html"));
+  // The photos of pages 1 and 2 stay in jpg, the others at the top level.
+  EXPECT_TRUE(fs::exists(job.dir / "jpg" / PhotoName(20)));
+  EXPECT_TRUE(fs::exists(job.dir / PhotoName(21)));
+  ExpectEveryPhotoKept(photos, job.dir.path());
+
+  job.host.setBatchMode(false);
+  fs::remove(job.dir / "page1.html");
+  fs::remove(job.dir / "page2.html");
+  folio::test::WriteBytes(job.dir / "page1.html", "mine");
+  EXPECT_EQ(folio::RunFolderJob(job.host), folio::kJobNoImages);
+  ASSERT_FALSE(job.host.messages().empty());
+  EXPECT_EQ(job.host.messages().back().text, u"ファイルがすでに存在します");
+  EXPECT_EQ(job.host.messages().back().caption, u"エラー");
+  EXPECT_EQ(job.host.messages().back().icon, folio::MessageIcon::Exclamation);
+  ExpectEveryPhotoKept(photos, job.dir.path());
+}
+
+TEST(ThumbnailPages, AMoveOntoAnExistingFileInJpgKeepsBothFiles) {
+  Job job(3);
+  fs::create_directory(job.dir / "jpg");
+  folio::test::WriteJpeg(job.dir / "jpg" / PhotoName(2), 30, 20, 80, 99);  // another photo
+  const auto original = HashTree(job.dir.path());
+
+  ASSERT_EQ(folio::RunFolderJob(job.host), folio::kJobDone);
+  EXPECT_EQ(folio::test::HashFile(job.dir / PhotoName(2)), original.at(PhotoName(2)));
+  EXPECT_EQ(folio::test::HashFile(job.dir / "jpg" / PhotoName(2)),
+            original.at("jpg/" + PhotoName(2)));
+  EXPECT_EQ(folio::test::HashFile(job.dir / "jpg" / PhotoName(1)), original.at(PhotoName(1)));
+
+  // A cancel in such a folder puts back what the job moved, and only that.
+  Job cancel(3);
+  fs::create_directory(cancel.dir / "jpg");
+  folio::test::WriteJpeg(cancel.dir / "jpg" / PhotoName(2), 30, 20, 80, 99);
+  const auto before = HashTree(cancel.dir.path());
+  cancel.host.onPump = [](folio::BasicJobHost& host) {
+    if (host.pumps() == 3) host.setBusy(false);
+  };
+  EXPECT_EQ(folio::RunFolderJob(cancel.host), folio::kJobCancelled);
+  EXPECT_EQ(HashTree(cancel.dir.path()), before);
+}
+
+TEST(RewindFolder, NeverReplacesAPhotoAtTheTopLevel) {
+  Job job(4);
+  ASSERT_EQ(folio::RunFolderJob(job.host), folio::kJobDone);
+  // A photo of the same name has since appeared at the top level.
+  folio::test::WriteJpeg(job.dir / PhotoName(3), 20, 20, 80, 77);
+  const auto photos = HashesOf(job.dir.path() / "jpg");
+  const uint64_t newcomer = folio::test::HashFile(job.dir / PhotoName(3));
+  folio::RewindFolder(job.dir.u16());
+  EXPECT_EQ(folio::test::HashFile(job.dir / PhotoName(3)), newcomer);
+  EXPECT_TRUE(fs::exists(job.dir / "jpg" / PhotoName(3)));  // kept, so jpg stays
+  ExpectEveryPhotoKept(photos, job.dir.path());
+  EXPECT_FALSE(fs::exists(job.dir / "thum"));
+  EXPECT_FALSE(fs::exists(job.dir / "page1.html"));
+}
+
+TEST(RewindFolder, RemovesEveryHtmlFileButKeepsOtherFiles) {
+  Job job(2);
+  job.thumbnail().NotResize = 1;
+  ASSERT_EQ(folio::RunFolderJob(job.host), folio::kJobDone);
+  EXPECT_FALSE(fs::exists(job.dir / "thum"));
+  folio::test::WriteBytes(job.dir / "slideshow.html", "x");
+  folio::test::WriteBytes(job.dir / "thum.css", "css");
+  fs::create_directory(job.dir / "slideshow");
+  fs::create_directory(job.dir / "folder.html");  // a folder is not a file to delete
+  EXPECT_TRUE(folio::IsProcessedFolder(job.dir.u16()));
+  folio::RewindFolder(job.dir.u16());
+  EXPECT_FALSE(fs::exists(job.dir / "slideshow.html"));
+  EXPECT_TRUE(fs::exists(job.dir / "thum.css"));
+  EXPECT_TRUE(fs::is_directory(job.dir / "slideshow"));
+  EXPECT_TRUE(fs::is_directory(job.dir / "folder.html"));
+  EXPECT_FALSE(fs::exists(job.dir / "jpg"));
+  EXPECT_TRUE(fs::exists(job.dir / PhotoName(1)));
+  EXPECT_FALSE(folio::IsProcessedFolder(job.dir.u16()));
+
+  // A stray file in thum keeps it.
+  Job other(1);
+  ASSERT_EQ(folio::RunFolderJob(other.host), folio::kJobDone);
+  folio::test::WriteBytes(other.dir / "thum" / "notes.txt", "x");
+  folio::RewindFolder(other.dir.u16());
+  EXPECT_TRUE(fs::exists(other.dir / "thum" / "notes.txt"));
+  EXPECT_FALSE(fs::exists(other.dir / "thum" / PhotoName(1)));
+  EXPECT_FALSE(fs::exists(other.dir / "jpg"));
+}
+
+TEST(ThumbnailPages, CellContentByNotResizeAndEnbLink) {
+  struct Case { int notResize, enbLink; const char16_t* cell; };
+  const Case cases[] = {
+      {0, 0, u"<td ALIGN=\"CENTER\"><a href=\"jpg/IMG_0001.jpg\"><img src=\"thum/IMG_0001.jpg\"></a><br>1</td>"},
+      {0, 1, u"<td ALIGN=\"CENTER\"><img src=\"thum/IMG_0001.jpg\"><br>1</td>"},
+      {1, 0, u"<td ALIGN=\"CENTER\"><a href=\"jpg/IMG_0001.jpg\">IMG_0001.jpg</a><br>1</td>"},
+      {1, 1, u"<td ALIGN=\"CENTER\"><br>1</td>"},
+  };
+  for (const Case& c : cases) {
+    Job job(2);
+    job.thumbnail().NotResize = c.notResize;
+    job.thumbnail().EnbLink = c.enbLink;
+    job.thumbnail().Exif = u"%n";
+    job.thumbnail().LineNo = 1;
+    ASSERT_EQ(folio::RunFolderJob(job.host), folio::kJobDone);
+    const std::u16string page = Page(job.dir / "page1.html");
+    EXPECT_NE(page.find(u"<tr>\r\n" + std::u16string(c.cell) + u"</tr>\r\n<tr>\r\n"),
+              std::u16string::npos)
+        << c.notResize << c.enbLink;
+    // One page only: both neighbours are plain text.
+    EXPECT_NE(page.find(u"colspan=1>前のページ / 次のページ</td></tr><br>"), std::u16string::npos);
+    EXPECT_EQ(fs::exists(job.dir / "thum" / PhotoName(1)), c.notResize == 0);
+  }
+}
+
+TEST(ThumbnailPages, TitleTopTextAndIncompleteThirdRow) {
+  Job job(20);
+  job.thumbnail().PhotoNo = 10;
+  job.thumbnail().LineNo = 4;
+  job.thumbnail().TitleString = u"旅行 %n";
+  job.thumbnail().TopString = u"上\r\n%n";
+  job.thumbnail().Exif = u"No.%n";
+  ASSERT_EQ(folio::RunFolderJob(job.host), folio::kJobDone);
+  const std::u16string page2 = Page(job.dir / "page2.html");
+  EXPECT_TRUE(page2.starts_with(
+      u"<HTML>\r\n<HEAD>\r\n<TITLE>旅行 2</TITLE>\r\n<link rel=\"stylesheet\" type=\"text/css\" "
+      u"href=\"thum.css\">\r\n</HEAD>\r\n<BODY>\r\n<div class=\"top\">\r\n上<br>2<br><br>\r\n"
+      u"</div>\r\n<div class=\"link\">\r\n"));
+  EXPECT_NE(page2.find(u"No.11</td>"), std::u16string::npos);
+  // The third row holds two cells and is closed after the last one.
+  EXPECT_NE(page2.find(u"No.20</td></tr>\r\n<tr><td ALIGN=\"CENTER\" colspan=4>"),
+            std::u16string::npos);
+  EXPECT_EQ(Occurrences(page2, u"</tr>\r\n"), 3);
+}
+
+TEST(ThumbnailPages, KeywordPagesOnePagePerIsoValue) {
+  Job job(7);
+  job.thumbnail().PhotoNo = 2;  // plays no part with keyword pages
+  job.thumbnail().SortPage = 1;
+  job.thumbnail().LinkNo = 10;
+  const auto photos = HashesOf(job.dir.path());
+  // Records as the catalogue leaves them for "ISO感度": sorted and grouped.
+  const uint16_t iso[] = {0, 100, 100, 100, 400, 400, 1600};
+  const int group[] = {1, 2, 2, 2, 3, 3, 4};
+  std::vector<folio::ImageRecord> records(7);
+  for (int i = 0; i < 7; ++i) {
+    folio::SetField(records[i].fileName, folio::FromUtf8(PhotoName(i + 1)));
+    folio::SetField(records[i].sortKeyword, u"ISO感度");
+    records[i].isoSpeed = iso[i];
+    records[i].groupNumber = group[i];
+  }
+  fs::create_directory(job.dir / "thum");
+  fs::create_directory(job.dir / "jpg");
+  job.host.setBusy(true);
+  ASSERT_EQ(folio::WriteThumbnailPages(job.host, 7, records.data(), 4, job.dir.u16()), 0);
+  EXPECT_FALSE(fs::exists(job.dir / "page5.html"));
+  const std::u16string links =
+      u"<div class=\"link\">\r\n1：ISO感度不明　<a href=\"page2.html\">2：ISO100</a>　"
+      u"<a href=\"page3.html\">3：ISO400</a>　<a href=\"page4.html\">4：ISO1600</a>　<br>\r\n</div>";
+  const std::u16string page1 = Page(job.dir / "page1.html");
+  EXPECT_NE(page1.find(links), std::u16string::npos);
+  const int perPage[] = {1, 3, 2, 1};
+  for (int p = 1; p <= 4; ++p)
+    EXPECT_EQ(Occurrences(Page(job.dir / ("page" + std::to_string(p) + ".html")), u"<img src"),
+              perPage[p - 1])
+        << p;
+  EXPECT_NE(Page(job.dir / "page2.html").find(u"jpg/IMG_0004.jpg"), std::u16string::npos);
+  ExpectEveryPhotoKept(photos, job.dir.path() / "jpg");
+}
