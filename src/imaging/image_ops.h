@@ -23,13 +23,20 @@ enum PropertyType : uint16_t {
   kTypeUndefined = 7, kTypeSLong = 9, kTypeSRational = 10,
 };
 
+// The Exif directory an item belongs to. Tag numbers of different
+// directories overlap (GPS and interop both start at 1), so an item read
+// from a photo remembers its directory and is written back into it; an item
+// made by hand (kIfdUnknown) goes to the directory that defines its tag.
+enum PropertyIfd : uint16_t { kIfdUnknown = 0, kIfd0 = 1, kIfdExif = 2, kIfdGps = 3, kIfdInterop = 4 };
+
 // One Exif tag of a photo: the tag id, the value type and the value bytes.
 // Numbers are little-endian whatever the file's byte order; the MakerNote
-// (0x927C) value is the file's raw bytes.
+// (0x927C) value is the file's raw bytes. ASCII values end with their NUL.
 struct PropertyItem {
   uint32_t id = 0;
   uint16_t type = 0;
   std::vector<uint8_t> value;
+  uint16_t ifd = kIfdUnknown;
   uint32_t length() const { return static_cast<uint32_t>(value.size()); }
 };
 
@@ -95,5 +102,11 @@ class Canvas {
 
 // The family name the title text is drawn in.
 QString TitleFontFamily();
+
+// Text drawing needs a QGuiApplication (the font database). Creates one for
+// the process when none exists (on the offscreen platform when no platform is
+// chosen); the desktop program has its own QApplication. DrawText and
+// TitleFontFamily call it themselves.
+void EnsureGuiApplication();
 
 }  // namespace folio

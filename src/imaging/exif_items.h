@@ -1,0 +1,21 @@
+#pragma once
+// Exif property items read from and written into JPEG streams (exiv2 behind).
+#include "imaging/image_ops.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace folio::exif {
+
+// The items of the primary image's directories (IFD0, Exif, GPS, interop),
+// directory by directory, each in file order. Decoded maker-note directories
+// and the thumbnail's IFD1 are left out. Empty for a stream without Exif.
+std::vector<PropertyItem> ReadItems(const uint8_t* data, size_t size);
+
+// The APP1 segment (marker, length, "Exif\0\0" and a little-endian TIFF
+// block) holding the items; empty when there is nothing to write or the
+// block would not fit one segment even without the maker note.
+std::vector<uint8_t> BuildApp1Segment(const std::vector<PropertyItem>& items);
+
+}  // namespace folio::exif

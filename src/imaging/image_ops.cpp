@@ -1,0 +1,281 @@
+#include "imaging/image_ops.h"
+
+#include "imaging/exif_items.h"
+#include "imaging/jpeg_codec.h"
+
+#include <QFont>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QTransform>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <system_error>
+
+namespace folio {
+namespace {
+
+// A file larger than this is no photo we can hold in memory; it loads as a
+// failed photo (and is still copied where a copy is asked for).
+constexpr uintmax_t kMaxFileBytes = uintmax_t{1} << 30;
+
+bool ReadWholeFile(const std::filesystem::path& path, std::vector<uint8_t>& bytes) {
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(path, ec)) return false;
+  const uintmax_t size = std::filesystem::file_size(path, ec);
+  if (ec || size > kMaxFileBytes) return false;
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (!file) return false;
+  bytes.resize(static_cast<size_t>(size));
+  size_t got = bytes.empty() ? 0 : std::fread(bytes.data(), 1, bytes.size(), file);
+  std::fclose(file);
+  bytes.resize(got);
+  return true;
+}
+
+// A view of part of an image without copying its pixels.
+QImage SubImage(const QImage& image, const QRect& rect) {
+  const uchar* start = image.constScanLine(rect.y()) + static_cast<size_t>(rect.x()) * 4;
+  return QImage(start, rect.width(), rect.height(), image.bytesPerLine(), image.format());
+}
+
+// Reduction with area averaging (Qt's smooth scaler averages all source
+// pixels under a target pixel when shrinking, and is bilinear when growing).
+QImage ScaledTo(const QImage& image, int width, int height) {
+  if (image.width() == width && image.height() == height) return image;
+  return image.scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+QString NormalisedLineBreaks(std::u16string_view text) {
+  QString s = QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+  s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  s.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  return s;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------- Photo
+
+struct Photo::Impl {
+  std::vector<uint8_t> bytes;
+  jpeg::Header header;
+  mutable bool propertiesRead = false;
+  mutable std::vector<PropertyItem> properties;
+};
+
+Photo::Photo() = default;
+Photo::~Photo() = default;
+Photo::Photo(Photo&&) noexcept = default;
+Photo& Photo::operator=(Photo&&) noexcept = default;
+
+Photo Photo::Load(const std::filesystem::path& path) {
+  Photo photo;
+  auto impl = std::make_unique<Impl>();
+  if (ReadWholeFile(path, impl->bytes) &&
+      jpeg::ReadHeader(impl->bytes.data(), impl->bytes.size(), impl->header)) {
+    photo.impl_ = std::move(impl);
+  }
+  return photo;
+}
+
+bool Photo::ok() const { return impl_ != nullptr; }
+int Photo::width() const { return impl_ ? impl_->header.width : 0; }
+int Photo::height() const { return impl_ ? impl_->header.height : 0; }
+
+const std::vector<PropertyItem>& Photo::Properties() const {
+  static const std::vector<PropertyItem> kNone;
+  if (!impl_) return kNone;
+  if (!impl_->propertiesRead) {
+    impl_->properties = exif::ReadItems(impl_->bytes.data(), impl_->bytes.size());
+    impl_->propertiesRead = true;
+  }
+  return impl_->properties;
+}
+
+const PropertyItem* Photo::FindProperty(uint32_t id) const {
+  for (const PropertyItem& item : Properties())
+    if (item.id == id) return &item;
+  return nullptr;
+}
+
+QImage Photo::Decode(int minWidth, int minHeight) const {
+  if (!impl_) return QImage();
+  return jpeg::Decode(impl_->bytes.data(), impl_->bytes.size(), impl_->header, minWidth, minHeight);
+}
+
+// ---------------------------------------------------------------- Canvas
+
+Canvas::Canvas(int width, int height) {
+  if (width <= 0 || height <= 0) return;
+  image_ = QImage(width, height, QImage::Format_ARGB32_Premultiplied);
+  if (image_.isNull()) return;
+  image_.fill(Qt::transparent);
+  // 96 dpi, so that a font size in points gives points * 96 / 72 pixels.
+  image_.setDotsPerMeterX(3780);
+  image_.setDotsPerMeterY(3780);
+}
+
+void Canvas::Fill(uint32_t argb) {
+  if (image_.isNull()) return;
+  const QColor color = QColor::fromRgba(argb);
+  if (qAlpha(argb) == 255) {
+    image_.fill(color);
+    return;
+  }
+  // A see-through brush blends over what is there, as painting does.
+  QPainter painter(&image_);
+  painter.fillRect(image_.rect(), color);
+}
+
+void Canvas::DrawScaled(const Photo& photo, const QRect& destination, const QRect& source) {
+  if (image_.isNull() || !photo.ok() || destination.width() <= 0 || destination.height() <= 0 ||
+      source.width() <= 0 || source.height() <= 0)
+    return;
+  const int W = photo.width(), H = photo.height();
+  // Only the part of the source inside the photo is drawn, where it would
+  // land in the destination.
+  const QRect inside = source.intersected(QRect(0, 0, W, H));
+  if (inside.isEmpty()) return;
+  const double sx = static_cast<double>(destination.width()) / source.width();
+  const double sy = static_cast<double>(destination.height()) / source.height();
+  const int dx0 = destination.x() + static_cast<int>(std::lround((inside.left() - source.left()) * sx));
+  const int dy0 = destination.y() + static_cast<int>(std::lround((inside.top() - source.top()) * sy));
+  const int dx1 = destination.x() +
+                  static_cast<int>(std::lround((inside.left() + inside.width() - source.left()) * sx));
+  const int dy1 = destination.y() +
+                  static_cast<int>(std::lround((inside.top() + inside.height() - source.top()) * sy));
+  const int dw = dx1 - dx0, dh = dy1 - dy0;
+  if (dw <= 0 || dh <= 0) return;
+
+  // Decode at the DCT scale that still gives at least one pixel per target
+  // pixel, then cut the source rectangle out at that scale.
+  const int needW = static_cast<int>(std::ceil(static_cast<double>(W) * dw / inside.width()));
+  const int needH = static_cast<int>(std::ceil(static_cast<double>(H) * dh / inside.height()));
+  QImage decoded = photo.Decode(std::min(needW, W), std::min(needH, H));
+  if (decoded.isNull()) return;
+  const double fx = static_cast<double>(decoded.width()) / W;
+  const double fy = static_cast<double>(decoded.height()) / H;
+  int x0 = static_cast<int>(std::lround(inside.left() * fx));
+  int y0 = static_cast<int>(std::lround(inside.top() * fy));
+  int x1 = static_cast<int>(std::lround((inside.left() + inside.width()) * fx));
+  int y1 = static_cast<int>(std::lround((inside.top() + inside.height()) * fy));
+  x1 = std::clamp(std::max(x1, x0 + 1), 1, decoded.width());
+  y1 = std::clamp(std::max(y1, y0 + 1), 1, decoded.height());
+  x0 = std::clamp(x0, 0, x1 - 1);
+  y0 = std::clamp(y0, 0, y1 - 1);
+  const QImage scaled = ScaledTo(SubImage(decoded, QRect(x0, y0, x1 - x0, y1 - y0)), dw, dh);
+  if (scaled.isNull()) return;
+  QPainter painter(&image_);
+  painter.drawImage(QPoint(dx0, dy0), scaled);
+}
+
+void Canvas::DrawTurned(const Photo& photo, QPoint upperLeft, QPoint upperRight, QPoint lowerLeft) {
+  if (image_.isNull() || !photo.ok()) return;
+  const QPoint u = upperRight - upperLeft;  // where the photo's top edge runs
+  const QPoint v = lowerLeft - upperLeft;   // where its left edge runs
+  const bool rightAngled = (u.x() == 0 || u.y() == 0) && (v.x() == 0 || v.y() == 0) &&
+                           (u.x() == 0) != (v.x() == 0);
+  if (rightAngled) {
+    const int across = std::abs(u.x()) + std::abs(u.y());
+    const int down = std::abs(v.x()) + std::abs(v.y());
+    if (across == 0 || down == 0) return;
+    QImage decoded = photo.Decode(std::min(across, photo.width()), std::min(down, photo.height()));
+    if (decoded.isNull()) return;
+    const QImage scaled = ScaledTo(decoded, across, down);
+    // A turn by a multiple of 90 degrees (or a mirror) maps pixels onto
+    // pixels: turn the image exactly, then place it by its corner.
+    const QTransform turn(static_cast<double>(u.x()) / across, static_cast<double>(u.y()) / across,
+                          static_cast<double>(v.x()) / down, static_cast<double>(v.y()) / down, 0, 0);
+    const QImage turned = scaled.transformed(turn);
+    const QPoint far = upperLeft + u + v;
+    const QPoint corner(std::min({upperLeft.x(), upperRight.x(), lowerLeft.x(), far.x()}),
+                        std::min({upperLeft.y(), upperRight.y(), lowerLeft.y(), far.y()}));
+    QPainter painter(&image_);
+    painter.drawImage(corner, turned);
+    return;
+  }
+  // Any other parallelogram: a smooth affine drawing.
+  const double across = std::hypot(u.x(), u.y());
+  const double down = std::hypot(v.x(), v.y());
+  if (across < 1 || down < 1) return;
+  QImage decoded = photo.Decode(std::min(static_cast<int>(std::ceil(across)), photo.width()),
+                                std::min(static_cast<int>(std::ceil(down)), photo.height()));
+  if (decoded.isNull()) return;
+  const QTransform map(u.x() / static_cast<double>(decoded.width()),
+                       u.y() / static_cast<double>(decoded.width()),
+                       v.x() / static_cast<double>(decoded.height()),
+                       v.y() / static_cast<double>(decoded.height()), upperLeft.x(), upperLeft.y());
+  QPainter painter(&image_);
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  painter.setTransform(map);
+  painter.drawImage(QPoint(0, 0), decoded);
+}
+
+void Canvas::DrawText(std::u16string_view text, double pointSize, uint32_t argb, const QRectF& rect) {
+  if (image_.isNull() || text.empty() || pointSize <= 0) return;
+  EnsureGuiApplication();
+  if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) return;
+  QFont font(TitleFontFamily());
+  font.setPointSizeF(pointSize);
+  font.setWeight(QFont::Normal);
+  font.setStyle(QFont::StyleNormal);
+  QPainter painter(&image_);
+  painter.setRenderHint(QPainter::TextAntialiasing);
+  painter.setFont(font);
+  painter.setPen(QColor::fromRgba(argb));
+  // Centred both ways, wrapped at words inside the rectangle and clipped to it.
+  painter.drawText(rect, Qt::AlignCenter | Qt::TextWordWrap, NormalisedLineBreaks(text));
+}
+
+void Canvas::SetProperty(const PropertyItem& item) {
+  for (PropertyItem& existing : properties_) {
+    if (existing.id == item.id) {
+      existing = item;
+      return;
+    }
+  }
+  properties_.push_back(item);
+}
+
+bool Canvas::SaveJpeg(const std::filesystem::path& path, int quality) const {
+  if (image_.isNull()) return false;
+  std::vector<uint8_t> encoded;
+  if (!jpeg::Encode(image_, quality, encoded)) return false;
+  const std::vector<uint8_t> app1 = exif::BuildApp1Segment(properties_);
+  if (app1.empty()) return jpeg::WriteFileReplacing(path, {encoded});
+  const size_t at = jpeg::MetadataInsertPosition(encoded);
+  const std::span<const uint8_t> all(encoded);
+  return jpeg::WriteFileReplacing(path, {all.first(at), app1, all.subspan(at)});
+}
+
+// ---------------------------------------------------------------- fonts
+
+void EnsureGuiApplication() {
+  if (QCoreApplication::instance()) return;
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  static int argc = 1;
+  static char name[] = "folioscope";
+  static char* argv[] = {name, nullptr};
+  // Lives as long as the process: Qt objects made later rely on it.
+  static QGuiApplication* application = new QGuiApplication(argc, argv);
+  (void)application;
+}
+
+QString TitleFontFamily() {
+  EnsureGuiApplication();
+  static const QString family = [] {
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) return QStringLiteral("Sans Serif");
+    if (QFontDatabase::hasFamily(QStringLiteral("IPAGothic"))) return QStringLiteral("IPAGothic");
+    QFont sans(QStringLiteral("Sans Serif"));
+    sans.setStyleHint(QFont::SansSerif);
+    const QString resolved = QFontInfo(sans).family();
+    return resolved.isEmpty() ? QStringLiteral("Sans Serif") : resolved;
+  }();
+  return family;
+}
+
+}  // namespace folio

@@ -1,0 +1,251 @@
+#include "imaging/jpeg_codec.h"
+
+#include <turbojpeg.h>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cerrno>
+#include <cstring>
+#include <string>
+#include <system_error>
+
+static_assert(Q_BYTE_ORDER == Q_LITTLE_ENDIAN,
+              "Format_RGB32 is taken as B, G, R, X bytes in memory");
+
+namespace folio::jpeg {
+namespace {
+
+// One decompressor and one compressor per thread, made on first use: their
+// set-up costs about as much as decoding a thumbnail-sized picture.
+struct Handles {
+  tjhandle decompress = nullptr;
+  tjhandle compress = nullptr;
+  ~Handles() {
+    if (decompress) tjDestroy(decompress);
+    if (compress) tjDestroy(compress);
+  }
+};
+
+Handles& ThreadHandles() {
+  thread_local Handles handles;
+  return handles;
+}
+
+tjhandle Decompressor() {
+  Handles& h = ThreadHandles();
+  if (!h.decompress) h.decompress = tjInitDecompress();
+  return h.decompress;
+}
+
+tjhandle Compressor() {
+  Handles& h = ThreadHandles();
+  if (!h.compress) h.compress = tjInitCompress();
+  return h.compress;
+}
+
+// Photoshop writes CMYK JPEGs with an Adobe APP14 segment and inverted
+// values; without it the values are plain.
+bool HasAdobeMarker(const uint8_t* data, size_t size) {
+  size_t p = 2;
+  while (p + 4 <= size) {
+    if (data[p] != 0xFF) return false;
+    uint8_t marker = data[p + 1];
+    if (marker == 0xFF) {
+      ++p;
+      continue;
+    }
+    if (marker == 0xDA || marker == 0xD9) return false;  // start of scan / end
+    size_t length = (static_cast<size_t>(data[p + 2]) << 8) | data[p + 3];
+    if (length < 2) return false;
+    if (marker == 0xEE && length >= 7 && p + 9 <= size && std::memcmp(data + p + 4, "Adobe", 5) == 0)
+      return true;
+    p += 2 + length;
+  }
+  return false;
+}
+
+bool DecodedWell(tjhandle handle, int rc) {
+  // A warning (truncated or slightly corrupt data) still leaves a picture.
+  return rc == 0 || tjGetErrorCode(handle) == TJERR_WARNING;
+}
+
+}  // namespace
+
+bool ReadHeader(const uint8_t* data, size_t size, Header& header) {
+  header = Header{};
+  if (!data || size < 4 || data[0] != 0xFF || data[1] != 0xD8) return false;
+  tjhandle handle = Decompressor();
+  if (!handle) return false;
+  int w = 0, h = 0, sub = 0, space = 0;
+  if (tjDecompressHeader3(handle, data, static_cast<unsigned long>(size), &w, &h, &sub, &space) != 0)
+    return false;
+  if (w <= 0 || h <= 0) return false;
+  header = Header{w, h, sub, space};
+  return true;
+}
+
+int ScaledDimension(int dimension, Scale scale) {
+  return static_cast<int>((static_cast<long long>(dimension) * scale.num + scale.denom - 1) /
+                          scale.denom);
+}
+
+Scale ChooseScale(int width, int height, int minWidth, int minHeight) {
+  if (minWidth <= 0 || minHeight <= 0) return Scale{1, 1};
+  for (int n = 1; n < 8; ++n) {
+    Scale s{n, 8};
+    if (ScaledDimension(width, s) >= minWidth && ScaledDimension(height, s) >= minHeight) {
+      // Report in lowest terms: TurboJPEG lists its factors that way.
+      int g = n % 2 ? 1 : (n % 4 ? 2 : 4);
+      return Scale{n / g, 8 / g};
+    }
+  }
+  return Scale{1, 1};
+}
+
+QImage Decode(const uint8_t* data, size_t size, const Header& header, int minWidth,
+              int minHeight) {
+  tjhandle handle = Decompressor();
+  if (!handle || header.width <= 0 || header.height <= 0) return QImage();
+  Scale scale = ChooseScale(header.width, header.height, minWidth, minHeight);
+  const int w = ScaledDimension(header.width, scale);
+  const int h = ScaledDimension(header.height, scale);
+  const unsigned long length = static_cast<unsigned long>(size);
+
+  QImage image(w, h, QImage::Format_RGB32);
+  if (image.isNull()) return QImage();
+
+  if (header.colorspace == TJCS_CMYK || header.colorspace == TJCS_YCCK) {
+    // TurboJPEG gives CMYK only as CMYK; turn it into RGB here.
+    std::vector<uint8_t> cmyk(static_cast<size_t>(w) * h * 4);
+    int rc = tjDecompress2(handle, data, length, cmyk.data(), w, w * 4, h, TJPF_CMYK, 0);
+    if (!DecodedWell(handle, rc)) return QImage();
+    const bool inverted = HasAdobeMarker(data, size);
+    for (int y = 0; y < h; ++y) {
+      const uint8_t* in = cmyk.data() + static_cast<size_t>(y) * w * 4;
+      QRgb* out = reinterpret_cast<QRgb*>(image.scanLine(y));
+      for (int x = 0; x < w; ++x, in += 4) {
+        int c = in[0], m = in[1], ye = in[2], k = in[3];
+        if (!inverted) {
+          c = 255 - c;
+          m = 255 - m;
+          ye = 255 - ye;
+          k = 255 - k;
+        }
+        out[x] = qRgb(c * k / 255, m * k / 255, ye * k / 255);
+      }
+    }
+    return image;
+  }
+
+  // BGRX into RGB32: TurboJPEG fills the X byte with 0xFF, as RGB32 wants.
+  int rc = tjDecompress2(handle, data, length, image.bits(), w,
+                         static_cast<int>(image.bytesPerLine()), h, TJPF_BGRX, 0);
+  if (!DecodedWell(handle, rc)) return QImage();
+  return image;
+}
+
+bool Encode(const QImage& source, int quality, std::vector<uint8_t>& out) {
+  out.clear();
+  if (source.isNull()) return false;
+  QImage converted;
+  const QImage* image = &source;
+  switch (source.format()) {
+    case QImage::Format_RGB32:
+    case QImage::Format_ARGB32:
+    case QImage::Format_ARGB32_Premultiplied:
+      break;
+    default:
+      converted = source.convertToFormat(QImage::Format_RGB32);
+      if (converted.isNull()) return false;
+      image = &converted;
+  }
+  tjhandle handle = Compressor();
+  if (!handle) return false;
+  quality = std::clamp(quality, 1, 100);
+  unsigned char* jpeg = nullptr;
+  unsigned long size = 0;
+  int rc = tjCompress2(handle, image->constBits(), image->width(),
+                       static_cast<int>(image->bytesPerLine()), image->height(), TJPF_BGRX, &jpeg,
+                       &size, TJSAMP_420, quality, 0);
+  if (rc != 0 || !jpeg) {
+    if (jpeg) tjFree(jpeg);
+    return false;
+  }
+  out.assign(jpeg, jpeg + size);
+  tjFree(jpeg);
+  return true;
+}
+
+size_t MetadataInsertPosition(const std::vector<uint8_t>& jpeg) {
+  size_t p = 2;
+  if (jpeg.size() >= 6 && jpeg[2] == 0xFF && jpeg[3] == 0xE0) {
+    size_t length = (static_cast<size_t>(jpeg[4]) << 8) | jpeg[5];
+    if (p + 2 + length <= jpeg.size()) p += 2 + length;
+  }
+  return std::min(p, jpeg.size());
+}
+
+namespace {
+
+std::filesystem::path TemporaryNameBeside(const std::filesystem::path& path) {
+  static std::atomic<unsigned> counter{0};
+  std::string name = "." + path.filename().string() + ".tmp" + std::to_string(getpid()) + "-" +
+                     std::to_string(counter++);
+  return path.parent_path() / name;
+}
+
+bool WriteAll(int fd, const uint8_t* data, size_t size) {
+  while (size > 0) {
+    ssize_t n = ::write(fd, data, size);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    data += n;
+    size -= static_cast<size_t>(n);
+  }
+  return true;
+}
+
+bool RenameOver(const std::filesystem::path& temporary, const std::filesystem::path& path) {
+  std::error_code ec;
+  std::filesystem::rename(temporary, path, ec);
+  if (ec) {
+    std::filesystem::remove(temporary, ec);
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+bool WriteFileReplacing(const std::filesystem::path& path,
+                        std::initializer_list<std::span<const uint8_t>> pieces) {
+  const std::filesystem::path temporary = TemporaryNameBeside(path);
+  int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+  if (fd < 0) return false;
+  bool ok = true;
+  for (const auto& piece : pieces) ok = ok && WriteAll(fd, piece.data(), piece.size());
+  if (::close(fd) != 0) ok = false;
+  if (!ok) {
+    std::error_code ec;
+    std::filesystem::remove(temporary, ec);
+    return false;
+  }
+  return RenameOver(temporary, path);
+}
+
+bool CopyFileReplacing(const std::filesystem::path& from, const std::filesystem::path& to) {
+  const std::filesystem::path temporary = TemporaryNameBeside(to);
+  std::error_code ec;
+  if (!std::filesystem::copy_file(from, temporary, std::filesystem::copy_options::none, ec)) {
+    std::filesystem::remove(temporary, ec);
+    return false;
+  }
+  return RenameOver(temporary, to);
+}
+
+}  // namespace folio::jpeg

@@ -1,0 +1,55 @@
+#pragma once
+// TurboJPEG behind the imaging layer: header, DCT-scaled decode straight into
+// a QImage, encode of a 32-bit QImage, and files replaced in one step.
+#include <QImage>
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <initializer_list>
+#include <span>
+#include <vector>
+
+namespace folio::jpeg {
+
+struct Header {
+  int width = 0;
+  int height = 0;
+  int subsampling = 0;
+  int colorspace = 0;  // TJCS_*
+};
+
+// False when the bytes are not a JPEG stream TurboJPEG can read.
+bool ReadHeader(const uint8_t* data, size_t size, Header& header);
+
+// The smallest DCT scale n/8 (n = 1..8) whose result is still at least
+// minWidth x minHeight; 8/8 when none is (or either minimum is 0).
+struct Scale {
+  int num = 1;
+  int denom = 1;
+};
+Scale ChooseScale(int width, int height, int minWidth, int minHeight);
+int ScaledDimension(int dimension, Scale scale);
+
+// The picture at that DCT scale as Format_RGB32 (grey and CMYK pictures
+// converted); a null image when nothing could be decoded. A truncated or
+// slightly corrupt stream gives what could be decoded, as viewers show it.
+QImage Decode(const uint8_t* data, size_t size, const Header& header, int minWidth,
+              int minHeight);
+
+// Baseline JPEG, 4:2:0, of a 32-bit image (alpha dropped). Other formats are
+// converted first. False when the encoder failed.
+bool Encode(const QImage& image, int quality, std::vector<uint8_t>& out);
+
+// Where an APP1 segment goes in an encoded stream: after SOI and a JFIF APP0.
+size_t MetadataInsertPosition(const std::vector<uint8_t>& jpeg);
+
+// Writes the pieces one after another into a temporary file in the target's
+// folder and renames it over the target, so that a failed write never leaves
+// a truncated file behind (nor destroys the old one).
+bool WriteFileReplacing(const std::filesystem::path& path,
+                        std::initializer_list<std::span<const uint8_t>> pieces);
+// The same for a byte-for-byte copy of a file.
+bool CopyFileReplacing(const std::filesystem::path& from, const std::filesystem::path& to);
+
+}  // namespace folio::jpeg

@@ -1,0 +1,72 @@
+#include "imaging/scaled_copy.h"
+
+#include "imaging/image_ops.h"
+#include "imaging/jpeg_codec.h"
+#include "platform/text.h"
+
+#include <QImage>
+
+#include <algorithm>
+
+namespace folio {
+namespace {
+bool g_encoderMissing = false;
+constexpr int kScaledCopyQuality = 80;
+}  // namespace
+
+int FindJpegEncoder() { return g_encoderMissing ? -1 : 0; }
+
+void SetJpegEncoderMissingForTesting(bool missing) { g_encoderMissing = missing; }
+
+bool ScaledSize(int width, int height, int longSide, int& newWidth, int& newHeight) {
+  newWidth = width;
+  newHeight = height;
+  long long w = 0, h = 0;
+  if (width < height) {
+    if (height <= longSide) return false;
+    w = static_cast<long long>(width) * longSide / height;
+    h = longSide;
+  } else {
+    if (width <= longSide) return false;
+    w = longSide;
+    h = static_cast<long long>(height) * longSide / width;
+  }
+  if (w == width) return false;
+  // A very long, thin photo would truncate its short side to 0 pixels, and
+  // a picture of no pixels cannot be written: keep at least one.
+  newWidth = static_cast<int>(std::max(1LL, w));
+  newHeight = static_cast<int>(std::max(1LL, h));
+  return true;
+}
+
+int MakeScaledCopy(std::u16string_view fileName, std::u16string_view folder, int longSide,
+                   std::u16string_view subFolder) {
+  const std::filesystem::path folderPath = ToPath(folder);
+  const std::filesystem::path source = folderPath / ToPath(fileName);
+  const std::filesystem::path destination = folderPath / ToPath(subFolder) / ToPath(fileName);
+
+  QImage picture;
+  int newWidth = 0, newHeight = 0;
+  {
+    Photo photo = Photo::Load(source);
+    if (!ScaledSize(photo.width(), photo.height(), longSide, newWidth, newHeight)) {
+      photo = Photo();
+      jpeg::CopyFileReplacing(source, destination);  // not reported when it fails
+      return 0;
+    }
+    if (FindJpegEncoder() < 0) return -1;
+    // DCT scaling does most of the reduction while decoding; one smooth
+    // resample makes the exact size.
+    picture = photo.Decode(newWidth, newHeight);
+  }
+  if (picture.isNull()) return 0;  // undecodable: nothing written, as a failed save
+  if (picture.width() != newWidth || picture.height() != newHeight)
+    picture = picture.scaled(newWidth, newHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  std::vector<uint8_t> encoded;
+  if (!jpeg::Encode(picture, kScaledCopyQuality, encoded)) return 0;
+  picture = QImage();
+  jpeg::WriteFileReplacing(destination, {encoded});
+  return 0;
+}
+
+}  // namespace folio
