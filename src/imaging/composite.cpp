@@ -1,18 +1,294 @@
 #include "imaging/composite.h"
-// Placeholder until the composite sheets land.
+
+#include <algorithm>
+#include <ctime>
+#include <string_view>
+
+#include "app/job_host.h"
+#include "imaging/image_ops.h"
+#include "imaging/scaled_copy.h"
+#include "platform/lcg.h"
+#include "platform/text.h"
+
 namespace folio {
+
+namespace {
+
+uint32_t OpaqueColor(int red, int green, int blue) {
+  return 0xFF000000u | (static_cast<uint32_t>(red & 0xFF) << 16) |
+         (static_cast<uint32_t>(green & 0xFF) << 8) | static_cast<uint32_t>(blue & 0xFF);
+}
+
+int Flag(int value) { return value != 0 ? 1 : 0; }
+
+// The integer at the start of a text, as the C runtime's atoi reads it:
+// leading blanks, an optional sign, then digits; anything else gives 0.
+int LeadingInt(std::u16string_view text) {
+  std::size_t i = 0;
+  while (i < text.size() && (text[i] == u' ' || text[i] == u'\t')) ++i;
+  bool negative = false;
+  if (i < text.size() && (text[i] == u'-' || text[i] == u'+')) negative = text[i++] == u'-';
+  long long value = 0;
+  while (i < text.size() && text[i] >= u'0' && text[i] <= u'9') {
+    value = value * 10 + (text[i++] - u'0');
+    if (value > 1000000000) break;  // far beyond any grid
+  }
+  return static_cast<int>(negative ? -value : value);
+}
+
+constexpr std::u16string_view kTitleSeparator = u"\\0\r\n";
+
+}  // namespace
+
 void PaperSheetSize(const ComposeSettings& compose, int& width, int& height) {
-  width = compose.CreateJpgWidth;
-  height = compose.CreateJpgHeight;
+  struct Paper {
+    std::u16string_view name;
+    int width;
+  };
+  static constexpr Paper kPapers[] = {
+      {u"L版（89×127）", 4708},   {u"はがき（102×152）", 4917}, {u"A4（210×297）", 4653},
+      {u"八切（165×216）", 4320}, {u"六切（203×254）", 4129},   {u"四切（254×305）", 3962},
+      {u"半切（356×432）", 4004},
+  };
+  if (compose.PaperSize == u"カスタム") {
+    width = compose.CreateJpgWidth;
+    height = compose.CreateJpgHeight;
+    return;
+  }
+  width = 4708;  // any other text: the L size
+  height = 3300;
+  for (const Paper& paper : kPapers) {
+    if (compose.PaperSize == paper.name) width = paper.width;
+  }
 }
+
 void FillCompositeParams(Settings& settings, int count, CompositeParams& params) {
+  ComposeSettings& compose = settings.compose;
   params = CompositeParams{};
-  PaperSheetSize(settings.compose, params.canvasWidth, params.canvasHeight);
-  params.perSheet = settings.compose.JpgNumberH * settings.compose.JpgNumberW;
-  params.imagesUsed = params.perSheet > 0 ? params.perSheet * (count / params.perSheet) : 0;
+  params.outerMargin = Flag(compose.ArroundBlank);
+  params.stretchToCell = Flag(compose.ChangeRaito);
+  params.gap = compose.SpaceSize;
+  params.backgroundColor =
+      OpaqueColor(compose.BlankColorRed, compose.BlankColorGreen, compose.BlankColorBlue);
+  PaperSheetSize(compose, params.canvasWidth, params.canvasHeight);
+  compose.CreateJpgHeight = params.canvasHeight;
+  compose.CreateJpgWidth = params.canvasWidth;
+  params.jpegQuality = compose.JpgQuality;
+  params.titleOn = Flag(compose.EnableTitle);
+  params.titleColor = OpaqueColor(compose.TitleColorR, compose.TitleColorG, compose.TitleColorB);
+  params.titleText = compose.Title;
+  params.titlePosition = compose.Position;
+  params.titleFontSize = compose.TitleFontSize;
+  params.titleDouble = Flag(compose.TitleDouble);
+  params.bigOn = Flag(compose.EnbMulti);
+  params.bigColumn = compose.MultipleX - 1;
+  params.bigRow = compose.MultipleY - 1;
+
+  const int h = compose.JpgNumberH;
+  const int w = compose.JpgNumberW;
+  const int m = compose.Multiple;
+  // Cells the title and the big square take from the photos of one sheet.
+  // The title counts even when it is off (TitleDouble alone) or lands off
+  // the grid; the sheets then simply take one photo more.
+  const long long reserved =
+      params.titleOn + params.titleDouble + (params.bigOn ? 1LL * m * m - 1 : 0);
+  long long perSheet = 1LL * h * w - reserved;
+  params.rows = h;
+  params.columns = w;
+  if (perSheet > count) {
+    // Fewer photos than one sheet holds: a smaller square grid.
+    int n = std::max(h, w);
+    do {
+      --n;
+      perSheet = 1LL * n * n - reserved;
+    } while (perSheet > count && n > 0);
+    params.rows = params.columns = n;
+  }
+  params.bigSpan = m;
+  if (params.bigOn && m > 3 && std::min(params.rows, params.columns) < m) {
+    compose.Multiple = std::min(params.rows, params.columns);
+    params.bigSpan = compose.Multiple;
+  }
+  params.perSheet = static_cast<int>(std::clamp<long long>(perSheet, -1000000, 1000000));
+  // Only whole sheets are made. Nothing can be laid out with no photo per
+  // sheet, so nothing is used then (and the progress range stays sane).
+  params.imagesUsed =
+      CanLayOut(params) && count > 0 ? params.perSheet * (count / params.perSheet) : 0;
 }
-int BuildComposite(JobHost&, ImageRecord*, const CompositeParams&, int, std::u16string_view) {
+
+bool CanLayOut(const CompositeParams& params) {
+  if (params.perSheet <= 0 || params.rows < 1 || params.columns < 1) return false;
+  if (params.canvasWidth < 1 || params.canvasHeight < 1) return false;
+  int cellWidth = 0, cellHeight = 0;
+  CellSize(params, cellWidth, cellHeight);
+  return cellWidth >= 1 && cellHeight >= 1;
+}
+
+void CellSize(const CompositeParams& params, int& cellWidth, int& cellHeight) {
+  if (params.rows < 1 || params.columns < 1) {
+    cellWidth = cellHeight = 0;
+    return;
+  }
+  const int rowGaps = params.outerMargin ? params.rows + 1 : params.rows - 1;
+  const int columnGaps = params.outerMargin ? params.columns + 1 : params.columns - 1;
+  cellHeight = static_cast<int>((1LL * params.canvasHeight - 1LL * params.gap * rowGaps) /
+                                params.rows);
+  cellWidth = static_cast<int>((1LL * params.canvasWidth - 1LL * params.gap * columnGaps) /
+                               params.columns);
+}
+
+SheetRect CellRect(const CompositeParams& params, int cellWidth, int cellHeight, int column,
+                   int row) {
+  SheetRect rect;
+  rect.x = column * cellWidth + (column + params.outerMargin) * params.gap;
+  rect.y = row * cellHeight + (row + params.outerMargin) * params.gap;
+  rect.width = cellWidth;
+  rect.height = cellHeight;
+  return rect;
+}
+
+SheetRect SourceRect(int photoWidth, int photoHeight, int cellWidth, int cellHeight,
+                     bool stretchToCell) {
+  SheetRect whole{0, 0, photoWidth, photoHeight};
+  if (stretchToCell || photoWidth <= 0 || photoHeight <= 0 || cellWidth <= 0 || cellHeight <= 0)
+    return whole;
+  const double w = photoWidth, h = photoHeight, cw = cellWidth, ch = cellHeight;
+  const double a = h / ch;
+  const double b = w / cw;
+  if (a > b) {  // taller than the cell: cut rows off top and bottom
+    const double k = cw / w;
+    const int cut = static_cast<int>((h * k - ch) / k);
+    return SheetRect{0, cut / 2, photoWidth, photoHeight - cut};
+  }
+  if (b > a) {  // wider than the cell: cut columns off both sides
+    const double k = ch / h;
+    const int cut = static_cast<int>((w * k - cw) / k);
+    return SheetRect{cut / 2, 0, photoWidth - cut, photoHeight};
+  }
+  return whole;
+}
+
+bool TitleCell(const CompositeParams& params, SheetCell& cell) {
+  if (!params.titleOn) return false;
+  const std::u16string_view position = params.titlePosition;
+  const int columns = params.columns, rows = params.rows;
+  if (position == u"中央") {
+    cell = {(columns - 1) / 2, (rows - 1) / 2};
+  } else if (position == u"左上") {
+    cell = {0, 0};
+  } else if (position == u"右上") {
+    cell = {columns - 1, 0};
+  } else if (position == u"左下") {
+    cell = {0, rows - 1};
+  } else if (position == u"右下") {
+    cell = {columns - 1, rows - 1};
+  } else if (position == u"ランダム") {
+    if (columns < 1 || rows < 1) return false;
+    Srand(static_cast<unsigned>(std::time(nullptr)));
+    cell.column = Rand() % columns;
+    Srand(static_cast<unsigned>(Rand()));
+    cell.row = Rand() % rows;
+  } else {
+    // "column:row", both from 1.
+    const std::size_t colon = position.size() > 1 ? position.find(u':', 1) : position.npos;
+    if (colon == position.npos) return false;
+    cell = {LeadingInt(position) - 1, LeadingInt(position.substr(colon + 1)) - 1};
+  }
+  if (params.titleDouble && cell.column == columns - 1) cell.column = columns - 2;
+  return true;
+}
+
+SheetCell BigSquareCell(const CompositeParams& params) {
+  SheetCell cell{params.bigColumn, params.bigRow};
+  if (cell.column + params.bigSpan > params.columns) cell.column = params.columns - params.bigSpan;
+  if (cell.row + params.bigSpan > params.rows) cell.row = params.rows - params.bigSpan;
+  return cell;
+}
+
+std::u16string PickSheetTitle(std::u16string_view titleText, int sheetIndex) {
+  // A separator at the very start is not one: the search begins at the
+  // second character.
+  std::size_t found = titleText.size() > 1 ? titleText.find(kTitleSeparator, 1) : titleText.npos;
+  if (found == titleText.npos) return std::u16string(titleText);
+  std::size_t start = 0;
+  for (int s = 0;; ++s) {
+    if (found == titleText.npos) return std::u16string(titleText.substr(start));  // last segment
+    if (s >= sheetIndex) return std::u16string(titleText.substr(start, found - start));
+    start = found + kTitleSeparator.size();
+    found = titleText.find(kTitleSeparator, start);
+  }
+}
+
+int BuildComposite(JobHost& host, ImageRecord* records, const CompositeParams& params, int count,
+                   std::u16string_view folder) {
+  // Nothing to lay out (for instance one photo with a title on): a failure,
+  // never a division by zero or a success with no sheet.
+  if (!CanLayOut(params) || count < 1 || records == nullptr) return 0;
+  if (FindJpegEncoder() < 0) return 0;
+
+  int cellWidth = 0, cellHeight = 0;
+  CellSize(params, cellWidth, cellHeight);
+  SheetCell title{-1, -1};
+  const bool hasTitle = TitleCell(params, title);
+  const SheetCell big = BigSquareCell(params);
+  const int span = params.bigSpan;
+  const int sheets = params.imagesUsed / params.perSheet;
+  const std::filesystem::path folderPath = ToPath(folder);
+  const std::filesystem::path sheetFolder = folderPath / "img";
+
+  Canvas canvas(params.canvasWidth, params.canvasHeight);
+  const std::u16string savedTitle = host.title();
+  int placed = 0;
+
+  auto afterCell = [&]() {
+    host.pumpMessages();
+    host.setTitle(FormatText(u"Folioscope (%d/%d)",
+                             {DecimalText(placed), DecimalText(params.imagesUsed)}));
+    host.setProgressPos(placed);
+    return host.busy();
+  };
+
+  for (int sheet = 0; sheet < sheets; ++sheet) {
+    canvas.Fill(params.backgroundColor);
+    for (int row = 0; row < params.rows; ++row) {
+      for (int column = 0; column < params.columns; ++column) {
+        const SheetRect cell = CellRect(params, cellWidth, cellHeight, column, row);
+        if (hasTitle && column == title.column && row == title.row) {
+          const int width = params.titleDouble ? 2 * cellWidth + params.gap : cellWidth;
+          canvas.DrawText(PickSheetTitle(params.titleText, sheet), params.titleFontSize,
+                          params.titleColor, QRectF(cell.x, cell.y, width, cellHeight));
+          if (params.titleDouble) ++column;  // the title's second cell
+        } else if (placed >= count) {
+          break;  // out of photos: the rest of the row stays background
+        } else {
+          const bool inBig = params.bigOn && column >= big.column &&
+                             column <= big.column + span - 1 && row >= big.row &&
+                             row <= big.row + span - 1;
+          const bool bigCorner = inBig && column == big.column && row == big.row;
+          if (inBig && !bigCorner) continue;
+          const Photo photo = Photo::Load(folderPath / ToPath(FieldText(records[placed].fileName)));
+          const SheetRect source =
+              SourceRect(photo.width(), photo.height(), cellWidth, cellHeight, params.stretchToCell);
+          QRect destination(cell.x, cell.y, cellWidth, cellHeight);
+          if (bigCorner) {
+            destination.setWidth(span * cellWidth + (span - 1) * params.gap);
+            destination.setHeight(span * cellHeight + (span - 1) * params.gap);
+          }
+          canvas.DrawScaled(photo, destination,
+                            QRect(source.x, source.y, source.width, source.height));
+          ++placed;
+        }
+        if (!afterCell()) {
+          host.setTitle(savedTitle);  // the sheet in progress is dropped
+          return 2;
+        }
+      }
+    }
+    const std::u16string name = u"Image" + DecimalText(sheet + 1) + u".jpg";
+    canvas.SaveJpeg(sheetFolder / ToPath(name), params.jpegQuality);
+  }
+  host.setTitle(savedTitle);
   return 1;
 }
-std::u16string PickSheetTitle(std::u16string_view titleText, int) { return std::u16string(titleText); }
+
 }  // namespace folio

@@ -50,4 +50,32 @@ int BuildComposite(JobHost& host, ImageRecord* records, const CompositeParams& p
 // The title of sheet `sheetIndex` (0-based) from the "\0"-separated title text.
 std::u16string PickSheetTitle(std::u16string_view titleText, int sheetIndex);
 
+// Sheet geometry, shared by the job and its tests.
+struct SheetRect {
+  int x = 0, y = 0, width = 0, height = 0;
+};
+struct SheetCell {
+  int column = 0, row = 0;
+};
+
+// False when no sheet can be laid out: no photo per sheet, an empty grid, or
+// cells with no area. The job then writes nothing and reports a failure.
+bool CanLayOut(const CompositeParams& params);
+// Width and height of one cell (truncated; the leftover stays background
+// along the right and bottom edges).
+void CellSize(const CompositeParams& params, int& cellWidth, int& cellHeight);
+// The cell in `column`, `row` (both from 0): its corner and one cell's size.
+SheetRect CellRect(const CompositeParams& params, int cellWidth, int cellHeight, int column,
+                   int row);
+// The part of a photo drawn into a cell: whole when stretched, else cut
+// centrally to one cell's shape.
+SheetRect SourceRect(int photoWidth, int photoHeight, int cellWidth, int cellHeight,
+                     bool stretchToCell);
+// The title cell of every sheet; false when the position names no cell.
+// A title two cells wide is moved left off the last column. The column and
+// row may still lie outside the grid (then no cell takes the title).
+bool TitleCell(const CompositeParams& params, SheetCell& cell);
+// Top-left cell of the big square, moved back inside the grid.
+SheetCell BigSquareCell(const CompositeParams& params);
+
 }  // namespace folio

@@ -1,0 +1,500 @@
+#include "imaging/composite.h"
+
+#include <QFontDatabase>
+#include <QPainter>
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "imaging/image_ops.h"
+#include "imaging/scaled_copy.h"
+#include "imaging/pixels.h"
+#include "imaging/recording_host.h"
+#include "platform/text.h"
+#include "support/test_support.h"
+
+namespace fs = std::filesystem;
+using folio::test::Near;
+using folio::test::ReadPicture;
+using folio::test::RecordingHost;
+using folio::test::SolidPicture;
+using folio::test::TempDir;
+using folio::test::WritePicture;
+
+namespace folio {
+namespace {
+
+// ---------------------------------------------------------------- parameters
+
+TEST(CompositeParams, PaperTableIsWrittenBackIntoTheSettings) {
+  struct Case {
+    std::u16string paper;
+    int width, height;
+  };
+  const Case cases[] = {
+      {u"L版（89×127）", 4708, 3300},   {u"はがき（102×152）", 4917, 3300},
+      {u"A4（210×297）", 4653, 3300},   {u"八切（165×216）", 4320, 3300},
+      {u"六切（203×254）", 4129, 3300}, {u"四切（254×305）", 3962, 3300},
+      {u"半切（356×432）", 4004, 3300}, {u"カスタム", 1234, 567},
+      {u"unknown", 4708, 3300},
+  };
+  for (const Case& c : cases) {
+    Settings settings;
+    settings.compose.PaperSize = c.paper;
+    settings.compose.CreateJpgWidth = 1234;
+    settings.compose.CreateJpgHeight = 567;
+    settings.setting.CreateMode = 0;  // the mode plays no part
+    CompositeParams params;
+    FillCompositeParams(settings, 10, params);
+    EXPECT_EQ(params.canvasWidth, c.width) << ToUtf8(c.paper);
+    EXPECT_EQ(params.canvasHeight, c.height) << ToUtf8(c.paper);
+    EXPECT_EQ(settings.compose.CreateJpgWidth, c.width) << ToUtf8(c.paper);
+    EXPECT_EQ(settings.compose.CreateJpgHeight, c.height) << ToUtf8(c.paper);
+  }
+}
+
+TEST(CompositeParams, ColoursAndFlagsFromTheSettings) {
+  Settings settings;
+  settings.compose.BlankColorRed = 0x112;  // only the low 8 bits count
+  settings.compose.BlankColorGreen = 0x34;
+  settings.compose.BlankColorBlue = 0x56;
+  settings.compose.TitleColorR = 1;
+  settings.compose.TitleColorG = 2;
+  settings.compose.TitleColorB = 3;
+  settings.compose.MultipleX = 2;
+  settings.compose.MultipleY = 3;
+  CompositeParams params;
+  FillCompositeParams(settings, 20, params);
+  EXPECT_EQ(params.backgroundColor, 0xFF123456u);
+  EXPECT_EQ(params.titleColor, 0xFF010203u);
+  EXPECT_EQ(params.bigColumn, 1);
+  EXPECT_EQ(params.bigRow, 2);
+  EXPECT_EQ(params.gap, 10);
+  EXPECT_EQ(params.jpegQuality, 80);
+}
+
+TEST(CompositeParams, GridShrinksAndCountsWholeSheets) {
+  struct Case {
+    const char* what;
+    int h, w, count, title, titleDouble, multi, m;
+    int rows, columns, perSheet, imagesUsed, multipleAfter;
+  };
+  const Case cases[] = {
+      {"20 photos, 4x4", 4, 4, 20, 0, 0, 0, 1, 4, 4, 16, 16, 1},
+      {"5 photos shrink 4x4 to 2x2", 4, 4, 5, 0, 0, 0, 1, 2, 2, 4, 4, 1},
+      {"3 photos with a title", 4, 4, 3, 1, 0, 0, 1, 2, 2, 3, 3, 1},
+      {"big square of 2", 4, 4, 30, 0, 0, 1, 2, 4, 4, 13, 26, 2},
+      {"TitleDouble alone still takes a cell", 4, 4, 30, 0, 1, 0, 1, 4, 4, 15, 30, 1},
+      {"Multiple lowered to the grid", 3, 8, 20, 0, 0, 1, 4, 3, 8, 9, 18, 3},
+      {"one photo and a title: nothing to lay out", 4, 4, 1, 1, 0, 0, 1, 1, 1, 0, 0, 1},
+      {"two photos, double title: 2x2", 4, 4, 2, 1, 1, 0, 1, 2, 2, 2, 2, 1},
+      {"one photo, double title: negative", 4, 4, 1, 1, 1, 0, 1, 1, 1, -1, 0, 1},
+      {"big square larger than the grid", 2, 2, 10, 0, 0, 1, 3, 2, 2, -4, 0, 3},
+  };
+  for (const Case& c : cases) {
+    Settings settings;
+    settings.compose.JpgNumberH = c.h;
+    settings.compose.JpgNumberW = c.w;
+    settings.compose.EnableTitle = c.title;
+    settings.compose.TitleDouble = c.titleDouble;
+    settings.compose.EnbMulti = c.multi;
+    settings.compose.Multiple = c.m;
+    CompositeParams params;
+    FillCompositeParams(settings, c.count, params);
+    EXPECT_EQ(params.rows, c.rows) << c.what;
+    EXPECT_EQ(params.columns, c.columns) << c.what;
+    EXPECT_EQ(params.perSheet, c.perSheet) << c.what;
+    EXPECT_EQ(params.imagesUsed, c.imagesUsed) << c.what;
+    EXPECT_EQ(settings.compose.Multiple, c.multipleAfter) << c.what;
+    EXPECT_EQ(CanLayOut(params), c.perSheet > 0) << c.what;
+  }
+}
+
+// ---------------------------------------------------------------- geometry
+
+CompositeParams LSheet(int rows, int columns, int outerMargin) {
+  Settings settings;
+  settings.compose.JpgNumberH = rows;
+  settings.compose.JpgNumberW = columns;
+  settings.compose.ArroundBlank = outerMargin;
+  CompositeParams params;
+  FillCompositeParams(settings, 100, params);
+  return params;
+}
+
+TEST(CompositeGeometry, CellsOfAnLSheetLeaveTwoPixelsAtRightAndBottom) {
+  for (int margin : {0, 1}) {
+    const CompositeParams params = LSheet(4, 4, margin);
+    int cw = 0, ch = 0;
+    CellSize(params, cw, ch);
+    EXPECT_EQ(cw, margin ? 1164 : 1169);
+    EXPECT_EQ(ch, margin ? 812 : 817);
+    const SheetRect first = CellRect(params, cw, ch, 0, 0);
+    EXPECT_EQ(first.x, margin ? 10 : 0);
+    EXPECT_EQ(first.y, margin ? 10 : 0);
+    const SheetRect last = CellRect(params, cw, ch, 3, 3);
+    const int rightEdge = last.x + last.width + (margin ? params.gap : 0);
+    const int bottomEdge = last.y + last.height + (margin ? params.gap : 0);
+    EXPECT_EQ(params.canvasWidth - rightEdge, 2) << margin;
+    EXPECT_EQ(params.canvasHeight - bottomEdge, 2) << margin;
+  }
+}
+
+TEST(CompositeGeometry, SourceRectCutsToTheCellShape) {
+  struct Case {
+    int w, h, cw, ch;
+    bool stretch;
+    SheetRect expected;
+  };
+  const Case cases[] = {
+      {4000, 3000, 1169, 817, false, {0, 102, 4000, 2796}},
+      {3000, 4000, 1169, 817, false, {0, 951, 3000, 2097}},
+      {4000, 1000, 1169, 817, false, {1284, 0, 1431, 1000}},  // wider than the cell
+      {4000, 3000, 1169, 817, true, {0, 0, 4000, 3000}},      // stretched whole
+      {2000, 1000, 200, 100, false, {0, 0, 2000, 1000}},      // same shape
+      {0, 0, 1169, 817, false, {0, 0, 0, 0}},                 // unreadable photo
+  };
+  for (const Case& c : cases) {
+    const SheetRect r = SourceRect(c.w, c.h, c.cw, c.ch, c.stretch);
+    EXPECT_EQ(r.x, c.expected.x) << c.w << "x" << c.h;
+    EXPECT_EQ(r.y, c.expected.y) << c.w << "x" << c.h;
+    EXPECT_EQ(r.width, c.expected.width) << c.w << "x" << c.h;
+    EXPECT_EQ(r.height, c.expected.height) << c.w << "x" << c.h;
+  }
+}
+
+TEST(CompositeGeometry, TitleCellByPosition) {
+  struct Case {
+    std::u16string position;
+    int titleDouble;
+    bool any;
+    int column, row;
+  };
+  const Case cases[] = {
+      {u"中央", 0, true, 1, 1},  {u"左上", 0, true, 0, 0},   {u"右上", 0, true, 3, 0},
+      {u"右上", 1, true, 2, 0},  {u"左下", 0, true, 0, 3},   {u"右下", 1, true, 2, 3},
+      {u"2:3", 0, true, 1, 2},   {u"5:1", 0, true, 4, 0},  // off the grid: no cell takes it
+      {u":3", 0, false, 0, 0},   {u"abc", 0, false, 0, 0}, {u"", 0, false, 0, 0},
+  };
+  for (const Case& c : cases) {
+    CompositeParams params = LSheet(4, 4, 0);
+    params.titleOn = 1;
+    params.titleDouble = c.titleDouble;
+    params.titlePosition = c.position;
+    SheetCell cell{-9, -9};
+    ASSERT_EQ(TitleCell(params, cell), c.any) << ToUtf8(c.position);
+    if (!c.any) continue;
+    EXPECT_EQ(cell.column, c.column) << ToUtf8(c.position);
+    EXPECT_EQ(cell.row, c.row) << ToUtf8(c.position);
+  }
+  CompositeParams params = LSheet(4, 4, 0);
+  params.titleOn = 1;
+  params.titlePosition = u"ランダム";
+  SheetCell cell;
+  ASSERT_TRUE(TitleCell(params, cell));
+  EXPECT_TRUE(cell.column >= 0 && cell.column < 4 && cell.row >= 0 && cell.row < 4);
+  params.titleOn = 0;
+  params.titlePosition = u"中央";
+  EXPECT_FALSE(TitleCell(params, cell));
+}
+
+TEST(CompositeGeometry, BigSquareIsMovedBackInsideTheGrid) {
+  CompositeParams params = LSheet(4, 4, 0);
+  params.bigOn = 1;
+  params.bigSpan = 2;
+  params.bigColumn = 3;  // X 4
+  params.bigRow = 0;
+  EXPECT_EQ(BigSquareCell(params).column, 2);
+  EXPECT_EQ(BigSquareCell(params).row, 0);
+  params.bigColumn = 1;
+  params.bigRow = 3;
+  EXPECT_EQ(BigSquareCell(params).column, 1);
+  EXPECT_EQ(BigSquareCell(params).row, 2);
+}
+
+TEST(PickSheetTitle, SegmentsBySheet) {
+  const std::u16string two = u"春\r\n2010\\0\r\n秋";
+  EXPECT_EQ(PickSheetTitle(two, 0), u"春\r\n2010");  // own line breaks kept
+  EXPECT_EQ(PickSheetTitle(two, 1), u"秋");
+  EXPECT_EQ(PickSheetTitle(two, 2), u"秋");  // beyond the last: the last
+  const std::u16string three = u"A\\0\r\nB\\0\r\nC";
+  EXPECT_EQ(PickSheetTitle(three, 1), u"B");
+  EXPECT_EQ(PickSheetTitle(three, 5), u"C");
+  EXPECT_EQ(PickSheetTitle(u"whole", 3), u"whole");
+  // A separator at the very start is not found: the text is used whole.
+  EXPECT_EQ(PickSheetTitle(u"\\0\r\nX", 0), u"\\0\r\nX");
+  EXPECT_EQ(PickSheetTitle(u"", 0), u"");
+}
+
+// ---------------------------------------------------------------- sheets
+
+const QColor kPalette[] = {Qt::red,        Qt::green,     Qt::blue,     Qt::cyan,
+                           Qt::magenta,    Qt::yellow,    Qt::darkRed,  Qt::darkGreen,
+                           Qt::darkBlue,   Qt::darkCyan,  Qt::darkMagenta};
+constexpr int kPaletteSize = sizeof kPalette / sizeof kPalette[0];
+
+struct SheetFolder {
+  TempDir dir;
+  std::vector<ImageRecord> records;
+  RecordingHost host;
+
+  SheetFolder() {
+    fs::create_directory(dir / "img");
+    host.setFolderPath(dir.u16());
+  }
+  void Add(const std::string& name) {
+    ImageRecord record;
+    SetField(record.fileName, FromUtf8(name));
+    records.push_back(record);
+  }
+  // Photo i in palette colour i.
+  void AddSolid(int n, int width = 400, int height = 300) {
+    for (int i = 0; i < n; ++i) {
+      const std::string name = "p" + std::to_string(records.size()) + ".jpg";
+      WritePicture(dir / name, SolidPicture(width, height, kPalette[records.size() % kPaletteSize]));
+      Add(name);
+    }
+  }
+  int count() const { return static_cast<int>(records.size()); }
+  CompositeParams Params() {
+    CompositeParams params;
+    FillCompositeParams(host.settings(), count(), params);
+    return params;
+  }
+  int Run(const CompositeParams& params) {
+    return BuildComposite(host, records.data(), params, count(), dir.u16());
+  }
+  QImage Sheet(int n) { return ReadPicture(dir / "img" / ("Image" + std::to_string(n) + ".jpg")); }
+};
+
+QPoint Centre(const SheetRect& r) { return QPoint(r.x + r.width / 2, r.y + r.height / 2); }
+
+TEST(CompositeSheets, FivePhotosGiveOneTwoByTwoSheet) {
+  SheetFolder folder;
+  folder.host.settings().compose.BlankColorRed = 128;
+  folder.host.settings().compose.BlankColorGreen = 128;
+  folder.host.settings().compose.BlankColorBlue = 128;
+  folder.AddSolid(1);
+  folder.Add("broken.jpg");  // cannot be read: its cell stays background, still counted
+  test::WriteBytes(folder.dir / "broken.jpg", "not a picture");
+  folder.AddSolid(3);
+  const CompositeParams params = folder.Params();
+  ASSERT_EQ(params.rows, 2);
+  ASSERT_EQ(params.imagesUsed, 4);
+  const std::u16string title = folder.host.title();
+
+  ASSERT_EQ(folder.Run(params), 1);
+  const QImage sheet = folder.Sheet(1);
+  ASSERT_EQ(sheet.size(), QSize(4708, 3300));
+  EXPECT_FALSE(fs::exists(folder.dir / "img" / "Image2.jpg"));  // the fifth photo is left out
+  int cw = 0, ch = 0;
+  CellSize(params, cw, ch);
+  EXPECT_EQ(cw, 2349);
+  EXPECT_EQ(ch, 1645);
+  const QRgb grey = qRgb(128, 128, 128);
+  EXPECT_TRUE(Near(sheet.pixel(Centre(CellRect(params, cw, ch, 0, 0))), kPalette[0].rgb()));
+  EXPECT_TRUE(Near(sheet.pixel(Centre(CellRect(params, cw, ch, 1, 0))), grey));
+  EXPECT_TRUE(Near(sheet.pixel(Centre(CellRect(params, cw, ch, 0, 1))), kPalette[2].rgb()));
+  EXPECT_TRUE(Near(sheet.pixel(Centre(CellRect(params, cw, ch, 1, 1))), kPalette[3].rgb()));
+  EXPECT_TRUE(Near(sheet.pixel(cw + 5, ch / 2), grey));  // the gap
+  EXPECT_EQ(folder.host.progressPos, 4);
+  EXPECT_EQ(folder.host.pumps, 4);
+  EXPECT_EQ(folder.host.titles.at(3), u"Folioscope (4/4)");
+  EXPECT_EQ(folder.host.title(), title);
+}
+
+TEST(CompositeSheets, CropOnARealSheetFollowsTheGeometry) {
+  // 4000x3000: red bands of 102 rows at top and bottom (the part the crop
+  // cuts away), then green bands of 48 rows, blue inside.
+  QImage banded(4000, 3000, QImage::Format_RGB32);
+  banded.fill(Qt::blue);
+  {
+    QPainter painter(&banded);
+    painter.fillRect(0, 0, 4000, 102, Qt::red);
+    painter.fillRect(0, 2898, 4000, 102, Qt::red);
+    painter.fillRect(0, 102, 4000, 48, Qt::green);
+    painter.fillRect(0, 2850, 4000, 48, Qt::green);
+  }
+  for (int stretch : {0, 1}) {
+    SheetFolder folder;
+    WritePicture(folder.dir / "band.jpg", banded);
+    for (int i = 0; i < 16; ++i) {
+      const std::string name = "b" + std::to_string(i) + ".jpg";
+      fs::copy_file(folder.dir / "band.jpg", folder.dir / name);
+      folder.Add(name);
+    }
+    folder.host.settings().compose.ChangeRaito = stretch;
+    const CompositeParams params = folder.Params();
+    ASSERT_EQ(folder.Run(params), 1);
+    const QImage sheet = folder.Sheet(1);
+    const SheetRect cell = CellRect(params, 1169, 817, 1, 2);
+    const int x = cell.x + cell.width / 2;
+    const QRgb top = sheet.pixel(x, cell.y + 4);
+    const QRgb bottom = sheet.pixel(x, cell.y + cell.height - 5);
+    if (stretch) {
+      EXPECT_TRUE(Near(top, qRgb(255, 0, 0))) << "stretched photos keep their bands";
+      EXPECT_TRUE(Near(bottom, qRgb(255, 0, 0)));
+    } else {
+      // Cut at y 102 for 2796 rows: the cell begins and ends in green.
+      EXPECT_TRUE(Near(top, qRgb(0, 255, 0), 60)) << std::hex << top;
+      EXPECT_TRUE(Near(bottom, qRgb(0, 255, 0), 60)) << std::hex << bottom;
+    }
+    EXPECT_TRUE(Near(sheet.pixel(x, cell.y + cell.height / 2), qRgb(0, 0, 255)));
+    EXPECT_TRUE(Near(sheet.pixel(cell.x - 5, cell.y + 100), qRgb(255, 255, 255)));  // gap
+    EXPECT_TRUE(Near(sheet.pixel(4707, 3299), qRgb(255, 255, 255)));  // the 2 pixels left over
+    EXPECT_TRUE(Near(sheet.pixel(4706, 1000), qRgb(255, 255, 255)));
+  }
+}
+
+// Dark pixels of the title text in the rectangle, and their bounding box.
+struct Ink {
+  int count = 0;
+  QRect box;
+  std::vector<bool> mask;
+};
+Ink InkIn(const QImage& sheet, const QRect& rect) {
+  Ink ink;
+  int left = rect.right(), right = rect.left(), top = rect.bottom(), bottom = rect.top();
+  for (int y = rect.top(); y <= rect.bottom(); ++y) {
+    for (int x = rect.left(); x <= rect.right(); ++x) {
+      const bool dark = qGray(sheet.pixel(x, y)) < 100;
+      ink.mask.push_back(dark);
+      if (!dark) continue;
+      ++ink.count;
+      left = std::min(left, x), right = std::max(right, x);
+      top = std::min(top, y), bottom = std::max(bottom, y);
+    }
+  }
+  if (ink.count) ink.box = QRect(QPoint(left, top), QPoint(right, bottom));
+  return ink;
+}
+
+TEST(CompositeSheets, TitleAndBigImagePlacement) {
+  SheetFolder folder;
+  ComposeSettings& compose = folder.host.settings().compose;
+  compose.EnableTitle = 1;
+  compose.TitleDouble = 1;
+  compose.Position = u"右上";
+  compose.Title = u"夏の旅\\0\r\n冬の山";
+  compose.TitleFontSize = 72;
+  compose.EnbMulti = 1;
+  compose.Multiple = 2;
+  folder.AddSolid(22);  // two sheets of 11
+  const CompositeParams params = folder.Params();
+  ASSERT_EQ(params.perSheet, 11);
+  ASSERT_EQ(params.imagesUsed, 22);
+  ASSERT_EQ(folder.Run(params), 1);
+
+  const int cw = 1169, ch = 817, gap = 10;
+  const QRect titleRect(2 * (cw + gap), 0, 2 * cw + gap, ch);
+  Ink inks[2];
+  for (int s = 0; s < 2; ++s) {
+    const QImage sheet = folder.Sheet(s + 1);
+    ASSERT_FALSE(sheet.isNull());
+    const QRgb big = kPalette[(11 * s) % kPaletteSize].rgb();
+    // The big photo covers cells (0,0) to (1,1) and the gaps between them.
+    EXPECT_TRUE(Near(sheet.pixel(cw / 2, ch / 2), big)) << s;
+    EXPECT_TRUE(Near(sheet.pixel(cw + gap / 2, ch / 2), big)) << s;
+    EXPECT_TRUE(Near(sheet.pixel(cw + gap / 2, ch + gap / 2), big)) << s;
+    EXPECT_TRUE(Near(sheet.pixel(cw + gap + cw / 2, ch + gap + ch / 2), big)) << s;
+    // Then row by row past the square: (2,1), (3,1), (0,2) ... (3,3).
+    const QPoint cells[] = {{2, 1}, {3, 1}, {0, 2}, {3, 3}};
+    const int photo[] = {1, 2, 3, 10};
+    for (int k = 0; k < 4; ++k) {
+      const QPoint at(cells[k].x() * (cw + gap) + cw / 2, cells[k].y() * (ch + gap) + ch / 2);
+      EXPECT_TRUE(Near(sheet.pixel(at), kPalette[(11 * s + photo[k]) % kPaletteSize].rgb()))
+          << s << " cell " << k;
+    }
+    // The title spans the last two cells of row 0, centred both ways.
+    inks[s] = InkIn(sheet, titleRect);
+    ASSERT_GT(inks[s].count, 500) << s;
+    EXPECT_NEAR(inks[s].box.center().x(), titleRect.center().x(), 12) << s;
+    EXPECT_NEAR(inks[s].box.center().y(), titleRect.center().y(), 20) << s;
+    EXPECT_GT(inks[s].box.width(), 200) << s;  // three 72-point characters
+  }
+  // Each sheet has its own title, drawn as real glyphs: missing glyphs would
+  // all be the same empty box.
+  int differing = 0;
+  for (std::size_t i = 0; i < inks[0].mask.size(); ++i) differing += inks[0].mask[i] != inks[1].mask[i];
+  EXPECT_GT(differing, inks[0].count / 3);
+  if (QFontDatabase::hasFamily(QStringLiteral("IPAGothic")))
+    EXPECT_EQ(TitleFontFamily(), QStringLiteral("IPAGothic"));
+}
+
+CompositeParams SmallSheet(SheetFolder& folder) {
+  ComposeSettings& compose = folder.host.settings().compose;
+  compose.PaperSize = u"カスタム";
+  compose.CreateJpgWidth = 400;
+  compose.CreateJpgHeight = 300;
+  compose.JpgNumberH = 2;
+  compose.JpgNumberW = 2;
+  return folder.Params();
+}
+
+TEST(CompositeSheets, CancelKeepsEarlierSheetsAndDropsTheOneInProgress) {
+  SheetFolder folder;
+  folder.AddSolid(8, 40, 30);
+  const CompositeParams params = SmallSheet(folder);
+  ASSERT_EQ(params.imagesUsed, 8);
+  folder.host.onPump = [](RecordingHost& host) {
+    if (host.pumps == 6) host.setBusy(false);
+  };
+  const std::u16string title = folder.host.title();
+  EXPECT_EQ(folder.Run(params), 2);
+  EXPECT_TRUE(fs::exists(folder.dir / "img" / "Image1.jpg"));
+  EXPECT_FALSE(fs::exists(folder.dir / "img" / "Image2.jpg"));
+  EXPECT_EQ(folder.host.pumps, 6);
+  EXPECT_EQ(folder.host.title(), title);
+  EXPECT_TRUE(folder.host.statusLines.empty());  // the driver reports the cancel
+  EXPECT_TRUE(folder.host.messages.empty());
+}
+
+TEST(CompositeSheets, NothingToLayOutFailsAndWritesNothing) {
+  struct Case {
+    const char* what;
+    int photos, title, titleDouble, multi, multiple, space;
+  };
+  const Case cases[] = {
+      {"one photo with a title", 1, 1, 0, 0, 1, 10},
+      {"one photo with a double title", 1, 1, 1, 0, 1, 10},
+      {"big square larger than the grid", 6, 0, 0, 1, 3, 10},
+      {"gaps leave no room for cells", 6, 0, 0, 0, 1, 500},
+  };
+  for (const Case& c : cases) {
+    SheetFolder folder;
+    folder.AddSolid(c.photos, 40, 30);
+    ComposeSettings& compose = folder.host.settings().compose;
+    compose.EnableTitle = c.title;
+    compose.TitleDouble = c.titleDouble;
+    compose.EnbMulti = c.multi;
+    compose.Multiple = c.multiple;
+    compose.SpaceSize = c.space;
+    const CompositeParams params = SmallSheet(folder);
+    EXPECT_EQ(params.imagesUsed, 0) << c.what;
+    EXPECT_EQ(folder.Run(params), 0) << c.what;
+    EXPECT_TRUE(fs::is_empty(folder.dir / "img")) << c.what;
+    EXPECT_EQ(folder.host.pumps, 0) << c.what;
+  }
+}
+
+TEST(CompositeSheets, NoEncoderFailsAndWritesNothing) {
+  SheetFolder folder;
+  folder.AddSolid(4, 40, 30);
+  const CompositeParams params = SmallSheet(folder);
+  SetJpegEncoderMissingForTesting(true);
+  const int result = folder.Run(params);
+  SetJpegEncoderMissingForTesting(false);
+  EXPECT_EQ(result, 0);
+  EXPECT_TRUE(fs::is_empty(folder.dir / "img"));
+}
+
+TEST(CompositeSheets, ExistingSheetIsReplaced) {
+  SheetFolder folder;
+  folder.AddSolid(4, 40, 30);
+  test::WriteBytes(folder.dir / "img" / "Image1.jpg", "old");
+  ASSERT_EQ(folder.Run(SmallSheet(folder)), 1);
+  EXPECT_EQ(folder.Sheet(1).size(), QSize(400, 300));
+}
+
+}  // namespace
+}  // namespace folio
