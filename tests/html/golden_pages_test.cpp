@@ -1,0 +1,86 @@
+// Pages compared byte for byte with reviewed copies: CP932, CR LF exactly as
+// the templates give them, nothing after the closing tag.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <vector>
+
+#include "app/basic_job_host.h"
+#include "app/drop_batch.h"
+#include "app/folder_job.h"
+#include "catalogue/exif_tallies.h"
+#include "html/thumbnail_pages.h"
+#include "platform/text.h"
+#include "support/test_support.h"
+
+namespace fs = std::filesystem;
+using folio::test::ReadBytes;
+using folio::test::TempDir;
+
+namespace {
+
+// FOLIO_WRITE_GOLDEN=1 rewrites the reviewed copy (then review the diff).
+void ExpectGolden(const fs::path& actualFile, const std::string& name) {
+  const fs::path golden = fs::path(FOLIO_SOURCE_DIR) / "tests/html/golden" / name;
+  const std::string actual = ReadBytes(actualFile);
+  if (const char* write = std::getenv("FOLIO_WRITE_GOLDEN"); write && *write == '1')
+    folio::test::WriteBytes(golden, actual);
+  EXPECT_EQ(actual, ReadBytes(golden)) << name << " differs from its reviewed copy";
+}
+
+}  // namespace
+
+TEST(GoldenPages, ThumbnailPageOne) {
+  TempDir dir;
+  // 🌸 has no CP932 form: it reaches the page as a character reference.
+  const char* names[] = {"花🌸.jpg", "IMG_0001.jpg", "b&w.jpg", "IMG_0002.jpg"};
+  for (unsigned i = 0; i < 4; ++i) folio::test::WriteJpeg(dir / names[i], 64, 48, 80, i);
+  fs::create_directory(dir / "thum");
+  fs::create_directory(dir / "jpg");
+
+  std::vector<folio::ImageRecord> records(4);
+  for (int i = 0; i < 4; ++i) {
+    folio::SetField(records[i].fileName, folio::FromUtf8(names[i]));
+    folio::SetField(records[i].model, u"EOS 7D");
+  }
+  records[0].exposureTime = {1, 125};
+  records[0].fNumber = {28, 10};
+  records[1].exposureTime = {13, 10};
+  records[1].fNumber = {8, 1};
+  folio::ResetExifTallies();
+  folio::CountShutter(1, 125);
+  folio::CountShutter(13, 10);
+
+  folio::BasicJobHost host;
+  host.setBusy(true);
+  folio::ThumbnailSettings& s = host.settings().thumbnail;
+  s.PhotoNo = 3;
+  s.LineNo = 2;
+  s.LinkNo = 4;
+  s.PhotoSize = 32;
+  s.TitleString = u"旅行 %n";
+  s.TopString = u"%c で撮影\r\n%S";
+  s.Exif = u"シャッタースピード：%s秒\r\nF値：%f\r\n%j";
+  ASSERT_EQ(folio::WriteThumbnailPages(host, 4, records.data(), 2, dir.u16()), 0);
+  ExpectGolden(dir / "page1.html", "page1.html");
+  folio::ResetExifTallies();
+}
+
+TEST(GoldenPages, TopAndMenuOfAThreeFolderBatch) {
+  TempDir root;
+  const fs::path trips = root / "Trips";
+  std::vector<std::u16string> paths;
+  for (const char* name : {"Spring", "Summer", "Autumn"}) {
+    fs::create_directories(trips / name);
+    folio::test::WriteJpeg(trips / name / "IMG_0001.jpg", 40, 30);
+    paths.push_back(folio::FromPath(trips / name));
+  }
+  folio::BasicJobHost host;
+  host.settings().thumbnail.TopHtml = 1;
+  host.settings().thumbnail.FrameWidth = 150;
+  folio::RunDropBatch(host, paths);
+  ExpectGolden(trips / "Top.html", "Top.html");
+  ExpectGolden(trips / "Menu.html", "Menu.html");
+  EXPECT_TRUE(fs::exists(trips / "Autumn" / "page1.html"));
+}
