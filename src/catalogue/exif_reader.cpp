@@ -1,0 +1,127 @@
+#include "catalogue/exif_reader.h"
+
+#include <exception>
+#include <string_view>
+
+#include "catalogue/exif_tallies.h"
+#include "catalogue/maker_note.h"
+#include "platform/cp932.h"
+
+namespace folio {
+
+namespace {
+
+uint16_t Le16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | (p[1] << 8)); }
+uint32_t Le32(const uint8_t* p) {
+  return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) |
+         (static_cast<uint32_t>(p[2]) << 16) | (static_cast<uint32_t>(p[3]) << 24);
+}
+
+// The value as 8-bit text up to its first NUL, in UTF-16.
+template <std::size_t N>
+void SetText(char16_t (&field)[N], const PropertyItem& item) {
+  std::string_view bytes(reinterpret_cast<const char*>(item.value.data()), item.value.size());
+  SetField(field, Cp932ToUtf16(bytes.substr(0, bytes.find('\0'))));
+}
+
+bool ReadRational(const PropertyItem& item, Rational& out) {
+  if (item.value.size() < 8) return false;
+  out = Rational{Le32(item.value.data()), Le32(item.value.data() + 4)};
+  return true;
+}
+
+bool ReadSRational(const PropertyItem& item, SRational& out) {
+  if (item.value.size() < 8) return false;
+  out = SRational{static_cast<int32_t>(Le32(item.value.data())),
+                  static_cast<int32_t>(Le32(item.value.data() + 4))};
+  return true;
+}
+
+bool ReadShort(const PropertyItem& item, uint16_t& out) {
+  if (item.value.size() < 2) return false;
+  out = Le16(item.value.data());
+  return true;
+}
+
+// PixelX/YDimension may be SHORT or LONG; any other type stores nothing.
+void ReadDimension(const PropertyItem& item, uint32_t& out) {
+  if (item.type == kTypeShort && item.value.size() >= 2) {
+    out = Le16(item.value.data());
+  } else if (item.type == kTypeLong && item.value.size() >= 4) {
+    out = Le32(item.value.data());
+  }
+}
+
+}  // namespace
+
+void ApplyExifProperty(const PropertyItem& item, ImageRecord& record) {
+  switch (item.id) {
+    case kTagMake:
+      SetText(record.make, item);
+      break;
+    case kTagModel:
+      SetText(record.model, item);
+      break;
+    case kTagExposureTime:
+      if (ReadRational(item, record.exposureTime))
+        CountShutter(record.exposureTime.numerator, record.exposureTime.denominator);
+      break;
+    case kTagFNumber:
+      if (ReadRational(item, record.fNumber))
+        CountAperture(record.fNumber.numerator, record.fNumber.denominator);
+      break;
+    case kTagExposureProgram:
+      ReadShort(item, record.exposureProgram);
+      break;
+    case kTagIsoSpeedRatings:
+      if (ReadShort(item, record.isoSpeed)) CountIso(record.isoSpeed);
+      break;
+    case kTagDateTimeOriginal:
+      SetText(record.dateTimeOriginal, item);
+      break;
+    case kTagShutterSpeedValue:
+      ReadSRational(item, record.shutterSpeedValue);
+      break;
+    case kTagExposureBiasValue:
+      ReadSRational(item, record.exposureBias);
+      break;
+    case kTagFlash:
+      ReadShort(item, record.flash);
+      break;
+    case kTagFocalLength:
+      if (ReadRational(item, record.focalLength))
+        CountFocal(record.focalLength.numerator, record.focalLength.denominator);
+      break;
+    case kTagMakerNote:
+      // Only once Make has been read: IFD0 comes before the Exif directory.
+      if (FieldText(record.make) == u"Canon")
+        WalkMakerNote(record, item.value.data(), item.value.size());
+      break;
+    case kTagPixelXDimension:
+      ReadDimension(item, record.pixelWidth);
+      break;
+    case kTagPixelYDimension:
+      ReadDimension(item, record.pixelHeight);
+      break;
+    case kTagWhiteBalance:
+      ReadShort(item, record.whiteBalance);
+      break;
+    default:
+      break;
+  }
+}
+
+void ApplyExifProperties(const std::vector<PropertyItem>& items, ImageRecord& record) {
+  for (const PropertyItem& item : items) ApplyExifProperty(item, record);
+}
+
+void ReadExifProperties(const std::filesystem::path& path, ImageRecord& record) {
+  try {
+    const Photo photo = Photo::Load(path);
+    ApplyExifProperties(photo.Properties(), record);
+  } catch (const std::exception&) {
+    // An unreadable photo is catalogued without Exif values.
+  }
+}
+
+}  // namespace folio
