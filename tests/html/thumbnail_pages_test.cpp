@@ -314,3 +314,43 @@ TEST(ThumbnailPages, KeywordPagesOnePagePerIsoValue) {
   EXPECT_NE(Page(job.dir / "page2.html").find(u"jpg/IMG_0004.jpg"), std::u16string::npos);
   ExpectEveryPhotoKept(photos, job.dir.path() / "jpg");
 }
+
+// Through the driver and the catalogue: Exif written into real files.
+TEST(ThumbnailPages, KeywordPagesByIsoFromRealExif) {
+  TempDir dir;
+  const uint16_t iso[] = {400, 100, 1600, 100, 400, 100};
+  for (int i = 0; i < 6; ++i) {
+    folio::test::ExifFields exif;
+    exif.iso = iso[i];
+    exif.exposureTime = {{1, 125}};
+    folio::test::WriteJpegWithExif(dir / PhotoName(i + 1), 40, 30, exif, 80,
+                                   static_cast<unsigned>(i));
+  }
+  folio::test::WriteJpeg(dir / "IMG_0007.jpg", 40, 30);  // no Exif: no ISO value
+  const auto original = HashTree(dir.path());
+  folio::BasicJobHost host;
+  host.setFolderPath(dir.u16());
+  host.setBatchMode(true);
+  host.settings().setting.Sort = u"ISO感度";
+  host.settings().thumbnail.SortPage = 1;
+  host.settings().thumbnail.PhotoNo = 10;
+  host.settings().thumbnail.Exif = u"ISO%i %s秒 %j\r\n%S";
+  ASSERT_EQ(folio::RunFolderJob(host), folio::kJobDone);
+
+  EXPECT_FALSE(fs::exists(dir / "page5.html"));
+  const std::u16string page1 = Page(dir / "page1.html");
+  EXPECT_NE(page1.find(u"1：ISO感度不明　<a href=\"page2.html\">2：ISO100</a>　"
+                       u"<a href=\"page3.html\">3：ISO400</a>　<a href=\"page4.html\">4：ISO1600</a>"),
+            std::u16string::npos);
+  EXPECT_EQ(Occurrences(page1, u"<img src"), 1);
+  const std::u16string page2 = Page(dir / "page2.html");
+  EXPECT_EQ(Occurrences(page2, u"<img src"), 3);
+  EXPECT_EQ(Occurrences(page2, u"ISO100 1/125秒 IMG_000"), 3);
+  // The folder statistics: six photos at 1/125.
+  EXPECT_NE(page2.find(u"シャッタースピード 1/125sec 6枚<br>"), std::u16string::npos);
+  EXPECT_EQ(Occurrences(Page(dir / "page3.html"), u"<img src"), 2);
+  EXPECT_NE(Page(dir / "page4.html").find(u"ISO1600 1/125秒 IMG_0003.jpg"), std::u16string::npos);
+
+  EXPECT_EQ(folio::RunFolderJob(host), folio::kJobNoImages);  // the rewind
+  EXPECT_EQ(HashTree(dir.path()), original);
+}
