@@ -354,3 +354,18 @@ TEST(ThumbnailPages, KeywordPagesByIsoFromRealExif) {
   EXPECT_EQ(folio::RunFolderJob(host), folio::kJobNoImages);  // the rewind
   EXPECT_EQ(HashTree(dir.path()), original);
 }
+
+TEST(ThumbnailPages, KeywordsWithoutGroupsPaginateByPhotoNo) {
+  for (const char16_t* keyword : {u"ファイル名", u"ランダム"}) {
+    Job job(5);
+    job.host.settings().setting.Sort = keyword;
+    job.thumbnail().SortPage = 1;
+    job.thumbnail().PhotoNo = 2;
+    ASSERT_EQ(folio::RunFolderJob(job.host), folio::kJobDone);
+    EXPECT_TRUE(fs::exists(job.dir / "page3.html"));
+    EXPECT_FALSE(fs::exists(job.dir / "page4.html"));
+    EXPECT_NE(Page(job.dir / "page2.html")
+                  .find(u"<a href=\"page1.html\">1ページ</a>　2ページ　<a href=\"page3.html\">3ページ</a>"),
+              std::u16string::npos);
+  }
+}
