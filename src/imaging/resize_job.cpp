@@ -1,8 +1,324 @@
 #include "imaging/resize_job.h"
-// Placeholder until the resize job lands.
+
+#include <fcntl.h>
+#include <stdio.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <fstream>
+#include <system_error>
+#include <vector>
+
+#include "app/job_host.h"
+#include "imaging/image_ops.h"
+#include "imaging/scaled_copy.h"
+#include "platform/dir_list.h"
+#include "platform/text.h"
+
+namespace fs = std::filesystem;
+
 namespace folio {
-void ResizeJob(JobHost&, std::u16string_view, int) {}
-int ResizeOneImage(const ResizeOptions&, std::u16string_view, std::u16string_view) { return 0; }
-std::optional<int> ReadOrientation(const std::u16string&) { return std::nullopt; }
-void CopyExifProperties(const std::u16string&, Canvas&, bool) {}
+
+namespace {
+
+bool IsAbsoluteFolder(std::u16string_view folder) { return !folder.empty() && folder[0] == u'/'; }
+
+void ReplaceAll(std::u16string& text, std::u16string_view what, std::u16string_view with) {
+  for (std::size_t at = text.find(what); at != text.npos; at = text.find(what, at + with.size()))
+    text.replace(at, what.size(), with);
+}
+
+// Same place on disk, following links and "..", even when it does not exist yet.
+bool SamePlace(const fs::path& a, const fs::path& b) {
+  std::error_code ec1, ec2;
+  const fs::path ca = fs::weakly_canonical(a, ec1);
+  const fs::path cb = fs::weakly_canonical(b, ec2);
+  if (ec1 || ec2) return a.lexically_normal() == b.lexically_normal();
+  std::error_code ec;
+  if (fs::exists(ca, ec) && fs::exists(cb, ec) && fs::equivalent(ca, cb, ec)) return true;
+  return ca == cb;
+}
+
+bool EntryPresent(const fs::path& path) {
+  std::error_code ec;
+  return fs::exists(fs::symlink_status(path, ec));
+}
+
+// A hidden name beside the destination for the file being written, so that a
+// half-written copy never stands under the photo's name.
+fs::path TemporaryBeside(const fs::path& destination) {
+  static unsigned serial = 0;
+  std::string name = ".~" + destination.filename().string() + "." +
+                     std::to_string(static_cast<long>(getpid())) + "." +
+                     std::to_string(++serial) + ".tmp";
+  return destination.parent_path() / name;
+}
+
+// Moves the finished temporary file onto the destination. Without
+// overwriting, a file that appeared there meanwhile is left alone: the move
+// itself refuses to replace it.
+int PlaceFile(const fs::path& temporary, const fs::path& destination, bool overwrite) {
+  std::error_code ec;
+  if (overwrite) {
+    fs::rename(temporary, destination, ec);
+    if (!ec) return kResizeWritten;
+    fs::remove(temporary, ec);
+    return kResizeNotWritten;
+  }
+  if (renameat2(AT_FDCWD, temporary.c_str(), AT_FDCWD, destination.c_str(), RENAME_NOREPLACE) == 0)
+    return kResizeWritten;
+  int error = errno;
+  if (error == EINVAL || error == ENOSYS) {
+    // No atomic no-replace move on this file system: a hard link cannot
+    // replace an entry either.
+    if (link(temporary.c_str(), destination.c_str()) == 0) {
+      fs::remove(temporary, ec);
+      return kResizeWritten;
+    }
+    error = errno;
+    if (error != EEXIST && !EntryPresent(destination)) {
+      fs::rename(temporary, destination, ec);  // last resort, the window is tiny
+      if (!ec) return kResizeWritten;
+    }
+  }
+  fs::remove(temporary, ec);
+  return error == EEXIST || EntryPresent(destination) ? kResizeExists : kResizeNotWritten;
+}
+
+int CopyFileTo(const fs::path& source, const fs::path& destination, bool overwrite) {
+  const fs::path temporary = TemporaryBeside(destination);
+  std::error_code ec;
+  if (!fs::copy_file(source, temporary, fs::copy_options::overwrite_existing, ec) || ec) {
+    fs::remove(temporary, ec);
+    return kResizeNotWritten;
+  }
+  return PlaceFile(temporary, destination, overwrite);
+}
+
+int SaveCanvasTo(const Canvas& canvas, const fs::path& destination, int quality, bool overwrite) {
+  const fs::path temporary = TemporaryBeside(destination);
+  if (!canvas.SaveJpeg(temporary, quality)) {
+    std::error_code ec;
+    fs::remove(temporary, ec);
+    return kResizeNotWritten;
+  }
+  return PlaceFile(temporary, destination, overwrite);
+}
+
+void PutLittle16(std::vector<uint8_t>& value, int number) {
+  if (value.size() < 2) return;
+  value[0] = static_cast<uint8_t>(number & 0xFF);
+  value[1] = static_cast<uint8_t>((number >> 8) & 0xFF);
+}
+
+void ReportError(JobHost& host, std::u16string_view text) {
+  std::u16string line = u"エラー：";
+  line += text;
+  ReportOutcome(host, line, text, u"エラー", MessageIcon::Exclamation);
+}
+
+}  // namespace
+
+ResizeOptions MakeResizeOptions(const ResizeSettings& resize, std::u16string_view folder) {
+  ResizeOptions options;
+  options.saveFolder = resize.SaveDir;
+  if (resize.SaveDir.empty() || resize.SaveDir == folder) options.saveFolder = u"resize";
+  if (resize.SaveDir.find(u"%s") != std::u16string::npos) {
+    const std::size_t slash = folder.rfind(u'/');
+    const std::u16string_view name = slash == folder.npos ? folder : folder.substr(slash + 1);
+    ReplaceAll(options.saveFolder, u"%s", name);
+  }
+  options.quality = resize.Quality;
+  options.longSide = resize.Size;
+  options.keepExif = resize.Exif != 0 ? 1 : 0;
+  options.overwrite = resize.OverWrite != 0 ? 1 : 0;
+  options.sizeRule = resize.ResizeMode;
+  options.ratioWidth = resize.RaitoX;
+  options.ratioHeight = resize.RaitoY;
+  options.targetWidth = resize.ResizeX;
+  options.targetHeight = resize.ResizeY;
+  options.rotate = resize.Rotate != 0 ? 1 : 0;
+  return options;
+}
+
+fs::path ResizeSavePath(std::u16string_view saveFolder, std::u16string_view folder) {
+  if (IsAbsoluteFolder(saveFolder)) return ToPath(saveFolder);
+  return ToPath(folder) / ToPath(saveFolder);
+}
+
+bool ResizedSize(const ResizeOptions& options, int width, int height, int& newWidth,
+                 int& newHeight) {
+  long long w = width, h = height;
+  switch (options.sizeRule) {
+    case 0: {
+      const long long side = options.longSide;
+      if (width < height) {
+        if (height <= side) return false;
+        w = width * side / height;
+        h = side;
+      } else {
+        if (width <= side) return false;
+        w = side;
+        h = height * side / width;
+      }
+      break;
+    }
+    case 1:
+      w = 1LL * options.ratioWidth * width / 100;
+      h = 1LL * options.ratioHeight * height / 100;
+      break;
+    case 2:
+      w = options.targetWidth;
+      h = options.targetHeight;
+      break;
+    default:
+      return false;
+  }
+  if (w == width) return false;  // whatever the height says
+  newWidth = static_cast<int>(w);
+  newHeight = static_cast<int>(h);
+  return true;
+}
+
+std::optional<int> ReadOrientation(const std::u16string& path) {
+  // The first 100 bytes are scanned; 8 more are read so that a marker among
+  // the last of them still has its value byte.
+  constexpr int kScan = 100;
+  std::ifstream in(ToPath(path), std::ios::binary);
+  if (!in) return std::nullopt;
+  unsigned char bytes[kScan + 8] = {};
+  in.read(reinterpret_cast<char*>(bytes), sizeof bytes);
+  const int n = static_cast<int>(in.gcount());
+  int state = 0;
+  for (int p = 0; p < kScan && p < n; ++p) {
+    if (state == 0 && p + 1 < n && bytes[p] == 0xFF && bytes[p + 1] == 0xD8) state = 1;
+    if (state == 1 && p + 3 < n && bytes[p] == 'E' && bytes[p + 1] == 'x' && bytes[p + 2] == 'i' &&
+        bytes[p + 3] == 'f')
+      state = 2;
+    // The Orientation entry of a little-endian block: tag 0x0112, its value
+    // byte 8 further on. Big-endian files never match and are never turned.
+    if (state == 2 && p + 1 < n && bytes[p] == 0x12 && bytes[p + 1] == 0x01)
+      return p + 8 < n ? std::optional<int>(bytes[p + 8]) : std::nullopt;
+  }
+  return std::nullopt;
+}
+
+void CopyExifProperties(const std::u16string& sourcePath, Canvas& canvas, bool rotate) {
+  const Photo source = Photo::Load(ToPath(sourcePath));
+  for (PropertyItem item : source.Properties()) {
+    switch (item.id) {
+      case 0xA002:  // PixelXDimension
+      case 0x1001:  // RelatedImageWidth
+        PutLittle16(item.value, canvas.width());
+        break;
+      case 0xA003:  // PixelYDimension
+      case 0x1002:  // RelatedImageLength
+        PutLittle16(item.value, canvas.height());
+        break;
+      case 0x0112:  // Orientation: the copy is drawn upright
+        if (rotate) PutLittle16(item.value, 1);
+        break;
+      default:
+        break;
+    }
+    canvas.SetProperty(item);
+  }
+}
+
+int ResizeOneImage(const ResizeOptions& options, std::u16string_view fileName,
+                   std::u16string_view folder) {
+  if (fileName.empty()) return kResizeNotWritten;
+  const fs::path source = ToPath(folder) / ToPath(fileName);
+  const fs::path destination = ResizeSavePath(options.saveFolder, folder) / ToPath(fileName);
+  if (EntryPresent(destination)) {
+    if (!options.overwrite) return kResizeExists;
+    // Never onto the photo itself, whichever way the save folder names it.
+    if (SamePlace(source, destination)) return kResizeNotWritten;
+  }
+  const bool overwrite = options.overwrite != 0;
+
+  Photo photo = Photo::Load(source);
+  const int width = photo.width(), height = photo.height();
+  int w = 0, h = 0;
+  if (!ResizedSize(options, width, height, w, h)) {
+    photo = Photo();  // released before the byte copy
+    return CopyFileTo(source, destination, overwrite);
+  }
+
+  std::optional<int> orientation;
+  if (options.rotate) {
+    orientation = ReadOrientation(FromPath(source));
+    if (orientation == 6 || orientation == 8) std::swap(w, h);
+  }
+  if (w < 1 || h < 1) return kResizeNotWritten;  // no picture of that size can be made
+
+  if (FindJpegEncoder() < 0) return kResizeNoEncoder;
+  Canvas canvas(w, h);
+  const bool turned =
+      options.rotate && (orientation == 6 || orientation == 8 || orientation == 3);
+  if (options.rotate && orientation == 6)
+    canvas.DrawTurned(photo, QPoint(w, 0), QPoint(w, h), QPoint(0, 0));
+  else if (options.rotate && orientation == 8)
+    canvas.DrawTurned(photo, QPoint(0, h), QPoint(0, 0), QPoint(w, h));
+  else if (options.rotate && orientation == 3)
+    canvas.DrawTurned(photo, QPoint(w, h), QPoint(0, h), QPoint(w, 0));
+  else
+    canvas.DrawScaled(photo, QRect(0, 0, w, h), QRect(0, 0, width, height));
+  photo = Photo();
+
+  // The tag says "upright" only on a copy that was turned upright: an
+  // unturned one (mirrored values, or a big-endian file whose tag the scan
+  // does not find) keeps its tag and still shows the right way round.
+  if (options.keepExif) CopyExifProperties(FromPath(source), canvas, turned);
+  return SaveCanvasTo(canvas, destination, options.quality, overwrite);
+}
+
+void ResizeJob(JobHost& host, std::u16string_view fileList, int count) {
+  const std::u16string folder = host.folderPath();
+  const ResizeOptions options = MakeResizeOptions(host.settings().resize, folder);
+  const fs::path savePath = ResizeSavePath(options.saveFolder, folder);
+
+  // Copies written into the photo folder would replace the photos.
+  if (SamePlace(savePath, ToPath(folder))) {
+    ReportError(host, u"保存先が元画像のフォルダです");
+    return;
+  }
+  std::error_code ec;
+  fs::create_directory(savePath, ec);
+  if (!IsFolder(savePath)) {
+    ReportError(host, u"保存先フォルダを作成できませんでした");
+    return;
+  }
+
+  const std::u16string savedTitle = host.title();
+  bool someNotResized = false;
+  std::size_t lineStart = 0;
+  for (int i = 1; i <= count; ++i) {
+    std::u16string_view name;
+    if (lineStart < fileList.size()) {
+      std::size_t end = fileList.find(u'\n', lineStart);
+      if (end == fileList.npos) end = fileList.size();
+      name = fileList.substr(lineStart, end - lineStart);
+      lineStart = end + 1;
+    }
+    if (ResizeOneImage(options, name, folder) != kResizeWritten) someNotResized = true;
+
+    host.pumpMessages();
+    host.setTitle(FormatText(u"Folioscope (%d/%d)", {DecimalText(i), DecimalText(count)}));
+    host.setProgressPos(i);
+    if (!host.busy()) {
+      host.setTitle(savedTitle);
+      host.addStatusLine(kCancelledLine);
+      return;
+    }
+  }
+  host.setTitle(savedTitle);
+  if (someNotResized)
+    ReportOutcome(host, u"終了：同名ファイルが存在します。リサイズされなかったファイルが存在します",
+                  u"保存先に同名ファイルが存在します\nリサイズされなかったファイルが存在します",
+                  u"成功", MessageIcon::None);
+  else
+    ReportOutcome(host, u"終了：リサイズ完了", u"リサイズ完了", u"成功", MessageIcon::None);
+}
+
 }  // namespace folio

@@ -1,7 +1,10 @@
 #pragma once
 // Resized JPEG copies of every photo of a folder, written into a save folder.
+#include <filesystem>
 #include <optional>
 #include <string>
+
+#include "settings/settings.h"
 
 namespace folio {
 
@@ -28,5 +31,23 @@ int ResizeOneImage(const ResizeOptions& options, std::u16string_view fileName,
                    std::u16string_view folder);
 std::optional<int> ReadOrientation(const std::u16string& path);
 void CopyExifProperties(const std::u16string& sourcePath, Canvas& canvas, bool rotate);
+
+// Results of ResizeOneImage.
+inline constexpr int kResizeWritten = 0;
+inline constexpr int kResizeNoEncoder = -1;
+inline constexpr int kResizeExists = -2;      // the save folder has that name, overwriting is off
+inline constexpr int kResizeNotWritten = -3;  // the copy would replace its own source, or writing failed
+
+// The options of one job; `saveFolder` after the save-folder rule: an empty
+// `SaveDir`, or one equal to the folder, gives "resize"; every "%s" becomes
+// the folder's own name.
+ResizeOptions MakeResizeOptions(const ResizeSettings& resize, std::u16string_view folder);
+// The folder the copies go to: `saveFolder` itself when it is absolute,
+// else that name below the photo folder.
+std::filesystem::path ResizeSavePath(std::u16string_view saveFolder, std::u16string_view folder);
+// The new size by the options' size rule (integer arithmetic that truncates).
+// False when the photo is to be copied unchanged.
+bool ResizedSize(const ResizeOptions& options, int width, int height, int& newWidth,
+                 int& newHeight);
 
 }  // namespace folio

@@ -1,0 +1,417 @@
+#include "imaging/resize_job.h"
+
+#include <exiv2/exiv2.hpp>
+#include <gtest/gtest.h>
+
+#include <optional>
+
+#include "imaging/image_ops.h"
+#include "imaging/pixels.h"
+#include "imaging/recording_host.h"
+#include "imaging/scaled_copy.h"
+#include "platform/text.h"
+#include "support/test_support.h"
+
+namespace fs = std::filesystem;
+using folio::test::ExifFields;
+using folio::test::HashTree;
+using folio::test::JpegSize;
+using folio::test::Near;
+using folio::test::ReadBytes;
+using folio::test::ReadPicture;
+using folio::test::RecordingHost;
+using folio::test::TempDir;
+using folio::test::WriteBytes;
+using folio::test::WriteJpeg;
+using folio::test::WriteJpegWithExif;
+using folio::test::WritePicture;
+
+namespace folio {
+namespace {
+
+std::u16string U16(const fs::path& path) { return FromPath(path); }
+
+// An Exif value of a saved file, or none.
+std::optional<long> ExifValue(const fs::path& path, const char* key) {
+  auto image = Exiv2::ImageFactory::open(path.string());
+  image->readMetadata();
+  const Exiv2::ExifData& data = image->exifData();
+  const auto it = data.findKey(Exiv2::ExifKey(key));
+  if (it == data.end()) return std::nullopt;
+  return it->toLong();
+}
+
+std::string ExifText(const fs::path& path, const char* key) {
+  auto image = Exiv2::ImageFactory::open(path.string());
+  image->readMetadata();
+  const Exiv2::ExifData& data = image->exifData();
+  const auto it = data.findKey(Exiv2::ExifKey(key));
+  return it == data.end() ? std::string() : it->toString();
+}
+
+void SetOrientation(const fs::path& path, uint16_t orientation) {
+  auto image = Exiv2::ImageFactory::open(path.string());
+  Exiv2::ExifData data;
+  data["Exif.Image.Orientation"] = orientation;
+  image->setByteOrder(Exiv2::littleEndian);
+  image->setExifData(data);
+  image->writeMetadata();
+}
+
+// ---------------------------------------------------------------- rules
+
+TEST(ResizeRules, NewSizeOrCopy) {
+  struct Case {
+    const char* what;
+    int rule, w, h;
+    bool scaled;
+    int newW, newH;
+  };
+  const Case cases[] = {
+      {"long side 800", 0, 4000, 3000, true, 800, 600},
+      {"long side, portrait", 0, 3000, 4000, true, 600, 800},
+      {"long side, small enough", 0, 640, 480, false, 0, 0},
+      {"long side equal", 0, 800, 500, false, 0, 0},
+      {"ratio 50/50", 1, 4000, 3000, true, 2000, 1500},
+      {"ratio keeps the width: copy", 3, 4000, 3000, false, 0, 0},
+      {"width and height", 2, 4000, 3000, true, 1024, 768},
+      {"width and height, same width: copy", 2, 1024, 3000, false, 0, 0},
+      {"unknown rule: copy", 7, 4000, 3000, false, 0, 0},
+  };
+  for (const Case& c : cases) {
+    ResizeOptions options;  // long side 800, ratio 50/50, 1024x768
+    options.sizeRule = c.rule == 3 ? 1 : c.rule;
+    if (c.rule == 3) options.ratioWidth = 100;
+    int w = -1, h = -1;
+    EXPECT_EQ(ResizedSize(options, c.w, c.h, w, h), c.scaled) << c.what;
+    if (!c.scaled) continue;
+    EXPECT_EQ(w, c.newW) << c.what;
+    EXPECT_EQ(h, c.newH) << c.what;
+  }
+}
+
+TEST(ResizeRules, SaveFolder) {
+  struct Case {
+    std::u16string saveDir;
+    const char* expected;
+  };
+  const Case cases[] = {
+      {u"%s_small", "/p/Trip/Trip_small"}, {u"", "/p/Trip/resize"},
+      {u"/p/Trip", "/p/Trip/resize"},      {u"/out/%s", "/out/Trip"},
+      {u"small", "/p/Trip/small"},         {u"%s-%s", "/p/Trip/Trip-Trip"},
+  };
+  for (const Case& c : cases) {
+    ResizeSettings resize;
+    resize.SaveDir = c.saveDir;
+    const ResizeOptions options = MakeResizeOptions(resize, u"/p/Trip");
+    EXPECT_EQ(ResizeSavePath(options.saveFolder, u"/p/Trip"), fs::path(c.expected))
+        << ToUtf8(c.saveDir);
+  }
+}
+
+// ---------------------------------------------------------------- orientation
+
+TEST(ReadOrientation, ScansTheStartOfTheFile) {
+  TempDir dir;
+  ExifFields little;
+  little.make = "Maker";
+  little.model = "Model";
+  little.orientation = 6;
+  WriteJpegWithExif(dir / "le.jpg", 64, 48, little);
+  ExifFields big = little;
+  big.bigEndian = true;
+  WriteJpegWithExif(dir / "be.jpg", 64, 48, big);
+  WriteJpeg(dir / "none.jpg", 64, 48);
+  EXPECT_EQ(ReadOrientation(U16(dir / "le.jpg")), 6);
+  EXPECT_EQ(ReadOrientation(U16(dir / "be.jpg")), std::nullopt);  // never turned
+  EXPECT_EQ(ReadOrientation(U16(dir / "none.jpg")), std::nullopt);
+  EXPECT_EQ(ReadOrientation(U16(dir / "missing.jpg")), std::nullopt);
+
+  // The marker near the end of the 100 bytes scanned: its value byte lies
+  // beyond them and is still read.
+  for (int at : {60, 95, 99, 100}) {
+    std::string bytes(120, '\0');
+    bytes[0] = '\xFF', bytes[1] = '\xD8';
+    bytes.replace(6, 4, "Exif");
+    bytes[at] = '\x12', bytes[at + 1] = '\x01';
+    bytes[at + 8] = '\x08';
+    WriteBytes(dir / "made.jpg", bytes);
+    const std::optional<int> expected = at < 100 ? std::optional<int>(8) : std::nullopt;
+    EXPECT_EQ(ReadOrientation(U16(dir / "made.jpg")), expected) << at;
+  }
+}
+
+// ---------------------------------------------------------------- one image
+
+struct ResizeFolder {
+  TempDir dir;
+  ResizeOptions options;
+  ResizeFolder() {
+    options.saveFolder = u"out";
+    fs::create_directory(dir / "out");
+  }
+  int Run(const char* name) { return ResizeOneImage(options, FromUtf8(name), dir.u16()); }
+  fs::path Out(const char* name) const { return dir / "out" / name; }
+};
+
+TEST(ResizeOneImage, ThreeRulesOnA4000By3000Photo) {
+  ResizeFolder folder;
+  WriteJpeg(folder.dir / "big.jpg", 4000, 3000);
+  const std::pair<int, int> expected[] = {{800, 600}, {2000, 1500}, {1024, 768}};
+  for (int rule = 0; rule < 3; ++rule) {
+    folder.options.sizeRule = rule;
+    folder.options.overwrite = 1;
+    ASSERT_EQ(folder.Run("big.jpg"), kResizeWritten);
+    EXPECT_EQ(JpegSize(folder.Out("big.jpg")), expected[rule]) << rule;
+  }
+  // Nothing but the copy in the save folder: no temporary file left behind.
+  EXPECT_EQ(HashTree(folder.dir / "out").size(), 1u);
+}
+
+TEST(ResizeOneImage, CopiesUnchangedWhenNoScalingIsNeeded) {
+  ResizeFolder folder;
+  ExifFields exif;
+  exif.model = "Model";
+  exif.orientation = 6;
+  WriteJpegWithExif(folder.dir / "small.jpg", 640, 480, exif);
+  folder.options.rotate = 1;  // a copy is never turned
+  folder.options.keepExif = 0;  // and keeps its Exif all the same
+  ASSERT_EQ(folder.Run("small.jpg"), kResizeWritten);
+  EXPECT_EQ(ReadBytes(folder.Out("small.jpg")), ReadBytes(folder.dir / "small.jpg"));
+}
+
+TEST(ResizeOneImage, TurnsByOrientationAndKeepsExif) {
+  ResizeFolder folder;
+  ExifFields exif;
+  exif.make = "Maker";
+  exif.orientation = 6;
+  exif.pixelXDimension = 4000;
+  exif.pixelYDimension = 3000;
+  WriteJpegWithExif(folder.dir / "turn.jpg", 4000, 3000, exif);
+  folder.options.rotate = 1;
+  folder.options.keepExif = 1;
+  ASSERT_EQ(folder.Run("turn.jpg"), kResizeWritten);
+  const fs::path out = folder.Out("turn.jpg");
+  EXPECT_EQ(JpegSize(out), std::make_pair(600, 800));
+  EXPECT_EQ(ExifValue(out, "Exif.Image.Orientation"), 1);
+  EXPECT_EQ(ExifValue(out, "Exif.Photo.PixelXDimension"), 600);
+  EXPECT_EQ(ExifValue(out, "Exif.Photo.PixelYDimension"), 800);
+  EXPECT_EQ(ExifText(out, "Exif.Image.Make"), "Maker");  // the rest is copied as it was
+
+  // Without keepExif the scaled copy carries no Exif.
+  folder.options.keepExif = 0;
+  folder.options.overwrite = 1;
+  ASSERT_EQ(folder.Run("turn.jpg"), kResizeWritten);
+  EXPECT_EQ(JpegSize(out), std::make_pair(600, 800));
+  EXPECT_EQ(ExifValue(out, "Exif.Image.Orientation"), std::nullopt);
+}
+
+TEST(ResizeOneImage, TurnedPixelsLandWhereTheOrientationSays) {
+  // 400x300 with its upper-left quarter red, scaled to 200x150 (or 150x200).
+  QImage marked = test::SolidPicture(400, 300, Qt::blue);
+  for (int y = 0; y < 150; ++y)
+    for (int x = 0; x < 200; ++x) marked.setPixel(x, y, qRgb(255, 0, 0));
+  struct Case {
+    uint16_t orientation;
+    int w, h;
+    int redX, redY;  // the corner where the red quarter lands
+    long tagAfter;
+  };
+  const Case cases[] = {
+      {1, 200, 150, 0, 0, 1}, {6, 150, 200, 1, 0, 1}, {8, 150, 200, 0, 1, 1},
+      {3, 200, 150, 1, 1, 1}, {4, 200, 150, 0, 0, 4},  // mirrored: drawn unturned, tag kept
+  };
+  for (const Case& c : cases) {
+    ResizeFolder folder;
+    WritePicture(folder.dir / "m.jpg", marked);
+    SetOrientation(folder.dir / "m.jpg", c.orientation);
+    folder.options.longSide = 200;
+    folder.options.rotate = 1;
+    folder.options.keepExif = 1;
+    ASSERT_EQ(folder.Run("m.jpg"), kResizeWritten) << c.orientation;
+    const QImage out = ReadPicture(folder.Out("m.jpg"));
+    ASSERT_EQ(out.size(), QSize(c.w, c.h)) << c.orientation;
+    for (int cx = 0; cx < 2; ++cx) {
+      for (int cy = 0; cy < 2; ++cy) {
+        const QPoint at(cx ? c.w - 20 : 20, cy ? c.h - 20 : 20);
+        const QRgb expected = cx == c.redX && cy == c.redY ? qRgb(255, 0, 0) : qRgb(0, 0, 255);
+        EXPECT_TRUE(Near(out.pixel(at), expected)) << c.orientation << " corner " << cx << cy;
+      }
+    }
+    EXPECT_EQ(ExifValue(folder.Out("m.jpg"), "Exif.Image.Orientation"), c.tagAfter) << c.orientation;
+  }
+}
+
+TEST(ResizeOneImage, BigEndianFilesAreNotTurned) {
+  ResizeFolder folder;
+  ExifFields exif;
+  exif.bigEndian = true;
+  exif.orientation = 6;
+  WriteJpegWithExif(folder.dir / "be.jpg", 1600, 1200, exif);
+  folder.options.rotate = 1;
+  folder.options.keepExif = 1;
+  ASSERT_EQ(folder.Run("be.jpg"), kResizeWritten);
+  EXPECT_EQ(JpegSize(folder.Out("be.jpg")), std::make_pair(800, 600));
+  // Unturned, so the copy still says how to show it.
+  EXPECT_EQ(ExifValue(folder.Out("be.jpg"), "Exif.Image.Orientation"), 6);
+}
+
+TEST(ResizeOneImage, NeverOverwritesWhenOverwritingIsOff) {
+  ResizeFolder folder;
+  WriteJpeg(folder.dir / "a.jpg", 1600, 1200);
+  WriteBytes(folder.Out("a.jpg"), "keep me");
+  EXPECT_EQ(folder.Run("a.jpg"), kResizeExists);
+  EXPECT_EQ(ReadBytes(folder.Out("a.jpg")), "keep me");
+  folder.options.overwrite = 1;
+  EXPECT_EQ(folder.Run("a.jpg"), kResizeWritten);
+  EXPECT_EQ(JpegSize(folder.Out("a.jpg")), std::make_pair(800, 600));
+}
+
+TEST(ResizeOneImage, NeverWritesOntoItsOwnSource) {
+  ResizeFolder folder;
+  WriteJpeg(folder.dir / "a.jpg", 1600, 1200);
+  const std::string before = ReadBytes(folder.dir / "a.jpg");
+  folder.options.overwrite = 1;
+  for (const char16_t* save : {u".", u"../out/.."}) {
+    folder.options.saveFolder = save;
+    EXPECT_EQ(folder.Run("a.jpg"), kResizeNotWritten) << ToUtf8(save);
+  }
+  folder.options.saveFolder = folder.dir.u16();  // absolute
+  EXPECT_EQ(folder.Run("a.jpg"), kResizeNotWritten);
+  EXPECT_EQ(ReadBytes(folder.dir / "a.jpg"), before);
+}
+
+TEST(ResizeOneImage, NoEncoderWritesNothing) {
+  ResizeFolder folder;
+  WriteJpeg(folder.dir / "a.jpg", 1600, 1200);
+  SetJpegEncoderMissingForTesting(true);
+  const int result = folder.Run("a.jpg");
+  SetJpegEncoderMissingForTesting(false);
+  EXPECT_EQ(result, kResizeNoEncoder);
+  EXPECT_TRUE(fs::is_empty(folder.dir / "out"));
+}
+
+// ---------------------------------------------------------------- the job
+
+struct JobFolder {
+  TempDir root;
+  fs::path folder;
+  RecordingHost host;
+  std::u16string fileList;
+  int count = 0;
+
+  JobFolder() : folder(root / "Trip") {
+    fs::create_directory(folder);
+    host.setFolderPath(FromPath(folder));
+    for (const char* name : {"1.jpg", "2.jpg", "3.jpg"}) {
+      WriteJpeg(folder / name, 1200, 900, 90, static_cast<unsigned>(count + 1));
+      fileList += FromUtf8(name) + u"\n";
+      ++count;
+    }
+  }
+  void Run() { ResizeJob(host, fileList, count); }
+};
+
+TEST(ResizeJob, WritesEveryCopyIntoTheNamedSaveFolder) {
+  JobFolder job;
+  job.host.settings().resize.SaveDir = u"%s_small";
+  const std::u16string title = job.host.title();
+  job.Run();
+  for (const char* name : {"1.jpg", "2.jpg", "3.jpg"})
+    EXPECT_EQ(JpegSize(job.folder / "Trip_small" / name), std::make_pair(800, 600)) << name;
+  EXPECT_EQ(HashTree(job.folder / "Trip_small").size(), 3u);
+  ASSERT_EQ(job.host.messages.size(), 1u);
+  EXPECT_EQ(job.host.messages[0].text, u"リサイズ完了");
+  EXPECT_EQ(job.host.messages[0].caption, u"成功");
+  EXPECT_EQ(job.host.progressPos, 3);
+  EXPECT_EQ(job.host.titles.at(2), u"Folioscope (3/3)");
+  EXPECT_EQ(job.host.title(), title);
+
+  // Again in a batch: every copy is there, none is replaced.
+  job.host.setBatchMode(true);
+  const auto before = HashTree(job.folder / "Trip_small");
+  job.Run();
+  EXPECT_EQ(HashTree(job.folder / "Trip_small"), before);
+  ASSERT_EQ(job.host.statusLines.size(), 1u);
+  EXPECT_EQ(job.host.statusLines[0],
+            u"    終了：同名ファイルが存在します。リサイズされなかったファイルが存在します");
+}
+
+TEST(ResizeJob, OneFileSkippedIsReported) {
+  JobFolder job;
+  fs::create_directory(job.folder / "resize");
+  WriteBytes(job.folder / "resize" / "1.jpg", "already here");
+  job.Run();
+  EXPECT_EQ(ReadBytes(job.folder / "resize" / "1.jpg"), "already here");
+  EXPECT_EQ(JpegSize(job.folder / "resize" / "3.jpg"), std::make_pair(800, 600));
+  ASSERT_EQ(job.host.messages.size(), 1u);
+  EXPECT_EQ(job.host.messages[0].text,
+            u"保存先に同名ファイルが存在します\nリサイズされなかったファイルが存在します");
+  EXPECT_EQ(job.host.messages[0].caption, u"成功");
+}
+
+TEST(ResizeJob, RefusesASaveFolderThatIsThePhotoFolder) {
+  for (const char* saveDir : {".", "Trip/..", "../%s", "/ABS/", "/ABS/."}) {
+    JobFolder job;
+    std::string text = saveDir;
+    const std::string absolute = job.folder.string();
+    if (text.rfind("/ABS", 0) == 0) text.replace(0, 4, absolute);
+    if (text == "Trip/..") {
+      fs::create_directory(job.folder / "Trip");
+    }
+    job.host.settings().resize.SaveDir = FromUtf8(text);
+    job.host.settings().resize.OverWrite = 1;
+    job.host.settings().resize.ResizeMode = 0;
+    const auto before = HashTree(job.root.path());
+    job.Run();
+    EXPECT_EQ(HashTree(job.root.path()), before) << saveDir;
+    ASSERT_EQ(job.host.messages.size(), 1u) << saveDir;
+    EXPECT_EQ(job.host.messages[0].text, u"保存先が元画像のフォルダです") << saveDir;
+    EXPECT_EQ(job.host.messages[0].caption, u"エラー");
+    EXPECT_EQ(job.host.messages[0].icon, MessageIcon::Exclamation);
+    EXPECT_EQ(job.host.pumps, 0);
+  }
+  JobFolder job;
+  job.host.setBatchMode(true);
+  job.host.settings().resize.SaveDir = u".";
+  job.Run();
+  ASSERT_EQ(job.host.statusLines.size(), 1u);
+  EXPECT_EQ(job.host.statusLines[0], u"    エラー：保存先が元画像のフォルダです");
+}
+
+TEST(ResizeJob, SaveFolderThatCannotBeMadeIsAnError) {
+  JobFolder job;
+  WriteBytes(job.folder / "resize", "a file in the way");
+  job.host.setBatchMode(true);
+  job.Run();
+  ASSERT_EQ(job.host.statusLines.size(), 1u);
+  EXPECT_EQ(job.host.statusLines[0], u"    エラー：保存先フォルダを作成できませんでした");
+  EXPECT_EQ(job.host.pumps, 0);
+}
+
+TEST(ResizeJob, CancelStopsAfterTheCurrentFile) {
+  JobFolder job;
+  job.host.onPump = [](RecordingHost& host) { host.setBusy(false); };
+  const std::u16string title = job.host.title();
+  job.Run();
+  EXPECT_TRUE(fs::exists(job.folder / "resize" / "1.jpg"));
+  EXPECT_FALSE(fs::exists(job.folder / "resize" / "2.jpg"));
+  EXPECT_TRUE(job.host.messages.empty());
+  ASSERT_EQ(job.host.statusLines.size(), 1u);  // in the log even outside a batch
+  EXPECT_EQ(job.host.statusLines[0], u"    キャンセル：処理がキャンセルされました");
+  EXPECT_EQ(job.host.title(), title);
+}
+
+TEST(ResizeJob, NoEncoderReportsFilesNotResized) {
+  JobFolder job;
+  SetJpegEncoderMissingForTesting(true);
+  job.Run();
+  SetJpegEncoderMissingForTesting(false);
+  EXPECT_TRUE(fs::is_empty(job.folder / "resize"));
+  ASSERT_EQ(job.host.messages.size(), 1u);
+  EXPECT_EQ(job.host.messages[0].text,
+            u"保存先に同名ファイルが存在します\nリサイズされなかったファイルが存在します");
+}
+
+}  // namespace
+}  // namespace folio
