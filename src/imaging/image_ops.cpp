@@ -232,8 +232,10 @@ void Canvas::DrawText(std::u16string_view text, double pointSize, uint32_t argb,
 }
 
 void Canvas::SetProperty(const PropertyItem& item) {
+  // An item replaces the one of its tag (in its directory, where known).
   for (PropertyItem& existing : properties_) {
-    if (existing.id == item.id) {
+    if (existing.id == item.id &&
+        (existing.ifd == item.ifd || existing.ifd == kIfdUnknown || item.ifd == kIfdUnknown)) {
       existing = item;
       return;
     }

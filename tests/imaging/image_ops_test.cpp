@@ -55,6 +55,24 @@ QImage MarkedImage(int width, int height) {
   return image;
 }
 
+// A Canon-style maker note: a directory of two ASCII entries, in either order.
+std::vector<uint8_t> CanonMakerNote(bool bigEndian) {
+  std::vector<uint8_t> out;
+  auto u16 = [&](unsigned v) {
+    if (bigEndian) out.insert(out.end(), {uint8_t(v >> 8), uint8_t(v)});
+    else out.insert(out.end(), {uint8_t(v), uint8_t(v >> 8)});
+  };
+  auto u32 = [&](unsigned v) {
+    if (bigEndian) u16(v >> 16), u16(v & 0xFFFF);
+    else u16(v & 0xFFFF), u16(v >> 16);
+  };
+  u16(2);
+  u16(0x0006), u16(2), u32(4), out.insert(out.end(), {'a', 'b', 'c', 0});
+  u16(0x0007), u16(2), u32(4), out.insert(out.end(), {'x', 'y', 'z', 0});
+  u32(0);
+  return out;
+}
+
 bool IsRed(QRgb p) { return qRed(p) > 200 && qGreen(p) < 60 && qBlue(p) < 60; }
 bool IsWhite(QRgb p) { return qRed(p) > 200 && qGreen(p) > 200 && qBlue(p) > 200; }
 
@@ -148,7 +166,6 @@ TEST(PhotoTest, GreyAndCmykPicturesDecodeToRgb) {
 
 TEST(PhotoTest, PropertiesAreLittleEndianWhateverTheFileOrder) {
   TempDir dir;
-  const std::vector<uint8_t> makerNote = Bytes({0x02, 0x00, 0x01, 0x00, 0x03, 0x00, 0xAB, 0xCD, 0xEF});
   folio::test::ExifFields fields;
   fields.make = "Canon";
   fields.model = "Canon EOS 5D";
@@ -157,9 +174,14 @@ TEST(PhotoTest, PropertiesAreLittleEndianWhateverTheFileOrder) {
   fields.exposureBias = {-2, 3};
   fields.pixelXDimension = 4000;
   fields.orientation = 6;
-  fields.makerNote = makerNote;
+  // A maker note that the metadata library recognises and takes apart: its
+  // item must still be the bytes as stored, in the file's own order.
+  const std::vector<uint8_t> makerNoteLE = CanonMakerNote(false);
+  const std::vector<uint8_t> makerNoteBE = CanonMakerNote(true);
+  fields.makerNote = makerNoteLE;
   fields.bigEndian = false;
   folio::test::WriteJpegWithExif(dir / "le.jpg", 64, 48, fields);
+  fields.makerNote = makerNoteBE;
   fields.bigEndian = true;
   folio::test::WriteJpegWithExif(dir / "be.jpg", 64, 48, fields);
 
@@ -192,7 +214,10 @@ TEST(PhotoTest, PropertiesAreLittleEndianWhateverTheFileOrder) {
     const auto* note = photo->FindProperty(0x927C);
     ASSERT_NE(nullptr, note);
     EXPECT_EQ(folio::kTypeUndefined, note->type);
-    EXPECT_EQ(makerNote, note->value);
+    EXPECT_EQ(photo == &le ? makerNoteLE : makerNoteBE, note->value);
+    // Only the primary directories: none of the maker note's own tags.
+    EXPECT_EQ(nullptr, photo->FindProperty(0x0006));
+    EXPECT_EQ(nullptr, photo->FindProperty(0x0007));
 
     // IFD0 before the Exif directory: Make comes before the maker note.
     const auto& items = photo->Properties();
@@ -213,7 +238,7 @@ TEST(PhotoTest, PropertiesAreLittleEndianWhateverTheFileOrder) {
     const PropertyItem& b = be.Properties()[i];
     EXPECT_EQ(a.id, b.id);
     EXPECT_EQ(a.type, b.type);
-    if (a.id != 0x8769) {  // the offset of the Exif directory may differ
+    if (a.id != 0x8769 && a.id != 0x927C) {  // offsets and the maker note differ
       EXPECT_EQ(a.value, b.value) << std::hex << a.id;
     }
   }
@@ -237,9 +262,13 @@ TEST(CanvasTest, SavedPropertyItemsReadBack) {
   PropertyItem make{0x010F, folio::kTypeAscii, Bytes({'N', 'i', 'k', 'o', 'n', 0})};
   PropertyItem exposure{0x829A, folio::kTypeRational, Bytes({1, 0, 0, 0, 0xFA, 0, 0, 0})};
   PropertyItem gpsRef{0x0001, folio::kTypeAscii, Bytes({'N', 0}), folio::kIfdGps};
+  PropertyItem interop{0x0001, folio::kTypeAscii, Bytes({'R', '9', '8', 0}), folio::kIfdInterop};
   canvas.SetProperty(PropertyItem{0x0112, folio::kTypeShort, Bytes({6, 0})});
   for (const PropertyItem& item : {orientation, pixelX, make, exposure, gpsRef}) canvas.SetProperty(item);
   ASSERT_EQ(5u, canvas.Properties().size());  // the second Orientation replaced the first
+  // Tag 1 of another directory is another item.
+  canvas.SetProperty(interop);
+  ASSERT_EQ(6u, canvas.Properties().size());
 
   ASSERT_TRUE(canvas.SaveJpeg(dir / "out.jpg", 90));
   Photo photo = Photo::Load(dir / "out.jpg");
@@ -255,6 +284,15 @@ TEST(CanvasTest, SavedPropertyItemsReadBack) {
   }
   EXPECT_EQ(folio::kIfdGps, photo.FindProperty(0x0001)->ifd);
   EXPECT_EQ(folio::kIfdExif, photo.FindProperty(0x829A)->ifd);
+  // Directory by directory: IFD0, Exif, GPS, interop.
+  std::vector<std::pair<uint32_t, uint16_t>> order;
+  for (const PropertyItem& item : photo.Properties())
+    if (item.id != 0x8769 && item.id != 0x8825 && item.id != 0xA005) order.emplace_back(item.id, item.ifd);
+  const std::vector<std::pair<uint32_t, uint16_t>> expected = {
+      {0x010F, folio::kIfd0},    {0x0112, folio::kIfd0},  {0x829A, folio::kIfdExif},
+      {0xA002, folio::kIfdExif}, {0x0001, folio::kIfdGps}, {0x0001, folio::kIfdInterop}};
+  EXPECT_EQ(expected, order);
+  EXPECT_EQ(interop.value, photo.Properties().back().value);
   QColor centre = QColor::fromRgb(photo.Decode().pixel(32, 24));
   EXPECT_NEAR(0x33, centre.red(), 6);
   EXPECT_NEAR(0x66, centre.green(), 6);
