@@ -74,8 +74,18 @@ TEST(ThumbnailPages, TwentyFivePhotosTwelvePerPageFourPerRowThenRewind) {
   job.thumbnail().PhotoSize = 40;
   const auto original = HashTree(job.dir.path());
   const std::u16string title = job.host.title();
+  std::vector<std::u16string> titles;  // as the pump finds them
+  std::vector<int> positions;
+  job.host.onPump = [&](folio::BasicJobHost& host) {
+    titles.push_back(host.title());
+    positions.push_back(host.progressPos());
+  };
 
   ASSERT_EQ(folio::RunFolderJob(job.host), folio::kJobDone);
+  ASSERT_EQ(titles.size(), 25u);
+  EXPECT_EQ(titles[1], u"Folioscope (1/25)");
+  EXPECT_EQ(titles[24], u"Folioscope (24/25)");
+  EXPECT_EQ(positions[13], 13);
   EXPECT_EQ(job.host.statusLines().back(), u"    終了：サムネイルHTMLファイル作成完了");
   EXPECT_EQ(job.host.title(), title);
   EXPECT_EQ(job.host.progressHigh(), 24);
