@@ -240,12 +240,18 @@ int BuildComposite(JobHost& host, ImageRecord* records, const CompositeParams& p
   const std::u16string savedTitle = host.title();
   int placed = 0;
 
+  // A cancel is seen at the next cell drawn; the sheet in progress is
+  // dropped, a sheet whose last cell was drawn is still saved.
+  auto cancelled = [&]() {
+    if (host.busy()) return false;
+    host.setTitle(savedTitle);
+    return true;
+  };
   auto afterCell = [&]() {
     host.pumpMessages();
     host.setTitle(FormatText(u"Folioscope (%d/%d)",
                              {DecimalText(placed), DecimalText(params.imagesUsed)}));
     host.setProgressPos(placed);
-    return host.busy();
   };
 
   for (int sheet = 0; sheet < sheets; ++sheet) {
@@ -254,6 +260,7 @@ int BuildComposite(JobHost& host, ImageRecord* records, const CompositeParams& p
       for (int column = 0; column < params.columns; ++column) {
         const SheetRect cell = CellRect(params, cellWidth, cellHeight, column, row);
         if (hasTitle && column == title.column && row == title.row) {
+          if (cancelled()) return 2;
           const int width = params.titleDouble ? 2 * cellWidth + params.gap : cellWidth;
           canvas.DrawText(PickSheetTitle(params.titleText, sheet), params.titleFontSize,
                           params.titleColor, QRectF(cell.x, cell.y, width, cellHeight));
@@ -266,6 +273,7 @@ int BuildComposite(JobHost& host, ImageRecord* records, const CompositeParams& p
                              row <= big.row + span - 1;
           const bool bigCorner = inBig && column == big.column && row == big.row;
           if (inBig && !bigCorner) continue;
+          if (cancelled()) return 2;
           const Photo photo = Photo::Load(folderPath / ToPath(FieldText(records[placed].fileName)));
           const SheetRect source =
               SourceRect(photo.width(), photo.height(), cellWidth, cellHeight, params.stretchToCell);
@@ -278,10 +286,7 @@ int BuildComposite(JobHost& host, ImageRecord* records, const CompositeParams& p
                             QRect(source.x, source.y, source.width, source.height));
           ++placed;
         }
-        if (!afterCell()) {
-          host.setTitle(savedTitle);  // the sheet in progress is dropped
-          return 2;
-        }
+        afterCell();
       }
     }
     const std::u16string name = u"Image" + DecimalText(sheet + 1) + u".jpg";

@@ -431,22 +431,36 @@ CompositeParams SmallSheet(SheetFolder& folder) {
   return folder.Params();
 }
 
-TEST(CompositeSheets, CancelKeepsEarlierSheetsAndDropsTheOneInProgress) {
-  SheetFolder folder;
-  folder.AddSolid(8, 40, 30);
-  const CompositeParams params = SmallSheet(folder);
-  ASSERT_EQ(params.imagesUsed, 8);
-  folder.host.onPump = [](RecordingHost& host) {
-    if (host.pumps == 6) host.setBusy(false);
+TEST(CompositeSheets, CancelKeepsFinishedSheetsAndDropsTheOneInProgress) {
+  struct Case {
+    int cancelAtPump;
+    int result;
+    bool first, second;
   };
-  const std::u16string title = folder.host.title();
-  EXPECT_EQ(folder.Run(params), 2);
-  EXPECT_TRUE(fs::exists(folder.dir / "img" / "Image1.jpg"));
-  EXPECT_FALSE(fs::exists(folder.dir / "img" / "Image2.jpg"));
-  EXPECT_EQ(folder.host.pumps, 6);
-  EXPECT_EQ(folder.host.title(), title);
-  EXPECT_TRUE(folder.host.statusLines.empty());  // the driver reports the cancel
-  EXPECT_TRUE(folder.host.messages.empty());
+  const Case cases[] = {
+      {2, 2, false, false},  // sheet 1 in progress: nothing saved
+      {4, 2, true, false},   // sheet 1 complete when the cancel comes: it is saved
+      {6, 2, true, false},
+      {8, 1, true, true},    // after the last cell the work is done
+  };
+  for (const Case& c : cases) {
+    SheetFolder folder;
+    folder.AddSolid(8, 40, 30);
+    const CompositeParams params = SmallSheet(folder);
+    ASSERT_EQ(params.imagesUsed, 8);
+    folder.host.onPump = [&c](RecordingHost& host) {
+      if (host.pumps == c.cancelAtPump) host.setBusy(false);
+    };
+    const std::u16string title = folder.host.title();
+    EXPECT_EQ(folder.Run(params), c.result) << c.cancelAtPump;
+    EXPECT_EQ(fs::exists(folder.dir / "img" / "Image1.jpg"), c.first) << c.cancelAtPump;
+    EXPECT_EQ(fs::exists(folder.dir / "img" / "Image2.jpg"), c.second) << c.cancelAtPump;
+    EXPECT_EQ(folder.host.pumps, c.cancelAtPump);
+    EXPECT_EQ(folder.host.progressPos, c.cancelAtPump);
+    EXPECT_EQ(folder.host.title(), title);
+    EXPECT_TRUE(folder.host.statusLines.empty());  // the driver reports the cancel
+    EXPECT_TRUE(folder.host.messages.empty());
+  }
 }
 
 TEST(CompositeSheets, NothingToLayOutFailsAndWritesNothing) {
