@@ -164,6 +164,40 @@ TEST(PhotoTest, GreyAndCmykPicturesDecodeToRgb) {
   EXPECT_TRUE(IsWhite(c.pixel(30, 8))) << std::hex << c.pixel(30, 8);
 }
 
+TEST(PhotoTest, ProgressiveAndTruncatedFilesStillDecode) {
+  TempDir dir;
+  // Progressive: decoded and DCT-scaled like a baseline file.
+  {
+    QImage image = MarkedImage(400, 300);
+    tjhandle handle = tjInitCompress();
+    unsigned char* jpeg = nullptr;
+    unsigned long size = 0;
+    ASSERT_EQ(0, tjCompress2(handle, image.constBits(), 400, static_cast<int>(image.bytesPerLine()), 300,
+                             TJPF_BGRX, &jpeg, &size, TJSAMP_420, 90, TJFLAG_PROGRESSIVE));
+    folio::test::WriteBytes(dir / "progressive.jpg", std::string(reinterpret_cast<char*>(jpeg), size));
+    tjFree(jpeg);
+    tjDestroy(handle);
+  }
+  Photo progressive = Photo::Load(dir / "progressive.jpg");
+  ASSERT_TRUE(progressive.ok());
+  QImage p = progressive.Decode(100, 75);
+  ASSERT_EQ(QSize(100, 75), p.size());
+  EXPECT_TRUE(IsRed(p.pixel(5, 5)));
+  EXPECT_TRUE(IsWhite(p.pixel(90, 60)));
+
+  // Cut off in the middle of its data, as an interrupted transfer leaves it:
+  // the part that is there is still a picture of the full size.
+  folio::test::WriteJpeg(dir / "whole.jpg", 640, 480);
+  std::string bytes = folio::test::ReadBytes(dir / "whole.jpg");
+  folio::test::WriteBytes(dir / "cut.jpg", bytes.substr(0, bytes.size() * 6 / 10));
+  Photo cut = Photo::Load(dir / "cut.jpg");
+  ASSERT_TRUE(cut.ok());
+  QImage c = cut.Decode();
+  ASSERT_EQ(QSize(640, 480), c.size());
+  EXPECT_LT(qRed(c.pixel(5, 10)), 40);  // the top rows are the real ones
+  EXPECT_GT(qRed(c.pixel(630, 10)), 215);
+}
+
 TEST(PhotoTest, PropertiesAreLittleEndianWhateverTheFileOrder) {
   TempDir dir;
   folio::test::ExifFields fields;
@@ -400,6 +434,7 @@ TEST(CanvasTest, DrawTurnedPlacesTheCornerByOrientation) {
       {"8: counter-clockwise", 60, 80, {0, 80}, {0, 0}, {60, 80}, {2, 77}},
       {"3: half turn", 80, 60, {80, 60}, {0, 60}, {80, 0}, {77, 57}},
       {"upright", 80, 60, {0, 0}, {80, 0}, {0, 60}, {2, 2}},
+      {"mirrored", 80, 60, {80, 0}, {0, 0}, {80, 60}, {77, 2}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -415,6 +450,22 @@ TEST(CanvasTest, DrawTurnedPlacesTheCornerByOrientation) {
     for (int y = 0; y < c.h; ++y)
       for (int x = 0; x < c.w; ++x) ASSERT_EQ(255, qAlpha(out.pixel(x, y))) << x << "," << y;
   }
+}
+
+TEST(CanvasTest, TurnedDrawingIsTheUprightOneTurnedPixelForPixel) {
+  TempDir dir;
+  folio::test::WriteJpeg(dir / "p.jpg", 400, 300);
+  Photo photo = Photo::Load(dir / "p.jpg");
+  Canvas upright(80, 60);
+  upright.DrawTurned(photo, {0, 0}, {80, 0}, {0, 60});
+  Canvas six(60, 80), eight(60, 80), three(80, 60);
+  six.DrawTurned(photo, {60, 0}, {60, 80}, {0, 0});
+  eight.DrawTurned(photo, {0, 80}, {0, 0}, {60, 80});
+  three.DrawTurned(photo, {80, 60}, {0, 60}, {80, 0});
+  const QImage base = upright.image();
+  EXPECT_EQ(base.transformed(QTransform().rotate(90)), six.image());
+  EXPECT_EQ(base.transformed(QTransform().rotate(270)), eight.image());
+  EXPECT_EQ(base.transformed(QTransform().rotate(180)), three.image());
 }
 
 TEST(CanvasTest, DrawTextIsCentredInItsRectangle) {
