@@ -1,0 +1,15 @@
+#include "app/gui/folioscope_app.h"
+
+#include "app/gui/folioscope_dlg.h"
+#include "app/gui/shell_rules.h"
+#include "options/widget_util.h"
+#include "settings/settings.h"
+
+int CFolioscopeApp::InitInstance(const QStringList& arguments) {
+  const std::filesystem::path iniPath = folio::MakeIniPath(folio::CurrentExecutablePath());
+  // The whole command line is one folder path, spaces included.
+  const QString commandLine = arguments.mid(1).join(u' ');
+  CFolioscopeDlg dlg(iniPath, folio::gui::NormaliseCommandLine(folio::gui::FromQ(commandLine)));
+  dlg.exec();
+  return 0;
+}

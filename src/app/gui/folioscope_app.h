@@ -1,0 +1,10 @@
+#pragma once
+// The application: takes the folder of the command line and runs the main
+// window modally; the program ends with it.
+#include <QStringList>
+
+class CFolioscopeApp {
+ public:
+  // `arguments` as QApplication leaves them (program name first).
+  int InitInstance(const QStringList& arguments);
+};
