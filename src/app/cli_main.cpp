@@ -74,6 +74,9 @@ bool StartsWith(std::u16string_view line, std::u16string_view prefix) {
 int main(int argc, char** argv) {
   // Drawing text needs the font database; no window is ever shown.
   if (qgetenv("QT_QPA_PLATFORM").isEmpty()) qputenv("QT_QPA_PLATFORM", "offscreen");
+  // Without a desktop session Qt warns about its runtime folder on every start.
+  if (qgetenv("XDG_RUNTIME_DIR").isEmpty() && qgetenv("QT_LOGGING_RULES").isEmpty())
+    qputenv("QT_LOGGING_RULES", "default.warning=false");
   std::vector<std::string> args(argv + 1, argv + argc);
   std::filesystem::path iniPath = folio::MakeIniPath(folio::CurrentExecutablePath());
   std::vector<std::u16string> folders;
