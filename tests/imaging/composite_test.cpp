@@ -315,7 +315,14 @@ TEST(CompositeSheets, CropOnARealSheetFollowsTheGeometry) {
     painter.fillRect(0, 102, 4000, 48, Qt::green);
     painter.fillRect(0, 2850, 4000, 48, Qt::green);
   }
-  for (int stretch : {0, 1}) {
+  struct Case {
+    int stretch, margin;
+    int cellWidth, cellHeight;
+    int secondColumnX;
+  };
+  const QRgb white = qRgb(255, 255, 255);
+  for (const Case c : {Case{0, 0, 1169, 817, 1179}, Case{1, 0, 1169, 817, 1179},
+                       Case{0, 1, 1164, 812, 1184}}) {
     SheetFolder folder;
     WritePicture(folder.dir / "band.jpg", banded);
     for (int i = 0; i < 16; ++i) {
@@ -323,26 +330,35 @@ TEST(CompositeSheets, CropOnARealSheetFollowsTheGeometry) {
       fs::copy_file(folder.dir / "band.jpg", folder.dir / name);
       folder.Add(name);
     }
-    folder.host.settings().compose.ChangeRaito = stretch;
+    folder.host.settings().compose.ChangeRaito = c.stretch;
+    folder.host.settings().compose.ArroundBlank = c.margin;
     const CompositeParams params = folder.Params();
     ASSERT_EQ(folder.Run(params), 1);
     const QImage sheet = folder.Sheet(1);
-    const SheetRect cell = CellRect(params, 1169, 817, 1, 2);
+    ASSERT_EQ(sheet.size(), QSize(4708, 3300));
+    const SheetRect cell = CellRect(params, c.cellWidth, c.cellHeight, 1, 2);
+    ASSERT_EQ(cell.x, c.secondColumnX);
     const int x = cell.x + cell.width / 2;
     const QRgb top = sheet.pixel(x, cell.y + 4);
     const QRgb bottom = sheet.pixel(x, cell.y + cell.height - 5);
-    if (stretch) {
+    if (c.stretch) {
       EXPECT_TRUE(Near(top, qRgb(255, 0, 0))) << "stretched photos keep their bands";
       EXPECT_TRUE(Near(bottom, qRgb(255, 0, 0)));
     } else {
-      // Cut at y 102 for 2796 rows: the cell begins and ends in green.
-      EXPECT_TRUE(Near(top, qRgb(0, 255, 0), 60)) << std::hex << top;
-      EXPECT_TRUE(Near(bottom, qRgb(0, 255, 0), 60)) << std::hex << bottom;
+      // Cut at y 102 for 2796 rows (104 and 2791 in the smaller cell): the
+      // cell begins and ends in green.
+      EXPECT_TRUE(Near(top, qRgb(0, 255, 0), 60)) << c.margin << std::hex << " " << top;
+      EXPECT_TRUE(Near(bottom, qRgb(0, 255, 0), 60)) << c.margin << std::hex << " " << bottom;
     }
     EXPECT_TRUE(Near(sheet.pixel(x, cell.y + cell.height / 2), qRgb(0, 0, 255)));
-    EXPECT_TRUE(Near(sheet.pixel(cell.x - 5, cell.y + 100), qRgb(255, 255, 255)));  // gap
-    EXPECT_TRUE(Near(sheet.pixel(4707, 3299), qRgb(255, 255, 255)));  // the 2 pixels left over
-    EXPECT_TRUE(Near(sheet.pixel(4706, 1000), qRgb(255, 255, 255)));
+    EXPECT_TRUE(Near(sheet.pixel(cell.x - 5, cell.y + 100), white));  // the gap
+    // The 2 pixels left over at the right and bottom, outside any cell.
+    EXPECT_TRUE(Near(sheet.pixel(4707, 3299), white));
+    EXPECT_TRUE(Near(sheet.pixel(4706, 1000), white));
+    EXPECT_TRUE(Near(sheet.pixel(1000, 3298), white));
+    // Along the left and right edges: photo without margins, background with them.
+    EXPECT_EQ(Near(sheet.pixel(4, 400), white), c.margin == 1) << c.margin;
+    EXPECT_EQ(Near(sheet.pixel(4701, 400), white), c.margin == 1) << c.margin;
   }
 }
 
