@@ -7,4 +7,7 @@ class CFolioscopeApp {
  public:
   // `arguments` as QApplication leaves them (program name first).
   int InitInstance(const QStringList& arguments);
+  // The window font, with IPAGothic for the Japanese texts (the dialogs'
+  // "MS UI Gothic" on this platform).
+  static void SetUpFonts();
 };

@@ -160,12 +160,17 @@ std::u16string CFolioscopeDlg::title() const { return FromQ(windowTitle()); }
 void CFolioscopeDlg::setTitle(std::u16string_view title) { setWindowTitle(ToQ(title)); }
 
 void CFolioscopeDlg::setProgressRange(int low, int high) {
-  progress_->setRange(low, std::max(low, high));
+  // The bar counts from 0; an empty range (one image: 0 to 0) still gets a
+  // span of one, since 0 to 0 would make Qt show a busy animation instead.
+  progressLow_ = low;
+  progress_->setRange(0, std::max(1, high - low));
+  progress_->setValue(0);
 }
 
 void CFolioscopeDlg::setProgressPos(int position) {
   // Positions beyond the end show a full bar.
-  progress_->setValue(std::clamp(position, progress_->minimum(), progress_->maximum()));
+  const long long offset = static_cast<long long>(position) - progressLow_;
+  progress_->setValue(static_cast<int>(std::clamp<long long>(offset, 0, progress_->maximum())));
 }
 
 void CFolioscopeDlg::pumpMessages() { QCoreApplication::processEvents(QEventLoop::AllEvents); }

@@ -110,6 +110,7 @@ class CFolioscopeDlg : public QDialog, public folio::JobHost {
   bool firstShow_ = true;
   bool commandLineRun_ = false;
   bool waitCursor_ = false;
+  int progressLow_ = 0;
   std::vector<folio::ShownMessage> shown_;
 
   QLabel* hint_;

@@ -391,6 +391,20 @@ TEST_F(MainWindowTest, AboutBoxShowsTheTitleAndBuildDate) {
   EXPECT_EQ(dlg.aboutAction()->text(), QStringLiteral("バージョン情報 Folioscope(&A)..."));
 }
 
+TEST_F(MainWindowTest, ProgressBarFillsAndNeverTurnsIntoABusyAnimation) {
+  CFolioscopeDlg dlg(ini());
+  QProgressBar* bar = dlg.progressBar();
+  dlg.setProgressRange(0, 0);  // a job of one image
+  EXPECT_LT(bar->minimum(), bar->maximum());
+  dlg.setProgressPos(1);
+  EXPECT_EQ(bar->value(), bar->maximum());
+  dlg.setProgressRange(0, 9);
+  dlg.setProgressPos(4);
+  EXPECT_EQ(bar->value(), 4);
+  dlg.setProgressPos(25);  // beyond the end: full
+  EXPECT_EQ(bar->value(), bar->maximum());
+}
+
 TEST(StatusDialog, LinesKeepTheirOrderAndTheButtonStopsTheBatch) {
   CDlgResult status;
   EXPECT_EQ(status.windowTitle(), QStringLiteral("ステータス"));

@@ -1,0 +1,51 @@
+// Pictures of the main window and of each options tab, for looking at the
+// labels as a user sees them. Runs only when FOLIO_SCREENS_DIR names a folder
+// (for instance under xvfb-run with QT_QPA_PLATFORM=xcb).
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QPixmap>
+#include <QTabWidget>
+#include <QTest>
+
+#include "app/gui/dlg_result.h"
+#include "app/gui/folioscope_app.h"
+#include "app/gui/folioscope_dlg.h"
+#include "gui_test_env.h"
+#include "options/option_dlg.h"
+#include "support/test_support.h"
+
+namespace {
+
+TEST(Screens, MainWindowStatusDialogAndOptionTabs) {
+  const QString dir = qEnvironmentVariable("FOLIO_SCREENS_DIR");
+  if (dir.isEmpty()) GTEST_SKIP() << "FOLIO_SCREENS_DIR not set";
+  CFolioscopeApp::SetUpFonts();
+  folio::test::TempDir temp;
+  CFolioscopeDlg dlg(temp / "folioscope.ini");
+  dlg.show();
+  dlg.folderBox()->setText(QStringLiteral("/photos/旅行"));
+  QTest::qWait(200);
+  EXPECT_TRUE(dlg.grab().save(dir + QStringLiteral("/main_window.png")));
+
+  dlg.addFolderLine(u"/photos/旅行", 1, 1);
+  dlg.addStatusLine(u"終了：サムネイルHTMLファイル作成完了");
+  dlg.setStatusButton(u"閉じる", true);
+  dlg.showStatusDialog(true);
+  QTest::qWait(200);
+  EXPECT_TRUE(dlg.statusDialog()->grab().save(dir + QStringLiteral("/status_dialog.png")));
+  dlg.showStatusDialog(false);
+
+  COptionDlg* options = dlg.optionDialog();
+  const char* names[] = {"options_thumbnail", "options_slideshow", "options_composite", "options_resize"};
+  for (int mode = 0; mode < 4; ++mode) {
+    options->settings().setting.CreateMode = mode;
+    options->initDialog();
+    options->show();
+    QTest::qWait(200);
+    EXPECT_TRUE(options->grab().save(dir + QLatin1Char('/') + QLatin1String(names[mode]) + ".png"));
+  }
+  options->reject();
+}
+
+}  // namespace
