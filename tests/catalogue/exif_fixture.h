@@ -74,13 +74,12 @@ inline std::vector<uint8_t> EntryValue(const TiffEntry& e, bool big) {
   return w.out;
 }
 
-// Appends one directory at the writer's end; data that does not fit the
-// value field follows the directory. `last` is called with the TIFF offset
-// of the last entry's external value and may replace that value (a maker
-// note whose inner offsets depend on where it lands).
-inline void AppendIfd(ByteWriter& w, std::vector<TiffEntry> entries, uint32_t next,
+// Appends one directory at the writer's end; values that do not fit the
+// value field follow the directory. `lastValue`, given the TIFF offset where
+// the last entry's value will stand, makes that value (a maker note whose
+// inner offsets depend on where it lands; its size must match the count).
+inline void AppendIfd(ByteWriter& w, const std::vector<TiffEntry>& entries, uint32_t next,
                       const std::function<std::vector<uint8_t>(uint32_t)>& lastValue = {}) {
-  const std::size_t start = w.out.size();
   w.U16(static_cast<uint16_t>(entries.size()));
   std::vector<std::size_t> valueFields;
   for (const TiffEntry& e : entries) {
@@ -91,13 +90,9 @@ inline void AppendIfd(ByteWriter& w, std::vector<TiffEntry> entries, uint32_t ne
     w.U32(0);
   }
   w.U32(next);
-  (void)start;
   for (std::size_t i = 0; i < entries.size(); ++i) {
     std::vector<uint8_t> value = EntryValue(entries[i], w.big);
-    if (i + 1 == entries.size() && lastValue) {
-      value = lastValue(static_cast<uint32_t>(w.out.size()));
-      // A replacement value keeps the count the entry declared unless it was 0.
-    }
+    if (i + 1 == entries.size() && lastValue) value = lastValue(static_cast<uint32_t>(w.out.size()));
     if (value.size() <= 4) {
       for (std::size_t k = 0; k < value.size(); ++k) w.out[valueFields[i] + k] = value[k];
     } else {
@@ -123,11 +118,9 @@ inline std::vector<uint8_t> BuildTiff(bool big, std::vector<TiffEntry> ifd0,
   AppendIfd(w, ifd0, 0);
   w.Put32(exifPointerField, static_cast<uint32_t>(w.out.size()));
   if (makerNote) {
-    // Probe the size with offset 0, then build it for the real place.
-    TiffEntry mn = UndefinedEntry(0x927C, makerNote(0));
-    exif.push_back(mn);
-    std::vector<TiffEntry> copy = exif;
-    AppendIfd(w, copy, 0, makerNote);
+    // Sized with offset 0, then made for the place where it lands.
+    exif.push_back(UndefinedEntry(0x927C, makerNote(0)));
+    AppendIfd(w, exif, 0, makerNote);
   } else {
     AppendIfd(w, exif, 0);
   }
