@@ -433,8 +433,9 @@ TEST(CompositeSheets, TitleAndBigImagePlacement) {
   int differing = 0;
   for (std::size_t i = 0; i < inks[0].mask.size(); ++i) differing += inks[0].mask[i] != inks[1].mask[i];
   EXPECT_GT(differing, inks[0].count / 3);
-  if (QFontDatabase::hasFamily(QStringLiteral("IPAGothic")))
+  if (QFontDatabase::hasFamily(QStringLiteral("IPAGothic"))) {
     EXPECT_EQ(TitleFontFamily(), QStringLiteral("IPAGothic"));
+  }
 }
 
 CompositeParams SmallSheet(SheetFolder& folder) {
