@@ -2,6 +2,10 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QIcon>
+#include <QPainter>
+#include <QPixmap>
+#include <QPolygonF>
 
 #include "app/gui/folioscope_dlg.h"
 #include "app/gui/shell_rules.h"
@@ -17,8 +21,29 @@ void CFolioscopeApp::SetUpFonts() {
   QApplication::setFont(font);
 }
 
+QIcon CFolioscopeApp::MakeIcon() {
+  // A photo frame over a page: drawn, so no image file has to ship.
+  QPixmap pixmap(32, 32);
+  pixmap.fill(Qt::transparent);
+  QPainter painter(&pixmap);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setPen(QPen(QColor(40, 60, 110), 1.5));
+  painter.setBrush(QColor(250, 250, 245));
+  painter.drawRoundedRect(QRectF(3.5, 5.5, 25, 21), 3, 3);
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(QColor(90, 150, 220));
+  painter.drawRect(QRectF(7, 9, 18, 10));
+  painter.setBrush(QColor(70, 140, 70));
+  painter.drawPolygon(QPolygonF({QPointF(7, 19), QPointF(13, 13), QPointF(18, 19)}));
+  painter.setBrush(QColor(245, 200, 60));
+  painter.drawEllipse(QPointF(20.5, 12), 2, 2);
+  painter.end();
+  return QIcon(pixmap);
+}
+
 int CFolioscopeApp::InitInstance(const QStringList& arguments) {
   SetUpFonts();
+  QApplication::setWindowIcon(MakeIcon());
   const std::filesystem::path iniPath = folio::MakeIniPath(folio::CurrentExecutablePath());
   // The whole command line is one folder path, spaces included.
   const QString commandLine = arguments.mid(1).join(u' ');

@@ -21,6 +21,7 @@ TEST(Screens, MainWindowStatusDialogAndOptionTabs) {
   const QString dir = qEnvironmentVariable("FOLIO_SCREENS_DIR");
   if (dir.isEmpty()) GTEST_SKIP() << "FOLIO_SCREENS_DIR not set";
   CFolioscopeApp::SetUpFonts();
+  QApplication::setWindowIcon(CFolioscopeApp::MakeIcon());
   folio::test::TempDir temp;
   CFolioscopeDlg dlg(temp / "folioscope.ini");
   dlg.show();
@@ -35,6 +36,12 @@ TEST(Screens, MainWindowStatusDialogAndOptionTabs) {
   QTest::qWait(200);
   EXPECT_TRUE(dlg.statusDialog()->grab().save(dir + QStringLiteral("/status_dialog.png")));
   dlg.showStatusDialog(false);
+
+  CAboutDlg about(dlg.windowTitle(), &dlg);
+  about.show();
+  QTest::qWait(200);
+  EXPECT_TRUE(about.grab().save(dir + QStringLiteral("/about_box.png")));
+  about.close();
 
   COptionDlg* options = dlg.optionDialog();
   const char* names[] = {"options_thumbnail", "options_slideshow", "options_composite", "options_resize"};
