@@ -4,10 +4,6 @@
 
 namespace folio {
 
-std::u16string ProgressTitle(int done, int total) {
-  return FormatText(u"Folioscope (%d/%d)", {DecimalText(done), DecimalText(total)});
-}
-
 void BasicJobHost::addStatusLine(std::u16string_view text) {
   std::u16string line = u"    ";
   line += text;

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/text.h"
 #include "settings/settings.h"
 
 namespace folio {
@@ -70,7 +71,9 @@ inline void ReportOutcome(JobHost& host, std::u16string_view statusLine,
 }
 
 // "Folioscope (%d/%d)", the title of the window while a job runs.
-std::u16string ProgressTitle(int done, int total);
+inline std::u16string ProgressTitle(int done, int total) {
+  return FormatText(u"Folioscope (%d/%d)", {DecimalText(done), DecimalText(total)});
+}
 
 inline constexpr std::u16string_view kCancelledLine = u"キャンセル：処理がキャンセルされました";
 

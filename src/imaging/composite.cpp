@@ -249,8 +249,7 @@ int BuildComposite(JobHost& host, ImageRecord* records, const CompositeParams& p
   };
   auto afterCell = [&]() {
     host.pumpMessages();
-    host.setTitle(FormatText(u"Folioscope (%d/%d)",
-                             {DecimalText(placed), DecimalText(params.imagesUsed)}));
+    host.setTitle(ProgressTitle(placed, params.imagesUsed));
     host.setProgressPos(placed);
   };
 

@@ -304,7 +304,7 @@ void ResizeJob(JobHost& host, std::u16string_view fileList, int count) {
     if (ResizeOneImage(options, name, folder) != kResizeWritten) someNotResized = true;
 
     host.pumpMessages();
-    host.setTitle(FormatText(u"Folioscope (%d/%d)", {DecimalText(i), DecimalText(count)}));
+    host.setTitle(ProgressTitle(i, count));
     host.setProgressPos(i);
     if (!host.busy()) {
       host.setTitle(savedTitle);

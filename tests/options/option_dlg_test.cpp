@@ -405,7 +405,9 @@ TEST(IntegerCheck, ParsesAsTheDialogFrameworkDoes) {
   for (const Case& c : cases) {
     int value = 0;
     EXPECT_EQ(folio::gui::ParseInt(QString::fromUtf8(c.text), value), c.ok) << c.text;
-    if (c.ok) EXPECT_EQ(value, c.value) << c.text;
+    if (c.ok) {
+      EXPECT_EQ(value, c.value) << c.text;
+    }
   }
 }
 
