@@ -46,6 +46,21 @@ tjhandle Compressor() {
   return h.compress;
 }
 
+// After a failed call a TurboJPEG handle can stay in a state in which every
+// later call fails too, so that one bad file would spoil all the photos after
+// it: a failed handle is thrown away and made anew on next use.
+void DiscardDecompressor() {
+  Handles& h = ThreadHandles();
+  if (h.decompress) tjDestroy(h.decompress);
+  h.decompress = nullptr;
+}
+
+void DiscardCompressor() {
+  Handles& h = ThreadHandles();
+  if (h.compress) tjDestroy(h.compress);
+  h.compress = nullptr;
+}
+
 // Photoshop writes CMYK JPEGs with an Adobe APP14 segment and inverted
 // values; without it the values are plain.
 bool HasAdobeMarker(const uint8_t* data, size_t size) {
@@ -68,8 +83,11 @@ bool HasAdobeMarker(const uint8_t* data, size_t size) {
 }
 
 bool DecodedWell(tjhandle handle, int rc) {
+  if (rc == 0) return true;
   // A warning (truncated or slightly corrupt data) still leaves a picture.
-  return rc == 0 || tjGetErrorCode(handle) == TJERR_WARNING;
+  const bool warning = tjGetErrorCode(handle) == TJERR_WARNING;
+  DiscardDecompressor();
+  return warning;
 }
 
 }  // namespace
@@ -80,8 +98,10 @@ bool ReadHeader(const uint8_t* data, size_t size, Header& header) {
   tjhandle handle = Decompressor();
   if (!handle) return false;
   int w = 0, h = 0, sub = 0, space = 0;
-  if (tjDecompressHeader3(handle, data, static_cast<unsigned long>(size), &w, &h, &sub, &space) != 0)
+  if (tjDecompressHeader3(handle, data, static_cast<unsigned long>(size), &w, &h, &sub, &space) != 0) {
+    DiscardDecompressor();
     return false;
+  }
   if (w <= 0 || h <= 0) return false;
   header = Header{w, h, sub, space};
   return true;
@@ -172,6 +192,7 @@ bool Encode(const QImage& source, int quality, std::vector<uint8_t>& out) {
                        &size, TJSAMP_420, quality, 0);
   if (rc != 0 || !jpeg) {
     if (jpeg) tjFree(jpeg);
+    DiscardCompressor();
     return false;
   }
   out.assign(jpeg, jpeg + size);

@@ -103,6 +103,30 @@ TEST(PhotoTest, FilesThatAreNoJpegLoadAsEmpty) {
   EXPECT_FALSE(Photo::Load(dir / "folder.jpg").ok());
 }
 
+TEST(PhotoTest, ABadFileDoesNotSpoilTheFilesAfterIt) {
+  TempDir dir;
+  folio::test::WriteJpeg(dir / "good.jpg", 64, 48);
+  const std::string good = folio::test::ReadBytes(dir / "good.jpg");
+  // Broken in different places: the first marker code (an unknown marker
+  // once left the decoder unusable), a table, the frame header.
+  std::vector<std::string> bad;
+  for (size_t at : {size_t{3}, size_t{25}, good.find("\xFF\xC0") + 5}) {
+    std::string b = good;
+    b[at] = static_cast<char>(b[at] ^ 0x41);
+    bad.push_back(b);
+  }
+  bad.push_back(good.substr(0, 30));
+  for (size_t i = 0; i < bad.size(); ++i) {
+    SCOPED_TRACE(i);
+    folio::test::WriteBytes(dir / "bad.jpg", bad[i]);
+    Photo broken = Photo::Load(dir / "bad.jpg");
+    (void)broken.Decode();
+    Photo photo = Photo::Load(dir / "good.jpg");
+    ASSERT_TRUE(photo.ok());
+    EXPECT_EQ(QSize(64, 48), photo.Decode().size());
+  }
+}
+
 TEST(PhotoTest, DecodeTakesTheSmallestDctScaleThatIsLargeEnough) {
   TempDir dir;
   folio::test::WriteJpeg(dir / "a.jpg", 1600, 1200);
