@@ -14,7 +14,7 @@ COUNT=${1:-40}
 RUNS=${2:-3}
 OUT=$ROOT/bench/out
 CORPUS=$OUT/corpus-$COUNT
-CLI=$ROOT/build/src/app/folioscope-cli
+CLI=${FOLIO_CLI:-$ROOT/build/src/app/folioscope-cli}
 IM_CONVERT=/usr/bin/convert-im6.q16
 IM_MONTAGE=/usr/bin/montage-im6.q16
 
