@@ -17,7 +17,7 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "gui_test_env.h"
+#include "gui_support/gui_test_env.h"
 #include "options/dlg_tab_html.h"
 #include "options/dlg_tab_jpg.h"
 #include "options/dlg_tab_resize.h"

@@ -21,7 +21,7 @@
 #include "app/gui/dlg_result.h"
 #include "app/gui/folioscope_dlg.h"
 #include "app/gui/shell_rules.h"
-#include "gui_test_env.h"
+#include "gui_support/gui_test_env.h"
 #include "options/dlg_tab_resize.h"
 #include "options/option_dlg.h"
 #include "options/widget_util.h"

@@ -11,7 +11,7 @@
 #include "app/gui/dlg_result.h"
 #include "app/gui/folioscope_app.h"
 #include "app/gui/folioscope_dlg.h"
-#include "gui_test_env.h"
+#include "gui_support/gui_test_env.h"
 #include "options/option_dlg.h"
 #include "support/test_support.h"
 

@@ -1,4 +1,4 @@
-#include "gui_test_env.h"
+#include "gui_support/gui_test_env.h"
 
 #include <gtest/gtest.h>
 
