@@ -89,9 +89,9 @@ std::u16string FormatText(std::u16string_view pattern,
   auto next = args.begin();
   for (std::size_t i = 0; i < pattern.size(); ++i) {
     if (pattern[i] == u'%' && i + 1 < pattern.size()) {
-      char16_t spec = pattern[i + 1];
-      if (spec == u'%') { out.push_back(u'%'); ++i; continue; }
-      if ((spec == u's' || spec == u'd') && next != args.end()) {
+      char16_t conversion = pattern[i + 1];
+      if (conversion == u'%') { out.push_back(u'%'); ++i; continue; }
+      if ((conversion == u's' || conversion == u'd') && next != args.end()) {
         out.append(*next++);
         ++i;
         continue;
