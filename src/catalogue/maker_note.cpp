@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <string>
 #include <string_view>
@@ -14,6 +13,7 @@
 
 #include "catalogue/lens_table.h"
 #include "platform/cp932.h"
+#include "platform/text.h"
 
 namespace folio {
 
@@ -170,10 +170,9 @@ void ReadMakerNote(ImageRecord& record, const std::filesystem::path& path) {
     uint16_t units = Le16(words + 6);
     if (units == 0) units = 1;
     if (lensType == 0xFFFF) {
-      char buffer[160];
-      std::snprintf(buffer, sizeof buffer, "%0.2f-%0.2fmm", static_cast<double>(shortEnd) / units,
-                    static_cast<double>(longEnd) / units);
-      SetField(record.lensName, Ascii(buffer));
+      const std::string range = FixedAscii(static_cast<double>(shortEnd) / units, 2) + "-" +
+                                FixedAscii(static_cast<double>(longEnd) / units, 2) + "mm";
+      SetField(record.lensName, Ascii(range.c_str()));
     } else {
       SetField(record.lensName, LookupLens(lensType, shortEnd / units, longEnd / units));
     }

@@ -1,16 +1,13 @@
 #include "html/value_format.h"
 
 #include <cmath>
-#include <cstdio>
 
 #include "platform/text.h"
 
 namespace folio {
 
 std::u16string FormatFixed(double value, int decimals) {
-  char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
-  return FromUtf8(buffer);
+  return FromUtf8(FixedAscii(value, decimals));
 }
 
 namespace {

@@ -1,5 +1,6 @@
 #include "platform/text.h"
 
+#include <charconv>
 #include <cstdint>
 
 namespace folio {
@@ -81,6 +82,14 @@ std::u16string FromPath(const std::filesystem::path& path) { return FromUtf8(pat
 std::u16string DecimalText(long long value) {
   std::string digits = std::to_string(value);
   return std::u16string(digits.begin(), digits.end());
+}
+
+std::string FixedAscii(double value, int decimals) {
+  char buffer[400];  // room for the widest double in fixed notation
+  const auto result =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+  if (result.ec != std::errc()) return "0";
+  return std::string(buffer, result.ptr);
 }
 
 std::u16string FormatText(std::u16string_view pattern,

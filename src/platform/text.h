@@ -17,6 +17,10 @@ std::u16string FromPath(const std::filesystem::path& path);
 // Decimal text of an int, as "%d" gives it.
 std::u16string DecimalText(long long value);
 
+// "%.*f" of a double as the "C" locale writes it: always a decimal point,
+// whatever locale the desktop toolkit has set for the process.
+std::string FixedAscii(double value, int decimals);
+
 // "%s" of the C runtime with UTF-16 arguments: replaces each "%s" and "%d"
 // in order; "%%" gives "%". Only what the program's fixed texts need.
 std::u16string FormatText(std::u16string_view pattern,

@@ -1,9 +1,14 @@
 // Text forms of the Exif values and the statistics lines of the tallies.
 #include <gtest/gtest.h>
 
+#include <clocale>
+#include <cstdlib>
+#include <string>
+
 #include "catalogue/exif_tallies.h"
 #include "html/value_format.h"
 #include "platform/text.h"
+#include "support/test_support.h"
 
 using folio::ImageRecord;
 
@@ -146,4 +151,41 @@ TEST(FormatTally, LinesInSlotOrderAndEmptyWhenNothingCounted) {
   EXPECT_EQ(folio::FormatTally(tallies, Tally::Lens),
             u"EF50mm f/1.8 II 3枚<br>EF-S18-55mm 1枚<br>");
   folio::ResetExifTallies();
+}
+
+// The desktop toolkit adopts the user's locale for the C runtime at start-up;
+// under a locale that writes decimal commas the texts must still read "2.8".
+TEST(ValueTexts, DecimalPointWhateverTheUserLocale) {
+  folio::test::TempDir locales;
+  const char* name = "de_DE.UTF-8";
+  if (!std::setlocale(LC_NUMERIC, name)) {
+    const std::string build = "localedef -i de_DE -f UTF-8 '" + (locales / name).string() +
+                              "' >/dev/null 2>&1";
+    if (std::system(build.c_str()) == 0) {
+      setenv("LOCPATH", locales.path().c_str(), 1);
+      std::setlocale(LC_NUMERIC, name);
+      unsetenv("LOCPATH");
+    }
+  }
+  if (std::localeconv()->decimal_point[0] != ',') {
+    std::setlocale(LC_NUMERIC, "C");
+    GTEST_SKIP() << "no locale with a decimal comma available";
+  }
+  ImageRecord r = Exposure(13, 10);
+  r.fNumber = {28, 10};
+  r.exposureBias = {-2, 3};
+  const std::u16string shutter = folio::FormatShutterSpeed(r);
+  const std::u16string fNumber = folio::FormatFNumber(r);
+  const std::u16string bias = folio::FormatExposureBias(r);
+  const std::u16string fixed = folio::FormatFixed(0.25, 2);
+  folio::ResetExifTallies();
+  folio::CountAperture(28, 10);
+  const std::u16string tally = folio::FormatTally(folio::Tally::Aperture);
+  folio::ResetExifTallies();
+  std::setlocale(LC_NUMERIC, "C");
+  EXPECT_EQ(shutter, u"1.30");
+  EXPECT_EQ(fNumber, u"2.8");
+  EXPECT_EQ(bias, u"-0.7");
+  EXPECT_EQ(fixed, u"0.25");
+  EXPECT_EQ(tally, u"絞り F2.8 1枚<br>");
 }
