@@ -120,6 +120,8 @@ std::filesystem::path CurrentExecutablePath() {
   return exe;
 }
 
+std::filesystem::path MakeIniPath() { return MakeIniPath(CurrentExecutablePath()); }
+
 void LoadSettings(Settings& settings, const IniProfile& profile) {
   const Reader r(profile);
 

@@ -99,6 +99,8 @@ struct Settings {
 std::filesystem::path MakeIniPath(const std::filesystem::path& executablePath);
 // The running executable's path (from /proc/self/exe).
 std::filesystem::path CurrentExecutablePath();
+// The INI file of the running executable; taken once at start-up.
+std::filesystem::path MakeIniPath();
 
 // Fills the record from the file; absent keys keep the record's values.
 // `Directory` is not read here (the main window reads it).

@@ -254,6 +254,7 @@ TEST(MakeIniPath, CurrentExecutableIsThisTestProgram) {
   EXPECT_TRUE(fs::is_regular_file(exe));
   EXPECT_EQ(exe.filename(), "test_settings");
   EXPECT_EQ(folio::MakeIniPath(exe), exe.parent_path() / "test_settings.ini");
+  EXPECT_EQ(folio::MakeIniPath(), exe.parent_path() / "test_settings.ini");
 }
 
 }  // namespace
