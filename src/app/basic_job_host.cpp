@@ -17,6 +17,11 @@ void BasicJobHost::addFolderLine(std::u16string_view path, int number, int total
   if (onLine) onLine(line);
 }
 
+void BasicJobHost::addPlainLine(std::u16string_view text) {
+  statusLines_.emplace_back(text);
+  if (onLine) onLine(statusLines_.back());
+}
+
 void BasicJobHost::messageBox(std::u16string_view text, std::u16string_view caption,
                               MessageIcon icon) {
   messages_.push_back({std::u16string(text), std::u16string(caption), icon});

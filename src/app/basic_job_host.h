@@ -31,6 +31,8 @@ class BasicJobHost : public JobHost {
 
   void addStatusLine(std::u16string_view text) override;
   void addFolderLine(std::u16string_view path, int number, int total) override;
+  // A line as it is, without indent (the status dialog's own cancel line).
+  void addPlainLine(std::u16string_view text);
   void messageBox(std::u16string_view text, std::u16string_view caption,
                   MessageIcon icon) override;
 

@@ -3,7 +3,6 @@
 // the settings of the INI file, for scripts and benchmarks.
 #include <QGuiApplication>
 
-#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -11,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "app/basic_job_host.h"
+#include "app/cli_host.h"
 #include "app/demo_photos.h"
 #include "app/drop_batch.h"
 #include "platform/ini_profile.h"
@@ -20,33 +19,9 @@
 
 namespace {
 
-volatile std::sig_atomic_t g_interrupts = 0;
-
-extern "C" void OnInterrupt(int) {
-  g_interrupts = g_interrupts + 1;
-  if (g_interrupts >= 3) std::signal(SIGINT, SIG_DFL);
-}
-
 void PrintLine(std::u16string_view line) {
   std::cout << folio::ToUtf8(line) << '\n' << std::flush;
 }
-
-// Ctrl-C acts as the window's buttons would: the first press cancels the
-// running job (the batch goes on), the second also stops the batch after
-// the current folder, the third ends the program at once.
-class CliHost : public folio::BasicJobHost {
- public:
-  using BasicJobHost::BasicJobHost;
-
-  void pumpMessages() override {
-    BasicJobHost::pumpMessages();
-    if (g_interrupts >= 1 && busy()) setBusy(false);
-    if (g_interrupts >= 2 && running()) {
-      setRunning(false);
-      PrintLine(u"キャンセルされました。次のフォルダ以降中止します。");
-    }
-  }
-};
 
 int Usage() {
   std::cerr << "usage: folioscope-cli [--ini FILE] FOLDER...\n"
@@ -78,7 +53,7 @@ int main(int argc, char** argv) {
   if (qgetenv("XDG_RUNTIME_DIR").isEmpty() && qgetenv("QT_LOGGING_RULES").isEmpty())
     qputenv("QT_LOGGING_RULES", "default.warning=false");
   std::vector<std::string> args(argv + 1, argv + argc);
-  std::filesystem::path iniPath = folio::MakeIniPath(folio::CurrentExecutablePath());
+  std::filesystem::path iniPath = folio::MakeIniPath();
   std::vector<std::u16string> folders;
 
   for (std::size_t i = 0; i < args.size(); ++i) {
@@ -115,7 +90,7 @@ int main(int argc, char** argv) {
   folio::IniProfile profile(iniPath);
   folio::LoadSettings(settings, profile);
 
-  CliHost host(settings);
+  folio::CliHost host(settings);
   bool failed = false;
   host.onLine = [&](std::u16string_view line) {
     PrintLine(line);
@@ -126,10 +101,12 @@ int main(int argc, char** argv) {
     if (message.caption == u"エラー") failed = true;
   };
 
-  std::signal(SIGINT, OnInterrupt);
-  folio::RunDropBatch(host, folders);
-  std::signal(SIGINT, SIG_DFL);
-
-  if (g_interrupts > 0) return 130;
+  int presses = 0;
+  {
+    const folio::InterruptCatcher catcher;
+    folio::RunDropBatch(host, folders);
+    presses = folio::InterruptCatcher::count();
+  }
+  if (presses > 0) return 130;
   return failed ? 1 : 0;
 }
