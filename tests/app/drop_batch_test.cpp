@@ -198,3 +198,27 @@ TEST(NamesOfFolder, OwnNameParentAndParentName) {
   EXPECT_EQ(relative.own, u"Spring");
   EXPECT_EQ(relative.parentPath, folio::FromPath(fs::current_path()));
 }
+
+TEST(DropBatch, TopAndMenuPagesAreTheTemplatesByteForByte) {
+  Batch batch({"Spring", "Summer", "Autumn"}, 1);
+  batch.host.settings().thumbnail.FrameWidth = 150;
+  folio::RunDropBatch(batch.host, batch.paths);
+  const std::u16string top =
+      u"<html>\r\n<head>\r\n<title>Trips</title>\r\n</head>\r\n\r\n"
+      u"<frameset framespacing=\"0\" border=\"0\" frameborder=\"0\" cols=\"150,*\">\r\n"
+      u"  <frame name=\"contents\" target=\"main\" src=\"Menu.html\" scrolling=\"auto\">\r\n"
+      u"  <frame name=\"main\" src=\"Spring/page1.html\" scrolling=\"auto\" target=\"_self\">\r\n"
+      u"  <noframes>\r\n  <body>\r\n\r\n"
+      u"  <p>このページにはフレームが使用されていますが、お使いのブラウザではサポートされていません。</p>\r\n\r\n"
+      u"  </body>\r\n  </noframes>\r\n  </frameset>\r\n</html>\r\n";
+  EXPECT_EQ(ReadBytes(batch.trips / "Top.html"), folio::Utf16ToCp932(top));
+  const std::u16string menu =
+      u"<html>\r\n<base target=\"main\">\r\n"
+      u"<a target=\"main\" href = \"Spring/page1.html\">Spring</a><br>\r\n"
+      u"<a target=\"main\" href = \"Summer/page1.html\">Summer</a><br>\r\n"
+      u"<a target=\"main\" href = \"Autumn/page1.html\">Autumn</a><br>\r\n"
+      u"</html>\r\n";
+  EXPECT_EQ(ReadBytes(batch.trips / "Menu.html"), folio::Utf16ToCp932(menu));
+  // Shift_JIS, not UTF-8: "こ" is 82 B1.
+  EXPECT_NE(ReadBytes(batch.trips / "Top.html").find("<p>\x82\xB1"), std::string::npos);
+}

@@ -6,6 +6,7 @@
 
 #include "app/basic_job_host.h"
 #include "app/folder_job.h"
+#include "catalogue/exif_tallies.h"
 #include "imaging/composite.h"
 #include "support/test_support.h"
 
@@ -198,4 +199,32 @@ TEST(RunFolderJob, ZeroPhotosPerPageDoesNotCrash) {
   job.host.settings().thumbnail.PhotoNo = 0;
   job.host.settings().thumbnail.Sougo = 2;
   EXPECT_EQ(folio::RunFolderJob(job.host), folio::kJobDone);
+}
+
+TEST(RunFolderJob, ResizeBuildsNoCatalogueAndCompositeDoes) {
+  // The catalogue starts the folder's tallies afresh and counts each photo's
+  // focal length into them; a job without a catalogue leaves them alone.
+  for (int mode : {folio::kModeResize, folio::kModeComposite}) {
+    Job job;
+    folio::test::ExifFields exif;
+    exif.focalLength = std::make_pair(50u, 1u);
+    for (int i = 0; i < 4; ++i)
+      folio::test::WriteJpegWithExif(job.dir / ("IMG_000" + std::to_string(i) + ".jpg"), 64, 48,
+                                     exif, 80, static_cast<unsigned>(i));
+    job.host.setBatchMode(true);
+    job.host.settings().setting.CreateMode = mode;
+    job.host.settings().compose.JpgNumberH = 2;
+    job.host.settings().compose.JpgNumberW = 2;
+    job.host.settings().resize.SaveDir = u"%s_small";
+    folio::ResetExifTallies();
+    folio::g_exifTallies.FocalTally[999] = 7;
+    folio::RunFolderJob(job.host);
+    if (mode == folio::kModeResize) {
+      EXPECT_EQ(folio::g_exifTallies.FocalTally[999], 7u);
+      EXPECT_EQ(folio::g_exifTallies.FocalTally[50], 0u);
+    } else {
+      EXPECT_EQ(folio::g_exifTallies.FocalTally[999], 0u);
+      EXPECT_EQ(folio::g_exifTallies.FocalTally[50], 4u);
+    }
+  }
 }
