@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <iostream>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "app/cli_host.h"
@@ -34,7 +35,10 @@ int Usage() {
 
 // Dropped paths are full paths without a trailing separator.
 std::u16string NormaliseFolder(const std::string& argument) {
-  std::filesystem::path path = std::filesystem::absolute(argument).lexically_normal();
+  std::error_code ec;
+  std::filesystem::path path = std::filesystem::absolute(argument, ec).lexically_normal();
+  // An empty argument names no folder; it is reported as such, as any other.
+  if (ec) return folio::FromUtf8(argument);
   std::string text = path.string();
   while (text.size() > 1 && text.back() == '/') text.pop_back();
   return folio::FromUtf8(text);

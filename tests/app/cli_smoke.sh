@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The headless front end end to end: a demo folder of 25 photos becomes three
 # pages (12 a page), a second run rewinds it to the same bytes, and a path that
-# is not a folder fails the run.
+# is not a folder (or an empty one) fails the run.
 set -euo pipefail
 cli=$1
 work=$(mktemp -d)
@@ -27,5 +27,11 @@ if "$cli" --ini "$work/cli.ini" "$work/missing" >"$work/out"; then
   echo "a missing folder must fail the run" >&2
   exit 1
 fi
+grep -q "エラー：フォルダではありません" "$work/out"
+
+# An empty argument is a path that names no folder, not a crash.
+status=0
+"$cli" --ini "$work/cli.ini" "" >"$work/out" || status=$?
+test "$status" -eq 1
 grep -q "エラー：フォルダではありません" "$work/out"
 echo "cli smoke test passed"
