@@ -8,7 +8,11 @@ volatile std::sig_atomic_t g_presses = 0;
 
 extern "C" void OnInterrupt(int) {
   g_presses = g_presses + 1;
-  if (g_presses >= 3) std::signal(SIGINT, SIG_DFL);
+  if (g_presses >= 3) {
+    // The third press ends the program as an uncaught Ctrl-C would.
+    std::signal(SIGINT, SIG_DFL);
+    std::raise(SIGINT);
+  }
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <cstdlib>
 #include <filesystem>
 #include <map>
 #include <vector>
@@ -86,4 +87,14 @@ TEST(CliHost, CatcherPutsThePreviousHandlerBack) {
   auto* const before = std::signal(SIGINT, SIG_IGN);
   { const folio::InterruptCatcher catcher; }
   EXPECT_EQ(std::signal(SIGINT, before), SIG_IGN);
+}
+
+TEST(CliHostDeathTest, ThirdPressEndsTheProgram) {
+  EXPECT_EXIT(
+      {
+        const folio::InterruptCatcher catcher;
+        for (int i = 0; i < 3; ++i) std::raise(SIGINT);
+        std::exit(0);
+      },
+      ::testing::KilledBySignal(SIGINT), "");
 }
