@@ -36,6 +36,12 @@ PropertyItem Ratio(uint32_t id, uint32_t numerator, uint32_t denominator) {
   return item;
 }
 
+std::string DemoName(int index) {
+  char name[32];
+  std::snprintf(name, sizeof name, "demo_%03d.jpg", index + 1);
+  return name;
+}
+
 }  // namespace
 
 bool WriteDemoPhotos(const std::filesystem::path& folder, int count, std::string& error) {
@@ -44,6 +50,15 @@ bool WriteDemoPhotos(const std::filesystem::path& folder, int count, std::string
   if (ec) {
     error = "cannot create " + folder.string() + ": " + ec.message();
     return false;
+  }
+  // Never over a photo that is already there: every name is checked before
+  // the first one is written.
+  for (int i = 0; i < count; ++i) {
+    const std::filesystem::path path = folder / DemoName(i);
+    if (std::filesystem::exists(std::filesystem::symlink_status(path, ec))) {
+      error = path.string() + " already exists";
+      return false;
+    }
   }
   static const uint16_t kIsos[] = {100, 200, 400, 800};
   static const uint32_t kExposures[] = {60, 125, 250, 500, 1000};
@@ -68,10 +83,9 @@ bool WriteDemoPhotos(const std::filesystem::path& folder, int count, std::string
     canvas.SetProperty(Ascii(0x9003, date));
     canvas.SetProperty(Ratio(0x920A, kFocals[i % 4], 1));
 
-    char name[32];
-    std::snprintf(name, sizeof name, "demo_%03d.jpg", i + 1);
-    if (!canvas.SaveJpeg(folder / name, 90)) {
-      error = "cannot write " + (folder / name).string();
+    const std::filesystem::path path = folder / DemoName(i);
+    if (!canvas.SaveJpeg(path, 90)) {
+      error = "cannot write " + path.string();
       return false;
     }
   }

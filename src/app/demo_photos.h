@@ -6,6 +6,8 @@
 
 namespace folio {
 
+// Writes demo_001.jpg onwards; refuses (and writes nothing) when a file of
+// one of those names is already there.
 bool WriteDemoPhotos(const std::filesystem::path& folder, int count, std::string& error);
 
 }  // namespace folio
