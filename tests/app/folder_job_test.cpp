@@ -8,6 +8,7 @@
 #include "app/folder_job.h"
 #include "catalogue/exif_tallies.h"
 #include "imaging/composite.h"
+#include "platform/text.h"
 #include "support/test_support.h"
 
 namespace fs = std::filesystem;
@@ -227,4 +228,24 @@ TEST(RunFolderJob, ResizeBuildsNoCatalogueAndCompositeDoes) {
       EXPECT_EQ(folio::g_exifTallies.FocalTally[50], 4u);
     }
   }
+}
+
+TEST(RunFolderJob, MissingFolderOrFileIsLeftAloneWithTheNoPhotosError) {
+  TempDir dir;
+  folio::test::WriteBytes(dir / "photo.jpg.txt", "not a folder");
+  for (const char* name : {"missing", "photo.jpg.txt"}) {
+    for (int mode : {0, 1, 2, 3}) {
+      const auto before = folio::test::HashTree(dir.path());
+      folio::BasicJobHost host;
+      host.setBatchMode(true);
+      host.settings().setting.CreateMode = mode;
+      host.setFolderPath(folio::FromPath(dir / name));
+      EXPECT_EQ(folio::RunFolderJob(host), folio::kJobNoImages) << name;
+      EXPECT_EQ(host.statusLines(),
+                std::vector<std::u16string>{u"    エラー：JPG画像ファイルがありません"});
+      EXPECT_FALSE(host.busy());
+      EXPECT_EQ(folio::test::HashTree(dir.path()), before) << name << mode;
+    }
+  }
+  EXPECT_FALSE(fs::exists(dir / "missing"));
 }
