@@ -187,7 +187,7 @@ void CDlgTabJpg::setSettings(const folio::ComposeSettings& settings) {
 }
 
 void CDlgTabJpg::showFields() {
-  paperSize->setCurrentText(ToQ(s_.PaperSize));
+  folio::gui::SetComboText(paperSize, ToQ(s_.PaperSize));
   createJpgWidth->setValue(s_.CreateJpgWidth);
   createJpgHeight->setValue(s_.CreateJpgHeight);
   jpgNumberW->setValue(s_.JpgNumberW);
@@ -204,7 +204,7 @@ void CDlgTabJpg::showFields() {
   multipleX->setValue(s_.MultipleX);
   multipleY->setValue(s_.MultipleY);
   enableTitle->setChecked(s_.EnableTitle != 0);
-  position->setCurrentText(ToQ(s_.Position));
+  folio::gui::SetComboText(position, ToQ(s_.Position));
   titleColor[0]->setValue(s_.TitleColorR);
   titleColor[1]->setValue(s_.TitleColorG);
   titleColor[2]->setValue(s_.TitleColorB);

@@ -94,7 +94,7 @@ void COptionDlg::initDialog() {
 
 void COptionDlg::showOwnControls() {
   for (int i = 0; i < 4; ++i) modeButton[i]->setChecked(settings_.setting.CreateMode == i);
-  sort->setCurrentText(ToQ(settings_.setting.Sort));
+  folio::gui::SetComboText(sort, ToQ(settings_.setting.Sort));
   reverse->setChecked(settings_.setting.Reverse != 0);
   noDDtoRun->setChecked(settings_.setting.NoDDtoRun != 0);
   autoClose->setChecked(settings_.setting.AutoClose != 0);

@@ -1,5 +1,6 @@
 #include "options/widget_util.h"
 
+#include <QComboBox>
 #include <QEvent>
 #include <QFileDialog>
 #include <QHBoxLayout>
@@ -119,6 +120,11 @@ bool ReadIntField(QLineEdit* edit, int low, int high, int& value) {
 
 bool ReadIntField(NumberField* field, int low, int high, int& value) {
   return ReadIntField(field->lineEdit(), low, high, value);
+}
+
+void SetComboText(QComboBox* combo, const QString& text) {
+  combo->setCurrentIndex(combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
+  combo->setEditText(text);
 }
 
 QString WithoutTrailingSeparator(QString path) {

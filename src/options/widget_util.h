@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+class QComboBox;
 class QToolButton;
 
 namespace folio::gui {
@@ -64,6 +65,11 @@ QWidget* LastFailedField();
 
 // The message box of a failed check, owned by the field's window.
 void ShowCheckMessage(QWidget* field, const QString& text);
+
+// Shows `text` in an editable combo box. When it is one of the items, that
+// item becomes the current one, so that the list and the arrow keys go on
+// from it; any other text is shown as it is, with no item current.
+void SetComboText(QComboBox* combo, const QString& text);
 
 // The folder chooser "フォルダの選択", starting at `start`; returns the chosen
 // folder without a trailing separator (a root excepted), or empty on cancel.

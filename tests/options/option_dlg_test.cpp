@@ -194,6 +194,35 @@ TEST_F(OptionDlgTest, PaperSizeChosenWithTheKeyboardToo) {
   EXPECT_EQ(dlg.tabJpg->createJpgHeight->text(), QStringLiteral("800"));
 }
 
+// The arrow keys move on from the item the box shows, not from the first one.
+TEST_F(OptionDlgTest, ListsStartAtTheStoredItem) {
+  dlg.settings().setting.CreateMode = 2;
+  dlg.settings().compose.PaperSize = u"A4（210×297）";
+  dlg.settings().compose.Position = u"右下";
+  dlg.settings().compose.EnableTitle = 1;
+  dlg.settings().setting.Sort = u"撮影日時";
+  open();
+  QComboBox* paper = dlg.tabJpg->paperSize;
+  EXPECT_EQ(paper->currentText(), QStringLiteral("A4（210×297）"));
+  paper->setFocus();
+  QTest::keyClick(paper, Qt::Key_Down);
+  EXPECT_EQ(paper->currentText(), QStringLiteral("八切（165×216）"));
+  EXPECT_EQ(dlg.tabJpg->createJpgWidth->text(), QStringLiteral("4320"));
+  QTest::keyClick(dlg.tabJpg->position, Qt::Key_Up);
+  EXPECT_EQ(dlg.tabJpg->position->currentText(), QStringLiteral("左下"));
+  QTest::keyClick(dlg.sort, Qt::Key_Down);
+  EXPECT_EQ(dlg.sort->currentText(), QStringLiteral("シャッタースピード"));
+
+  // A text of no item is shown as it is, and the list starts at its top.
+  COptionDlg typed;
+  typed.settings().setting.Sort = u"自作キーワード";
+  typed.initDialog();
+  EXPECT_EQ(typed.sort->currentText(), QStringLiteral("自作キーワード"));
+  EXPECT_EQ(typed.sort->currentIndex(), -1);
+  QTest::mouseClick(typed.okButton, Qt::LeftButton);
+  EXPECT_EQ(typed.settings().setting.Sort, u"自作キーワード");
+}
+
 struct BadValue {
   const char* name;
   int mode;
