@@ -9,6 +9,7 @@
 #include <optional>
 #include <system_error>
 
+#include "platform/cp932.h"
 #include "platform/text.h"
 
 namespace folio {
@@ -63,6 +64,30 @@ std::optional<KeyLine> ParseKeyLine(std::u16string_view line) {
   return kl;
 }
 
+bool IsUtf8(std::string_view bytes) {
+  std::size_t i = 0;
+  while (i < bytes.size()) {
+    const unsigned char b = static_cast<unsigned char>(bytes[i]);
+    int extra;
+    unsigned long c;
+    if (b < 0x80) { ++i; continue; }
+    if ((b & 0xE0) == 0xC0) { extra = 1; c = b & 0x1F; }
+    else if ((b & 0xF0) == 0xE0) { extra = 2; c = b & 0x0F; }
+    else if ((b & 0xF8) == 0xF0) { extra = 3; c = b & 0x07; }
+    else return false;
+    if (i + static_cast<std::size_t>(extra) >= bytes.size()) return false;
+    for (int k = 1; k <= extra; ++k) {
+      const unsigned char t = static_cast<unsigned char>(bytes[i + k]);
+      if ((t & 0xC0) != 0x80) return false;
+      c = (c << 6) | (t & 0x3F);
+    }
+    static constexpr unsigned long kMinimum[] = {0, 0x80, 0x800, 0x10000};
+    if (c < kMinimum[extra] || (c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF) return false;
+    i += static_cast<std::size_t>(extra) + 1;
+  }
+  return true;
+}
+
 std::vector<std::u16string> ReadLines(const std::filesystem::path& path) {
   std::vector<std::u16string> lines;
   // Plain reads: a folder or unreadable file of that name reads as no file
@@ -80,13 +105,17 @@ std::vector<std::u16string> ReadLines(const std::filesystem::path& path) {
   ::close(fd);
   std::string_view view(bytes);
   if (view.substr(0, 3) == "\xEF\xBB\xBF") view.remove_prefix(3);
+  // The file is UTF-8; one that is not (a profile kept in Shift_JIS, as an
+  // older copy of the tool wrote it) is read as code page 932, so that its
+  // Japanese texts survive the next save instead of turning into U+FFFD.
+  const bool utf8 = IsUtf8(view);
   std::size_t start = 0;
   while (start < view.size()) {
     std::size_t nl = view.find('\n', start);
     std::size_t stop = nl == std::string_view::npos ? view.size() : nl;
     std::string_view line = view.substr(start, stop - start);
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    lines.push_back(FromUtf8(line));
+    lines.push_back(utf8 ? FromUtf8(line) : Cp932ToUtf16(line));
     if (nl == std::string_view::npos) break;
     start = nl + 1;
   }

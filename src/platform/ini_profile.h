@@ -4,7 +4,9 @@
 //  - int reads take the leading decimal number (0 when there is none);
 //  - a missing file, section or key gives the default;
 //  - writes create the file, the section and the key as needed and keep the
-//    order in which sections and keys were first written.
+//    order in which sections and keys were first written;
+//  - the file is written in UTF-8 with CR LF line ends; a file that is not
+//    UTF-8 is read as code page 932.
 #include <filesystem>
 #include <string>
 #include <vector>

@@ -158,3 +158,13 @@ TEST_F(IniProfileTest, WriteThroughSymlinkUpdatesTheTarget) {
 }
 
 }  // namespace
+
+TEST_F(IniProfileTest, AShiftJisFileIsReadAsCodePage932AndSavedAsUtf8) {
+  // 写真 in Shift_JIS is 8E CA 90 5E; the same bytes are no UTF-8.
+  IniProfile p = Profile("[Thumbnail]\r\nTitleString=\"\x8E\xCA\x90\x5E %n\"\r\nPhotoNo=12\r\n");
+  EXPECT_EQ(p.GetString(u"Thumbnail", u"TitleString", u""), u"写真 %n");
+  EXPECT_EQ(p.GetInt(u"Thumbnail", u"PhotoNo", 0), 12);
+  ASSERT_TRUE(p.WriteInt(u"Thumbnail", u"PhotoNo", 5));
+  EXPECT_EQ(ReadBytes(file()),
+            "[Thumbnail]\r\nTitleString=\"\xE5\x86\x99\xE7\x9C\x9F %n\"\r\nPhotoNo=5\r\n");
+}
