@@ -297,6 +297,11 @@ TEST_F(OptionDlgTest, PhotoCountArrowsStopAt100ButTypingReaches10000) {
   EXPECT_FALSE(dlg.isVisible());
   EXPECT_EQ(dlg.settings().thumbnail.PhotoNo, 10000);
   EXPECT_EQ(dlg.settings().thumbnail.LinkNo, 7);
+  open();  // 0 passes the check as well
+  type(photoNo, QStringLiteral("0"));
+  QTest::mouseClick(dlg.okButton, Qt::LeftButton);
+  EXPECT_FALSE(dlg.isVisible());
+  EXPECT_EQ(dlg.settings().thumbnail.PhotoNo, 0);
 }
 
 TEST_F(OptionDlgTest, NotResizeDisablesTheLongSide) {

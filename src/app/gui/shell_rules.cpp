@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "imaging/resize_job.h"
 #include "platform/text.h"
 
 namespace folio::gui {
@@ -32,15 +33,9 @@ std::u16string OpenTarget(const Settings& settings, std::u16string_view folderPa
     case 2:
       return folder + u"/img/Image1.jpg";
     case 3: {
-      // The folder the resize job writes to.
-      std::u16string name = settings.resize.SaveDir;
-      if (name.empty() || name == folder) name = u"resize";
-      const std::size_t slash = folder.rfind(u'/');
-      const std::u16string own = slash == std::u16string::npos ? folder : folder.substr(slash + 1);
-      for (std::size_t at = name.find(u"%s"); at != std::u16string::npos; at = name.find(u"%s", at + own.size()))
-        name.replace(at, 2, own);
-      if (!name.empty() && name.front() == u'/') return name;
-      return folder + u"/" + name;
+      // The folder the resize job writes to, named by the job's own rule.
+      const ResizeOptions options = MakeResizeOptions(settings.resize, folder);
+      return FromPath(ResizeSavePath(options.saveFolder, folder));
     }
     default:
       return {};

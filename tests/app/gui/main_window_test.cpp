@@ -147,6 +147,12 @@ TEST_F(MainWindowTest, ExecuteStartsAJobThatTheSameButtonCancels) {
   const auto after = folio::test::HashesOf(folder);
   for (uint64_t hash : photos) EXPECT_EQ(after.count(hash), photos.count(hash));
   EXPECT_FALSE(fs::exists(ini()));
+  // Once the job has ended the same close is taken: saved, and the window ends.
+  dlg.close();
+  EXPECT_FALSE(dlg.isVisible());
+  ASSERT_TRUE(fs::exists(ini()));
+  folio::IniProfile profile(ini());
+  EXPECT_EQ(profile.GetString(u"Setting", u"Directory", u""), folio::FromPath(folder));
 }
 
 TEST_F(MainWindowTest, ExecuteOnAMissingFolderAsksForOne) {
@@ -347,6 +353,45 @@ TEST_F(MainWindowTest, StatusButtonStopsTheBatchAfterTheCurrentFolder) {
   EXPECT_FALSE(fs::exists(folders[2] / "slideshow.html"));
   EXPECT_EQ(dlg.statusDialog()->button()->text(), QStringLiteral("閉じる"));
   EXPECT_FALSE(dlg.statusDialog()->isVisible());  // AutoClose
+}
+
+TEST_F(MainWindowTest, ExecuteDuringABatchStopsOnlyTheCurrentFolder) {
+  std::vector<fs::path> folders = {temp / "a", temp / "b", temp / "c"};
+  for (const fs::path& f : folders) MakePhotos(f, 4);
+  folio::Settings stored;
+  stored.setting.CreateMode = 1;
+  SaveIni(ini(), stored);
+  CFolioscopeDlg dlg(ini());
+  dlg.show();
+  QApplication::processEvents();
+  bool clicked = false;
+  QString captionWhenClicked;
+  std::function<void()> watch = [&] {
+    if (!clicked && Lines(dlg.statusDialog()).contains(Q(folders[1]) + QStringLiteral(" (2/3)"))) {
+      clicked = true;
+      captionWhenClicked = dlg.executeButton()->text();
+      QTest::mouseClick(dlg.executeButton(), Qt::LeftButton);
+    }
+    if (!clicked) QTimer::singleShot(0, &dlg, watch);
+  };
+  QTimer::singleShot(0, &dlg, watch);
+  DropPaths(&dlg, folders);
+  ASSERT_TRUE(clicked);
+  EXPECT_EQ(captionWhenClicked, QStringLiteral("キャンセル(&C)"));
+
+  const QStringList lines = Lines(dlg.statusDialog());
+  const qsizetype second = lines.indexOf(Q(folders[1]) + QStringLiteral(" (2/3)"));
+  const qsizetype third = lines.indexOf(Q(folders[2]) + QStringLiteral(" (3/3)"));
+  ASSERT_GE(second, 0);
+  ASSERT_GT(third, second);  // the batch went on
+  EXPECT_TRUE(lines.mid(second, third - second).contains(QStringLiteral("    キャンセル：処理がキャンセルされました")));
+  EXPECT_TRUE(lines.back().startsWith(QStringLiteral("    終了：")));
+  EXPECT_FALSE(lines.contains(QStringLiteral("キャンセルされました。次のフォルダ以降中止します。")));
+  EXPECT_TRUE(fs::exists(folders[0] / "slideshow.html"));
+  EXPECT_TRUE(fs::exists(folders[2] / "slideshow.html"));
+  EXPECT_EQ(dlg.statusDialog()->button()->text(), QStringLiteral("閉じる"));
+  EXPECT_EQ(dlg.executeButton()->text(), QStringLiteral("実行(&C)"));
+  EXPECT_TRUE(dlg.shownMessages().empty());
 }
 
 // Receives what Open hands to the desktop (through the setSource slot).
