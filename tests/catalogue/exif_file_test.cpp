@@ -97,11 +97,15 @@ TEST(ExifFileHandBuilt, BigEndianShortDimensionsAndCp932Text) {
   EXPECT_EQ(g_exifTallies.ShutterTally[40].count, 1u);
 }
 
-TEST(ExifFileHandBuilt, CanonPhotoYieldsLensAndWhiteBalance) {
+// The maker note itself is always little-endian; the Exif block around it
+// may be in either byte order.
+class CanonFile : public ::testing::TestWithParam<bool> {};
+
+TEST_P(CanonFile, YieldsLensAndWhiteBalance) {
   test::TempDir dir;
   test::WriteJpeg(dir / "plain.jpg", 64, 48);
   test::CanonNote note;
-  auto tiff = test::BuildTiff(false, {test::AsciiEntry(0x010F, "Canon"), test::AsciiEntry(0x0110, "Canon EOS 40D")},
+  auto tiff = test::BuildTiff(GetParam(), {test::AsciiEntry(0x010F, "Canon"), test::AsciiEntry(0x0110, "Canon EOS 40D")},
                               {test::RationalEntry(0x829A, 1, 250), test::RationalEntry(0x829D, 56, 10),
                                test::ShortEntry(0x8827, 400), test::AsciiEntry(0x9003, "2010:05:01 12:34:56"),
                                test::RationalEntry(0x920A, 10, 1), test::ShortEntry(0xA403, 0)},
@@ -123,6 +127,9 @@ TEST(ExifFileHandBuilt, CanonPhotoYieldsLensAndWhiteBalance) {
   EXPECT_EQ(g_exifTallies.LensTally[0].count, 1u);
   EXPECT_EQ(g_exifTallies.FocalTally[10], 1u);
 }
+
+INSTANTIATE_TEST_SUITE_P(ByteOrder, CanonFile, ::testing::Values(false, true),
+                         [](const auto& info) { return info.param ? "BigEndian" : "LittleEndian"; });
 
 TEST(ExifFileHandBuilt, PhotosWithoutExifOrNotJpegLeaveTheRecordAndTalliesAlone) {
   test::TempDir dir;
