@@ -523,8 +523,10 @@ TEST(CompositeSheets, ExistingSheetIsReplaced) {
   SheetFolder folder;
   folder.AddSolid(4, 40, 30);
   test::WriteBytes(folder.dir / "img" / "Image1.jpg", "old");
+  folder.host.settings().compose.JpgQuality = 55;
   ASSERT_EQ(folder.Run(SmallSheet(folder)), 1);
   EXPECT_EQ(folder.Sheet(1).size(), QSize(400, 300));
+  EXPECT_EQ(test::JpegQuality(folder.dir / "img" / "Image1.jpg"), 55);
 }
 
 }  // namespace

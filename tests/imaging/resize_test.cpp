@@ -161,8 +161,10 @@ TEST(ResizeOneImage, ThreeRulesOnA4000By3000Photo) {
   for (int rule = 0; rule < 3; ++rule) {
     folder.options.sizeRule = rule;
     folder.options.overwrite = 1;
+    folder.options.quality = 63 + rule;
     ASSERT_EQ(folder.Run("big.jpg"), kResizeWritten);
     EXPECT_EQ(JpegSize(folder.Out("big.jpg")), expected[rule]) << rule;
+    EXPECT_EQ(test::JpegQuality(folder.Out("big.jpg")), 63 + rule) << rule;
   }
   // Nothing but the copy in the save folder: no temporary file left behind.
   EXPECT_EQ(HashTree(folder.dir / "out").size(), 1u);

@@ -1,6 +1,7 @@
 #include "imaging/scaled_copy.h"
 
 #include "imaging/image_ops.h"
+#include "imaging/pixels.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
@@ -72,6 +73,9 @@ TEST_F(ScaledCopyTest, LargePhotosAreScaledWithoutExif) {
   ASSERT_EQ(0, MakeScaledCopy(u"port.JPG", folder(), 340, u"thum"));
   EXPECT_EQ(std::make_pair(340, 255), folio::test::JpegSize(thumb("land.jpg")));
   EXPECT_EQ(std::make_pair(255, 340), folio::test::JpegSize(thumb("port.JPG")));
+  // Always quality 80, whatever the source was written with.
+  EXPECT_EQ(80, folio::test::JpegQuality(thumb("land.jpg")));
+  EXPECT_EQ(80, folio::test::JpegQuality(thumb("port.JPG")));
 
   folio::Photo copy = folio::Photo::Load(thumb("land.jpg"));
   ASSERT_TRUE(copy.ok());
