@@ -239,6 +239,9 @@ int BuildComposite(JobHost& host, ImageRecord* records, const CompositeParams& p
   Canvas canvas(params.canvasWidth, params.canvasHeight);
   const std::u16string savedTitle = host.title();
   int placed = 0;
+  // A sheet that could not be written does not stop the job, but the job
+  // then does not report success.
+  bool everySheetSaved = true;
 
   // A cancel is seen at the next cell drawn; the sheet in progress is
   // dropped, a sheet whose last cell was drawn is still saved.
@@ -289,10 +292,10 @@ int BuildComposite(JobHost& host, ImageRecord* records, const CompositeParams& p
       }
     }
     const std::u16string name = u"Image" + DecimalText(sheet + 1) + u".jpg";
-    canvas.SaveJpeg(sheetFolder / ToPath(name), params.jpegQuality);
+    if (!canvas.SaveJpeg(sheetFolder / ToPath(name), params.jpegQuality)) everySheetSaved = false;
   }
   host.setTitle(savedTitle);
-  return 1;
+  return everySheetSaved ? 1 : 0;
 }
 
 }  // namespace folio

@@ -43,7 +43,8 @@ void PaperSheetSize(const ComposeSettings& compose, int& width, int& height);
 // Done before every job, whatever its mode.
 void FillCompositeParams(Settings& settings, int count, CompositeParams& params);
 
-// 0: no JPEG encoder (or nothing can be laid out), 1: all sheets made, 2: cancelled.
+// 0: no JPEG encoder, nothing can be laid out, or a sheet could not be
+// written (the others are still made); 1: all sheets made; 2: cancelled.
 int BuildComposite(JobHost& host, ImageRecord* records, const CompositeParams& params,
                    int count, std::u16string_view folder);
 

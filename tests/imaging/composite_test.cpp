@@ -519,6 +519,27 @@ TEST(CompositeSheets, NoEncoderFailsAndWritesNothing) {
   EXPECT_TRUE(fs::is_empty(folder.dir / "img"));
 }
 
+TEST(CompositeSheets, ASheetThatCannotBeWrittenIsAFailureAndTheOthersAreStillMade) {
+  // A folder where Image2.jpg should go: that sheet cannot be written.
+  SheetFolder folder;
+  folder.AddSolid(12, 40, 30);
+  fs::create_directory(folder.dir / "img" / "Image2.jpg");
+  EXPECT_EQ(folder.Run(SmallSheet(folder)), 0);
+  EXPECT_EQ(folder.Sheet(1).size(), QSize(400, 300));
+  EXPECT_TRUE(fs::is_directory(folder.dir / "img" / "Image2.jpg"));
+  EXPECT_EQ(folder.Sheet(3).size(), QSize(400, 300));
+  EXPECT_EQ(folder.host.pumps, 12);
+
+  // No img folder at all (a file of that name): nothing written, no success.
+  SheetFolder blocked;
+  blocked.AddSolid(4, 40, 30);
+  fs::remove(blocked.dir / "img");
+  test::WriteBytes(blocked.dir / "img", "in the way");
+  const auto before = test::HashTree(blocked.dir.path());
+  EXPECT_EQ(blocked.Run(SmallSheet(blocked)), 0);
+  EXPECT_EQ(test::HashTree(blocked.dir.path()), before);
+}
+
 TEST(CompositeSheets, ExistingSheetIsReplaced) {
   SheetFolder folder;
   folder.AddSolid(4, 40, 30);
