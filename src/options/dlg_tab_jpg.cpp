@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QComboBox>
+#include <QCompleter>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -63,6 +64,7 @@ CDlgTabJpg::CDlgTabJpg(QWidget* parent) : QWidget(parent) {
   int row = 0;
   paperSize = new QComboBox(this);
   paperSize->setEditable(true);
+  paperSize->setCompleter(nullptr);  // what is typed stays as typed
   paperSize->setInsertPolicy(QComboBox::NoInsert);
   for (const char16_t* item : {u"L版（89×127）", u"はがき（102×152）", u"A4（210×297）", u"八切（165×216）",
                                u"六切（203×254）", u"四切（254×305）", u"半切（356×432）", u"カスタム"})
@@ -140,6 +142,7 @@ CDlgTabJpg::CDlgTabJpg(QWidget* parent) : QWidget(parent) {
   enableTitle = new QCheckBox(QStringLiteral("タイトル文字を埋め込む"), titleGroup);
   position = new QComboBox(titleGroup);
   position->setEditable(true);
+  position->setCompleter(nullptr);  // what is typed stays as typed
   position->setInsertPolicy(QComboBox::NoInsert);
   for (const char16_t* item : {u"中央", u"左上", u"右上", u"左下", u"右下", u"ランダム"})
     position->addItem(QString::fromUtf16(item));

@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -37,6 +38,7 @@ COptionDlg::COptionDlg(QWidget* parent) : QDialog(parent) {
   top->addWidget(new QLabel(QStringLiteral("・キーワードで並び順をソート"), this), 2, 0);
   sort = new QComboBox(this);
   sort->setEditable(true);
+  sort->setCompleter(nullptr);  // what is typed stays as typed
   sort->setInsertPolicy(QComboBox::NoInsert);
   for (const char16_t* item : {u"ファイル名", u"メーカー", u"カメラモデル", u"撮影日時", u"シャッタースピード",
                                u"F値", u"ISO感度", u"焦点距離", u"ランダム", u"レンズ情報"})

@@ -6,6 +6,7 @@
 #include <QColorDialog>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -221,6 +222,33 @@ TEST_F(OptionDlgTest, ListsStartAtTheStoredItem) {
   EXPECT_EQ(typed.sort->currentIndex(), -1);
   QTest::mouseClick(typed.okButton, Qt::LeftButton);
   EXPECT_EQ(typed.settings().setting.Sort, u"自作キーワード");
+}
+
+// What is typed is stored as typed, even the start of an item's text.
+TEST_F(OptionDlgTest, TypedTextsAreNotCompletedToAnItem) {
+  dlg.settings().setting.CreateMode = 2;
+  dlg.settings().compose.EnableTitle = 1;
+  open();
+  struct Typed {
+    QComboBox* box;
+    QString text;
+  } typed[] = {{dlg.sort, QStringLiteral("ISO")},
+               {dlg.tabJpg->paperSize, QStringLiteral("A4")},
+               {dlg.tabJpg->position, QStringLiteral("右")}};
+  for (const Typed& t : typed) {
+    t.box->setFocus();
+    t.box->lineEdit()->clear();
+    for (QChar c : t.text) {  // key by key, as a keyboard or input method sends them
+      QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+      QApplication::sendEvent(t.box->lineEdit(), &press);
+    }
+    EXPECT_EQ(t.box->currentText(), t.text);
+  }
+  QTest::mouseClick(dlg.okButton, Qt::LeftButton);
+  EXPECT_FALSE(dlg.isVisible());
+  EXPECT_EQ(dlg.settings().setting.Sort, u"ISO");
+  EXPECT_EQ(dlg.settings().compose.PaperSize, u"A4");
+  EXPECT_EQ(dlg.settings().compose.Position, u"右");
 }
 
 struct BadValue {
