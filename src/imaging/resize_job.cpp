@@ -240,7 +240,9 @@ int ResizeOneImage(const ResizeOptions& options, std::u16string_view fileName,
   Photo photo = Photo::Load(source);
   const int width = photo.width(), height = photo.height();
   int w = 0, h = 0;
-  if (!ResizedSize(options, width, height, w, h)) {
+  // A photo that cannot be read is copied as it is under every rule: a
+  // blank picture of the target size would stand in for it otherwise.
+  if (!photo.ok() || !ResizedSize(options, width, height, w, h)) {
     photo = Photo();  // released before the byte copy
     return CopyFileTo(source, destination, overwrite);
   }

@@ -180,6 +180,16 @@ TEST(ResizeOneImage, CopiesUnchangedWhenNoScalingIsNeeded) {
   folder.options.keepExif = 0;  // and keeps its Exif all the same
   ASSERT_EQ(folder.Run("small.jpg"), kResizeWritten);
   EXPECT_EQ(ReadBytes(folder.Out("small.jpg")), ReadBytes(folder.dir / "small.jpg"));
+
+  // A file that cannot be read as a photo is copied under every size rule,
+  // the width-and-height one too.
+  WriteBytes(folder.dir / "broken.jpg", "no picture in here");
+  folder.options.overwrite = 1;
+  for (int rule = 0; rule < 3; ++rule) {
+    folder.options.sizeRule = rule;
+    ASSERT_EQ(folder.Run("broken.jpg"), kResizeWritten) << rule;
+    EXPECT_EQ(ReadBytes(folder.Out("broken.jpg")), "no picture in here") << rule;
+  }
 }
 
 TEST(ResizeOneImage, TurnsByOrientationAndKeepsExif) {
