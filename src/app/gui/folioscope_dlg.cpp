@@ -103,6 +103,8 @@ CFolioscopeDlg::CFolioscopeDlg(std::filesystem::path iniPath, std::u16string com
   grid->addWidget(progress_, 0, 0, 1, 3);
   folderBox_ = new QLineEdit(this);
   folderBox_->setMinimumWidth(180);
+  // A folder dropped on the box is a drop on the window, not text to insert.
+  folderBox_->setAcceptDrops(false);
   browse_ = NewButton(QStringLiteral("参照(&F)"), this);
   grid->addWidget(folderBox_, 1, 0, 1, 2);
   grid->addWidget(browse_, 1, 2);

@@ -73,6 +73,33 @@ void DropPaths(QWidget* target, const std::vector<fs::path>& paths) {
   QApplication::processEvents();  // the batch runs once the drag is answered
 }
 
+// A drop as a file manager makes it (the paths as URLs and as plain text)
+// over `over`, delivered as the toolkit delivers it: to the widget under the
+// pointer, or the nearest parent of it that takes drops.
+void DropOver(QWidget* window, QWidget* over, const std::vector<fs::path>& paths) {
+  QMimeData mime;
+  QList<QUrl> urls;
+  QStringList texts;
+  for (const fs::path& path : paths) {
+    urls << QUrl::fromLocalFile(Q(path));
+    texts << urls.back().toString();
+  }
+  mime.setUrls(urls);
+  mime.setText(texts.join(u'\n'));
+  const QPoint inWindow = over->mapTo(window, over->rect().center());
+  QWidget* target = window->childAt(inWindow);
+  if (!target) target = window;
+  while (!target->isWindow() && !target->acceptDrops()) target = target->parentWidget();
+  const QPoint at = target->mapFrom(window, inWindow);
+  QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(target, &enter);
+  if (enter.isAccepted()) {
+    QDropEvent drop(QPointF(at), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
+  }
+  QApplication::processEvents();
+}
+
 class MainWindowTest : public ::testing::Test {
  protected:
   fs::path ini() const { return temp / "folioscope.ini"; }
@@ -317,6 +344,31 @@ TEST_F(MainWindowTest, DroppedFoldersRunABatchIntoTheStatusDialog) {
   EXPECT_TRUE(fs::exists(summer / "slideshow.html"));
   QTest::mouseClick(status->button(), Qt::LeftButton);
   EXPECT_FALSE(status->isVisible());
+}
+
+// Wherever in the window the folder lands, the folder box included, it is
+// one drop batch; the box is not edited by the drop.
+TEST_F(MainWindowTest, AFolderDroppedOnAnyControlRunsTheBatch) {
+  const fs::path folder = temp / "Autumn";
+  MakePhotos(folder, 2);
+  folio::Settings stored;
+  stored.setting.CreateMode = 1;
+  stored.setting.AutoClose = 1;
+  SaveIni(ini(), stored);
+  CFolioscopeDlg dlg(ini());
+  dlg.show();
+  QApplication::processEvents();
+  QWidget* targets[] = {dlg.folderBox(), dlg.dropHint(), dlg.executeButton(), dlg.browseButton()};
+  for (QWidget* over : targets) {
+    SCOPED_TRACE(over->metaObject()->className());
+    fs::remove_all(folder / "slideshow");
+    fs::remove(folder / "slideshow.html");
+    dlg.folderBox()->setText(QStringLiteral("/elsewhere"));
+    DropOver(&dlg, over, {folder});
+    EXPECT_TRUE(fs::exists(folder / "slideshow.html"));
+    EXPECT_EQ(dlg.folderBox()->text(), Q(folder));
+    EXPECT_EQ(Lines(dlg.statusDialog()).value(0), Q(folder) + QStringLiteral(" (1/1)"));
+  }
 }
 
 TEST_F(MainWindowTest, StatusButtonStopsTheBatchAfterTheCurrentFolder) {
