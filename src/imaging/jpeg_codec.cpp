@@ -211,10 +211,11 @@ size_t MetadataInsertPosition(const std::vector<uint8_t>& jpeg) {
 
 namespace {
 
+// Short, whatever the target's name: a photo name may already use all the
+// bytes a file name can hold.
 std::filesystem::path TemporaryNameBeside(const std::filesystem::path& path) {
   static std::atomic<unsigned> counter{0};
-  std::string name = "." + path.filename().string() + ".tmp" + std::to_string(getpid()) + "-" +
-                     std::to_string(counter++);
+  std::string name = ".folio-" + std::to_string(getpid()) + "-" + std::to_string(counter++) + ".tmp";
   return path.parent_path() / name;
 }
 

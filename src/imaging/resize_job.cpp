@@ -45,11 +45,11 @@ bool EntryPresent(const fs::path& path) {
 }
 
 // A hidden name beside the destination for the file being written, so that a
-// half-written copy never stands under the photo's name.
+// half-written copy never stands under the photo's name. Short, whatever the
+// photo's name: that may already use all the bytes a file name can hold.
 fs::path TemporaryBeside(const fs::path& destination) {
   static unsigned serial = 0;
-  std::string name = ".~" + destination.filename().string() + "." +
-                     std::to_string(static_cast<long>(getpid())) + "." +
+  std::string name = ".~folio-" + std::to_string(static_cast<long>(getpid())) + "." +
                      std::to_string(++serial) + ".tmp";
   return destination.parent_path() / name;
 }

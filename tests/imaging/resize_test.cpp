@@ -293,6 +293,26 @@ TEST(ResizeOneImage, NeverWritesOntoItsOwnSource) {
   EXPECT_EQ(ReadBytes(folder.dir / "a.jpg"), before);
 }
 
+TEST(ResizeOneImage, PhotosWithTheLongestNamesAreWritten) {
+  // 255 bytes, the most a file name can hold: resized and copied alike,
+  // with and without overwriting.
+  ResizeFolder folder;
+  const std::string big = std::string(251, 'b') + ".jpg";
+  const std::string small = std::string(251, 's') + ".jpg";
+  WriteJpeg(folder.dir / big, 1600, 1200);
+  WriteJpeg(folder.dir / small, 640, 480);
+  for (int overwrite : {0, 1}) {
+    folder.options.overwrite = overwrite;
+    ASSERT_EQ(folder.Run(big.c_str()), kResizeWritten) << overwrite;
+    ASSERT_EQ(folder.Run(small.c_str()), kResizeWritten) << overwrite;
+    EXPECT_EQ(JpegSize(folder.dir / "out" / big), std::make_pair(800, 600));
+    EXPECT_EQ(ReadBytes(folder.dir / "out" / small), ReadBytes(folder.dir / small));
+    EXPECT_EQ(HashTree(folder.dir / "out").size(), 2u);
+    fs::remove(folder.dir / "out" / big);
+    fs::remove(folder.dir / "out" / small);
+  }
+}
+
 TEST(ResizeOneImage, NoEncoderWritesNothing) {
   ResizeFolder folder;
   WriteJpeg(folder.dir / "a.jpg", 1600, 1200);

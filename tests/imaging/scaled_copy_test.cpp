@@ -2,6 +2,7 @@
 
 #include "imaging/image_ops.h"
 #include "imaging/pixels.h"
+#include "platform/text.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
@@ -119,6 +120,19 @@ TEST_F(ScaledCopyTest, ExistingDestinationIsReplaced) {
   int files = 0;
   for (const auto& entry : fs::directory_iterator(dir_ / "thum")) ++files, (void)entry;
   EXPECT_EQ(2, files);
+}
+
+TEST_F(ScaledCopyTest, PhotosWithTheLongestNamesGetTheirCopies) {
+  // 255 bytes, the most a file name can hold: scaled and copied alike.
+  const std::string big = std::string(251, 'b') + ".jpg";
+  const std::string small = std::string(251, 's') + ".jpg";
+  folio::test::WriteJpeg(dir_ / big, 800, 600);
+  folio::test::WriteJpeg(dir_ / small, 300, 200);
+  ASSERT_EQ(0, MakeScaledCopy(folio::FromUtf8(big), folder(), 340, u"thum"));
+  ASSERT_EQ(0, MakeScaledCopy(folio::FromUtf8(small), folder(), 340, u"thum"));
+  EXPECT_EQ(std::make_pair(340, 255), folio::test::JpegSize(dir_ / "thum" / big));
+  EXPECT_EQ(folio::test::ReadBytes(dir_ / small), folio::test::ReadBytes(dir_ / "thum" / small));
+  EXPECT_EQ(2u, folio::test::HashTree(dir_ / "thum").size());
 }
 
 TEST_F(ScaledCopyTest, WithoutEncoderNothingIsWritten) {
