@@ -218,6 +218,63 @@ TEST(ResizeOneImage, TurnsByOrientationAndKeepsExif) {
   EXPECT_EQ(ExifValue(out, "Exif.Image.Orientation"), std::nullopt);
 }
 
+TEST(CopyExifProperties, SizesFollowTheCanvasAndOrientationFollowsTheTurn) {
+  TempDir dir;
+  WriteJpeg(dir / "src.jpg", 1600, 1200);
+  {
+    auto image = Exiv2::ImageFactory::open((dir / "src.jpg").string());
+    Exiv2::ExifData data;
+    data["Exif.Image.Make"] = "Maker";
+    data["Exif.Image.Orientation"] = uint16_t(8);
+    data["Exif.Photo.PixelXDimension"] = uint16_t(1600);     // SHORT
+    data["Exif.Photo.PixelYDimension"] = uint32_t(1200);     // LONG
+    data["Exif.Iop.RelatedImageWidth"] = uint16_t(1600);
+    data["Exif.Iop.RelatedImageLength"] = uint16_t(1200);
+    {
+      Exiv2::Value::AutoPtr ref = Exiv2::Value::create(Exiv2::unsignedByte);
+      ref->read("1");
+      data.add(Exiv2::ExifKey("Exif.GPSInfo.GPSAltitudeRef"), ref.get());
+    }
+    image->setByteOrder(Exiv2::bigEndian);  // numbers come back little-endian all the same
+    image->setExifData(data);
+    image->writeMetadata();
+  }
+  const Photo source = Photo::Load(dir / "src.jpg");
+  auto valueOf = [](const std::vector<PropertyItem>& items, uint32_t id) {
+    for (const PropertyItem& item : items)
+      if (item.id == id) return item.value;
+    return std::vector<uint8_t>();
+  };
+  for (bool rotate : {true, false}) {
+    Canvas canvas(300, 400);
+    CopyExifProperties(U16(dir / "src.jpg"), canvas, rotate);
+    const auto& items = canvas.Properties();
+    EXPECT_EQ(items.size(), source.Properties().size()) << rotate;
+    EXPECT_EQ(valueOf(items, 0xA002), (std::vector<uint8_t>{0x2C, 0x01})) << rotate;  // 300
+    EXPECT_EQ(valueOf(items, 0xA003), (std::vector<uint8_t>{0x90, 0x01, 0, 0})) << rotate;  // 400
+    EXPECT_EQ(valueOf(items, 0x1001), (std::vector<uint8_t>{0x2C, 0x01})) << rotate;
+    EXPECT_EQ(valueOf(items, 0x1002), (std::vector<uint8_t>{0x90, 0x01})) << rotate;
+    EXPECT_EQ(valueOf(items, 0x0112), (std::vector<uint8_t>{rotate ? uint8_t(1) : uint8_t(8), 0}))
+        << rotate;
+    EXPECT_EQ(valueOf(items, 0x010F), valueOf(source.Properties(), 0x010F)) << rotate;
+    EXPECT_EQ(valueOf(items, 0x0005), (std::vector<uint8_t>{1})) << rotate;  // GPS, unchanged
+
+    // Written with the copy, each in its own directory.
+    ASSERT_TRUE(canvas.SaveJpeg(dir / "out.jpg", 80));
+    EXPECT_EQ(ExifValue(dir / "out.jpg", "Exif.Photo.PixelXDimension"), 300);
+    EXPECT_EQ(ExifValue(dir / "out.jpg", "Exif.Photo.PixelYDimension"), 400);
+    EXPECT_EQ(ExifValue(dir / "out.jpg", "Exif.Iop.RelatedImageWidth"), 300);
+    EXPECT_EQ(ExifValue(dir / "out.jpg", "Exif.Iop.RelatedImageLength"), 400);
+    EXPECT_EQ(ExifValue(dir / "out.jpg", "Exif.Image.Orientation"), rotate ? 1 : 8);
+    EXPECT_EQ(ExifValue(dir / "out.jpg", "Exif.GPSInfo.GPSAltitudeRef"), 1);
+  }
+  // A photo without Exif adds nothing.
+  WriteJpeg(dir / "plain.jpg", 64, 48);
+  Canvas canvas(10, 10);
+  CopyExifProperties(U16(dir / "plain.jpg"), canvas, true);
+  EXPECT_TRUE(canvas.Properties().empty());
+}
+
 TEST(ResizeOneImage, TurnedPixelsLandWhereTheOrientationSays) {
   // 400x300 with its upper-left quarter red, scaled to 200x150 (or 150x200).
   QImage marked = test::SolidPicture(400, 300, Qt::blue);
