@@ -379,3 +379,42 @@ TEST(ThumbnailPages, KeywordsWithoutGroupsPaginateByPhotoNo) {
               std::u16string::npos);
   }
 }
+
+// The success report, and its longer form when an image's lens or white
+// balance could not be read from its maker note.
+TEST(ThumbnailPages, SuccessReportNamesMakerNoteFailures) {
+  struct Case { int failStage; bool batch; const char16_t* text; };
+  const Case cases[] = {
+      {0, true, u"    終了：サムネイルHTMLファイル作成完了"},
+      {0, false, u"サムネイルHTMLファイル作成完了"},
+      {2, true,
+       u"    終了：サムネイルHTMLファイル作成完了。レンズ名、ホワイトバランスを正しく取得できなかった"
+       u"画像があります。"},
+      {2, false,
+       u"サムネイルHTMLファイル作成完了。\r\nレンズ名、ホワイトバランスを正しく\r\n"
+       u"取得できなかった画像があります。"},
+  };
+  for (const Case& c : cases) {
+    Job job(3);
+    job.host.setBatchMode(c.batch);
+    std::vector<folio::ImageRecord> records(3);
+    for (int i = 0; i < 3; ++i)
+      folio::SetField(records[i].fileName, folio::FromUtf8(PhotoName(i + 1)));
+    records[2].makerNoteFailStage = c.failStage;  // the last image of the last page
+    fs::create_directory(job.dir / "thum");
+    fs::create_directory(job.dir / "jpg");
+    job.host.setBusy(true);
+    ASSERT_EQ(folio::WriteThumbnailPages(job.host, 3, records.data(), 1, job.dir.u16()), 0);
+    if (c.batch) {
+      ASSERT_EQ(job.host.statusLines().size(), 1u);
+      EXPECT_EQ(job.host.statusLines()[0], c.text);
+      EXPECT_TRUE(job.host.messages().empty());
+    } else {
+      ASSERT_EQ(job.host.messages().size(), 1u);
+      EXPECT_EQ(job.host.messages()[0].text, c.text);
+      EXPECT_EQ(job.host.messages()[0].caption, u"成功");
+      EXPECT_EQ(job.host.messages()[0].icon, folio::MessageIcon::None);
+      EXPECT_TRUE(job.host.statusLines().empty());
+    }
+  }
+}
