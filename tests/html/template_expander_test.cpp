@@ -3,6 +3,7 @@
 
 #include "catalogue/exif_tallies.h"
 #include "html/template_expander.h"
+#include "platform/text.h"
 
 using folio::ExpandTemplate;
 using folio::ImageRecord;
@@ -54,5 +55,45 @@ TEST(ExpandTemplate, LaterStepsSeeTextInsertedByEarlierOnes) {
   SetField(r.fileName, u"a%d-%S.jpg");    // %d stays (step 5 ran before 16), %S expands
   EXPECT_EQ(ExpandTemplate(r, 0, u"%m / %j"),
             u"Maker Canon EOS 7D / a%d-シャッタースピード 1/125sec 1枚<br>.jpg");
+  folio::ResetExifTallies();
+}
+
+// A value that holds a command is expanded again only by the steps that come
+// after its own: the table proves the order of the text steps.
+TEST(ExpandTemplate, ValuesHoldingCommandsShowTheStepOrder) {
+  folio::ResetExifTallies();
+  folio::CountIso(100);
+  using Setter = void (*)(ImageRecord&, std::u16string_view);
+  const Setter make = [](ImageRecord& r, std::u16string_view v) { SetField(r.make, v); };
+  const Setter model = [](ImageRecord& r, std::u16string_view v) { SetField(r.model, v); };
+  const Setter date = [](ImageRecord& r, std::u16string_view v) {
+    SetField(r.dateTimeOriginal, v);
+  };
+  const Setter file = [](ImageRecord& r, std::u16string_view v) { SetField(r.fileName, v); };
+  const Setter lens = [](ImageRecord& r, std::u16string_view v) { SetField(r.lensName, v); };
+  struct Case {
+    Setter set;
+    const char16_t* value;
+    const char16_t* text;
+    const char16_t* expanded;
+  };
+  const Case cases[] = {
+      {make, u"a\r\nb", u"%m", u"a\r\nb"},       // step 1 has run: no <br>
+      {make, u"%n", u"%m", u"%n"},               // 2 before 3
+      {make, u"%c", u"%m", u"Canon EOS 7D"},     // 3 before 4
+      {model, u"%m", u"%c", u"%m"},
+      {model, u"%d", u"%c", u"2010:05:01 12:34:56"},
+      {date, u"%c", u"%d", u"%c"},
+      {date, u"%s|%t", u"%d", u"1/125|発光禁止"},
+      {file, u"%t", u"%j", u"%t"},               // 15 before 16
+      {file, u"%v", u"%j", u"EF50mm f/1.8 II"},
+      {lens, u"%j", u"%v", u"%j"},
+      {lens, u"%I", u"%v", u"ISO感度 100 1枚<br>"},
+  };
+  for (const Case& c : cases) {
+    ImageRecord record = Sample();
+    c.set(record, c.value);
+    EXPECT_EQ(ExpandTemplate(record, 0, c.text), c.expanded) << folio::ToUtf8(c.value);
+  }
   folio::ResetExifTallies();
 }
