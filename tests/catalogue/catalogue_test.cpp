@@ -110,7 +110,18 @@ TEST_F(Catalogue, IsoDescendingPutsThePhotoWithoutExifLast) {
   }
   auto records = Build(kKeywordIso, true);
   EXPECT_EQ(Names(records), (std::vector<std::u16string>{u"P2.jpg", u"P0.jpg", u"P3.jpg", u"P1.jpg"}));
-  EXPECT_EQ(FieldText(records[3].sortKeyword), kKeywordIso);  // no Exif, still catalogued
+  // No Exif: still catalogued, every Exif field absent.
+  const ImageRecord& bare = records[3];
+  EXPECT_EQ(FieldText(bare.sortKeyword), kKeywordIso);
+  EXPECT_EQ(FieldText(bare.make), u"");
+  EXPECT_EQ(FieldText(bare.dateTimeOriginal), u"");
+  EXPECT_EQ(FieldText(bare.lensName), u"");
+  EXPECT_EQ(bare.exposureTime.denominator, 0u);
+  EXPECT_EQ(bare.fNumber.denominator, 0u);
+  EXPECT_EQ(bare.focalLength.denominator, 0u);
+  EXPECT_EQ(bare.shutterSpeedValue.denominator, 0);
+  EXPECT_EQ(bare.whiteBalance, 0);
+  EXPECT_EQ(bare.pixelWidth, 0u);
 }
 
 TEST_F(Catalogue, RandomKeysRepeatFromTheSameGeneratorState) {

@@ -186,6 +186,37 @@ TEST_F(ReadMakerNoteTest, WithoutFirmwareTheBlocksAreReadFromTheFileStart) {
   EXPECT_EQ(r.makerNoteFailStage, 0);
 }
 
+TEST_F(ReadMakerNoteTest, FirmwareTextIsLookedForFromPositionTwoUpToOffsetPlus299) {
+  // The base shows in where the lens-model text is taken from: a marker at
+  // 400 + base names the base that was found.
+  struct Case {
+    std::size_t firmwareAt;
+    const char16_t* lens;
+  };
+  const Case cases[] = {
+      {339, u"base+299"},  // firmwareOffset 40 + 299: the last position tried
+      {340, u"base0"},     // one further: not found, base stays 0
+      {2, u"base-38"},     // the first position tried
+      {1, u"base0"},       // before it
+  };
+  for (const Case& c : cases) {
+    std::string bytes(800, 'x');
+    std::memcpy(&bytes[c.firmwareAt], "Firmware", 8);
+    std::memcpy(&bytes[400 + 299], "base+299", 8);
+    std::memcpy(&bytes[400], "base0\0\0\0", 8);
+    std::memcpy(&bytes[400 - 38], "base-38\0", 8);
+    const auto path = dir_ / "search.jpg";
+    test::WriteBytes(path, bytes);
+    ImageRecord r = Canon();
+    r.firmwareOffset = 40;
+    r.lensModelOffset = 400;
+    r.lensModelLength = 8;
+    ReadMakerNote(r, path);
+    EXPECT_EQ(FieldText(r.lensName), c.lens) << c.firmwareAt;
+    EXPECT_EQ(r.makerNoteFailStage, 0);
+  }
+}
+
 TEST_F(ReadMakerNoteTest, OffsetsPastTheEndReadZerosAndNegativePositionsStopTheReading) {
   auto path = dir_ / "short.jpg";
   test::WriteBytes(path, std::string(100, 'x'));

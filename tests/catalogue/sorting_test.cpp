@@ -56,6 +56,11 @@ TEST(SortCatalogue, TextsCompareByCodeUnit) {
   for (const auto& x : r) got.emplace_back(FieldText(x.fileName));
   EXPECT_EQ(got, (std::vector<std::u16string>{u"", u"B.jpg", u"Z.jpg", u"a.jpg", u"ab.jpg", u"b.jpg",
                                               u"ｱ.jpg"}));
+  SortCatalogue(r.data(), 7, true);
+  got.clear();
+  for (const auto& x : r) got.emplace_back(FieldText(x.fileName));
+  EXPECT_EQ(got, (std::vector<std::u16string>{u"ｱ.jpg", u"b.jpg", u"ab.jpg", u"a.jpg", u"Z.jpg", u"B.jpg",
+                                              u""}));
 }
 
 TEST(SortCatalogue, ShutterComparesExposureTimeAndApexValueAsSeconds) {
