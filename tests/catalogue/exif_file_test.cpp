@@ -131,6 +131,35 @@ TEST_P(CanonFile, YieldsLensAndWhiteBalance) {
 INSTANTIATE_TEST_SUITE_P(ByteOrder, CanonFile, ::testing::Values(false, true),
                          [](const auto& info) { return info.param ? "BigEndian" : "LittleEndian"; });
 
+TEST(ExifFileHandBuilt, CanonPhotoWithJfifSegmentFirstFindsTheLaterTiffHeader) {
+  // A JFIF APP0 segment (18 bytes) before the Exif segment puts the TIFF
+  // header 30 bytes into the file instead of 12.
+  test::TempDir dir;
+  test::WriteJpeg(dir / "plain.jpg", 64, 48);
+  test::CanonNote note;
+  note.lensType = 0xED;
+  note.shortEnd = 24;
+  note.longEnd = 105;
+  note.whiteBalanceWord = 0x0002;
+  auto tiff = test::BuildTiff(false, {test::AsciiEntry(0x010F, "Canon")}, {},
+                              [&](uint32_t at) { return note.Build(at); });
+  std::string bytes = test::JpegWithTiff(test::ReadBytes(dir / "plain.jpg"), tiff);
+  bytes.insert(2, std::string("\xFF\xE0\x00\x10JFIF\0\x01\x01\x00\x00\x01\x00\x01\x00\x00", 18));
+  ASSERT_EQ(bytes.substr(30, 2), "II");
+  const auto path = dir / "IMG_0002.JPG";
+  test::WriteBytes(path, bytes);
+
+  ResetExifTallies();
+  ImageRecord r;
+  ReadExifProperties(path, r);
+  ReadMakerNote(r, path);
+  EXPECT_EQ(r.makerNoteFailStage, 0);
+  EXPECT_EQ(FieldText(r.lensName), u"Canon EF 24-105mm F4L IS USM");
+  EXPECT_EQ(r.whiteBalance, kMakerWhiteBalance);
+  EXPECT_EQ(r.makerWhiteBalance, 2);
+  EXPECT_EQ(static_cast<int64_t>(bytes.find("Firmware")) - r.firmwareOffset, 30);
+}
+
 TEST(ExifFileHandBuilt, PhotosWithoutExifOrNotJpegLeaveTheRecordAndTalliesAlone) {
   test::TempDir dir;
   test::WriteJpeg(dir / "plain.jpg", 32, 32);
