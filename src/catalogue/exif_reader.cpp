@@ -4,18 +4,13 @@
 #include <string_view>
 
 #include "catalogue/exif_tallies.h"
+#include "catalogue/little_endian.h"
 #include "catalogue/maker_note.h"
 #include "platform/cp932.h"
 
 namespace folio {
 
 namespace {
-
-uint16_t Le16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | (p[1] << 8)); }
-uint32_t Le32(const uint8_t* p) {
-  return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) |
-         (static_cast<uint32_t>(p[2]) << 16) | (static_cast<uint32_t>(p[3]) << 24);
-}
 
 // The value as 8-bit text up to its first NUL, in UTF-16.
 template <std::size_t N>

@@ -12,18 +12,13 @@
 #include <vector>
 
 #include "catalogue/lens_table.h"
+#include "catalogue/little_endian.h"
 #include "platform/cp932.h"
 #include "platform/text.h"
 
 namespace folio {
 
 namespace {
-
-uint16_t Le16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | (p[1] << 8)); }
-uint32_t Le32(const uint8_t* p) {
-  return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) |
-         (static_cast<uint32_t>(p[2]) << 16) | (static_cast<uint32_t>(p[3]) << 24);
-}
 
 // The longest lens-model text read: lensName keeps 259 units, and a CP932
 // byte never yields more than one unit, so this is plenty.
