@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <filesystem>
 #include <vector>
 
@@ -18,15 +17,10 @@
 namespace fs = std::filesystem;
 using folio::test::HashesOf;
 using folio::test::HashTree;
+using folio::test::PhotoName;
 using folio::test::TempDir;
 
 namespace {
-
-std::string PhotoName(int i) {
-  char name[32];
-  std::snprintf(name, sizeof name, "IMG_%04d.jpg", i);
-  return name;
-}
 
 // A folder of photos with records as the catalogue leaves them: by file name,
 // in groups of the given sizes (one group per ISO value).

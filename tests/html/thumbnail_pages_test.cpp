@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <filesystem>
 #include <vector>
 
@@ -20,16 +19,11 @@
 namespace fs = std::filesystem;
 using folio::test::HashesOf;
 using folio::test::HashTree;
+using folio::test::PhotoName;
 using folio::test::ReadBytes;
 using folio::test::TempDir;
 
 namespace {
-
-std::string PhotoName(int i) {
-  char name[32];
-  std::snprintf(name, sizeof name, "IMG_%04d.jpg", i);
-  return name;
-}
 
 void WritePhotos(const fs::path& dir, int count) {
   for (int i = 1; i <= count; ++i)

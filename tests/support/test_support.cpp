@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <random>
@@ -141,6 +142,12 @@ std::multiset<uint64_t> HashesOf(const fs::path& root) {
   std::multiset<uint64_t> out;
   for (const auto& [name, hash] : HashTree(root)) out.insert(hash);
   return out;
+}
+
+std::string PhotoName(int number) {
+  char name[32];
+  std::snprintf(name, sizeof name, "IMG_%04d.jpg", number);
+  return name;
 }
 
 fs::path SharedPhotosDir() {

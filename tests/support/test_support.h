@@ -45,6 +45,9 @@ void WriteJpeg(const std::filesystem::path& path, int width, int height, int qua
 void WriteJpegWithExif(const std::filesystem::path& path, int width, int height,
                        const ExifFields& exif, int quality = 90, unsigned seed = 1);
 
+// "IMG_0001.jpg" for 1: the camera-style names of the generated folders.
+std::string PhotoName(int number);
+
 // Pixel size of a JPEG file read from its header; {0,0} when it is none.
 std::pair<int, int> JpegSize(const std::filesystem::path& path);
 
