@@ -64,30 +64,6 @@ std::optional<KeyLine> ParseKeyLine(std::u16string_view line) {
   return kl;
 }
 
-bool IsUtf8(std::string_view bytes) {
-  std::size_t i = 0;
-  while (i < bytes.size()) {
-    const unsigned char b = static_cast<unsigned char>(bytes[i]);
-    int extra;
-    unsigned long c;
-    if (b < 0x80) { ++i; continue; }
-    if ((b & 0xE0) == 0xC0) { extra = 1; c = b & 0x1F; }
-    else if ((b & 0xF0) == 0xE0) { extra = 2; c = b & 0x0F; }
-    else if ((b & 0xF8) == 0xF0) { extra = 3; c = b & 0x07; }
-    else return false;
-    if (i + static_cast<std::size_t>(extra) >= bytes.size()) return false;
-    for (int k = 1; k <= extra; ++k) {
-      const unsigned char t = static_cast<unsigned char>(bytes[i + k]);
-      if ((t & 0xC0) != 0x80) return false;
-      c = (c << 6) | (t & 0x3F);
-    }
-    static constexpr unsigned long kMinimum[] = {0, 0x80, 0x800, 0x10000};
-    if (c < kMinimum[extra] || (c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF) return false;
-    i += static_cast<std::size_t>(extra) + 1;
-  }
-  return true;
-}
-
 std::vector<std::u16string> ReadLines(const std::filesystem::path& path) {
   std::vector<std::u16string> lines;
   // Plain reads: a folder or unreadable file of that name reads as no file

@@ -36,34 +36,40 @@ std::string ToUtf8(std::u16string_view text) {
   return out;
 }
 
+namespace {
+
+// The character that starts at text[i] and the number of bytes it takes, or
+// 0 bytes when none starts there: overlong forms, encoded surrogates and
+// values past U+10FFFF are no characters (they would otherwise turn into
+// stray surrogates).
+std::size_t DecodeUtf8At(std::string_view text, std::size_t i, uint32_t& c) {
+  const unsigned char b = static_cast<unsigned char>(text[i]);
+  std::size_t extra;
+  if (b < 0x80) { c = b; return 1; }
+  if ((b & 0xE0) == 0xC0) { c = b & 0x1F; extra = 1; }
+  else if ((b & 0xF0) == 0xE0) { c = b & 0x0F; extra = 2; }
+  else if ((b & 0xF8) == 0xF0) { c = b & 0x07; extra = 3; }
+  else return 0;
+  for (std::size_t k = 1; k <= extra; ++k) {
+    if (i + k >= text.size() || (static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return 0;
+    c = (c << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+  }
+  static constexpr uint32_t kMinimum[] = {0, 0x80, 0x800, 0x10000};
+  if (c < kMinimum[extra] || (c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF) return 0;
+  return extra + 1;
+}
+
+}  // namespace
+
 std::u16string FromUtf8(std::string_view text) {
   std::u16string out;
   out.reserve(text.size());
   std::size_t i = 0;
   while (i < text.size()) {
-    unsigned char b = static_cast<unsigned char>(text[i]);
-    uint32_t c;
-    int extra;
-    if (b < 0x80) { c = b; extra = 0; }
-    else if ((b & 0xE0) == 0xC0) { c = b & 0x1F; extra = 1; }
-    else if ((b & 0xF0) == 0xE0) { c = b & 0x0F; extra = 2; }
-    else if ((b & 0xF8) == 0xF0) { c = b & 0x07; extra = 3; }
-    else { out.push_back(u'\uFFFD'); ++i; continue; }
-    bool valid = true;
-    for (int k = 1; k <= extra; ++k) {
-      if (i + k >= text.size() || (static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) {
-        valid = false;
-        break;
-      }
-      c = (c << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
-    }
-    // Overlong forms, encoded surrogates and values past U+10FFFF are no
-    // characters; they would otherwise turn into stray surrogates.
-    static constexpr uint32_t kMinimum[] = {0, 0x80, 0x800, 0x10000};
-    if (valid && (c < kMinimum[extra] || (c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF))
-      valid = false;
-    if (!valid) { out.push_back(u'\uFFFD'); ++i; continue; }
-    i += extra + 1;
+    uint32_t c = 0;
+    const std::size_t length = DecodeUtf8At(text, i, c);
+    if (length == 0) { out.push_back(u'\uFFFD'); ++i; continue; }
+    i += length;
     if (c >= 0x10000) {
       c -= 0x10000;
       out.push_back(static_cast<char16_t>(0xD800 + (c >> 10)));
@@ -73,6 +79,16 @@ std::u16string FromUtf8(std::string_view text) {
     }
   }
   return out;
+}
+
+bool IsUtf8(std::string_view text) {
+  uint32_t c = 0;
+  for (std::size_t i = 0; i < text.size();) {
+    const std::size_t length = DecodeUtf8At(text, i, c);
+    if (length == 0) return false;
+    i += length;
+  }
+  return true;
 }
 
 std::filesystem::path ToPath(std::u16string_view text) { return std::filesystem::path(ToUtf8(text)); }

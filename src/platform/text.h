@@ -8,7 +8,9 @@
 namespace folio {
 
 std::string ToUtf8(std::u16string_view text);
-std::u16string FromUtf8(std::string_view text);
+std::u16string FromUtf8(std::string_view text);  // U+FFFD for each bad byte
+// Whether every byte belongs to a well-formed UTF-8 character.
+bool IsUtf8(std::string_view text);
 
 // A UTF-16 folder or file path as a filesystem path, and back.
 std::filesystem::path ToPath(std::u16string_view text);
