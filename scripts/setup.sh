@@ -5,7 +5,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libexiv2-dev libturbojpeg0-dev
-          libjpeg62-turbo-dev fonts-ipafont-gothic libgtest-dev libgmock-dev)
+          libjpeg62-turbo-dev fonts-ipafont-gothic libgtest-dev libgmock-dev
+          locales)  # locale sources: the number texts are tested under a decimal-comma locale
 missing=()
 for p in "${PACKAGES[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
