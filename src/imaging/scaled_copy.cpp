@@ -21,6 +21,10 @@ void SetJpegEncoderMissingForTesting(bool missing) { g_encoderMissing = missing;
 bool ScaledSize(int width, int height, int longSide, int& newWidth, int& newHeight) {
   newWidth = width;
   newHeight = height;
+  // A file that cannot be read has no size and is copied as it is, also
+  // under a long side below 0 (a hand-edited INI file) that the width would
+  // not bound: the height could not be worked out from a width of 0.
+  if (width <= 0 || height <= 0) return false;
   long long w = 0, h = 0;
   if (width < height) {
     if (height <= longSide) return false;

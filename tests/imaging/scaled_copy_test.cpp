@@ -41,6 +41,8 @@ TEST(ScaledSizeTest, LongSideBoundsTheSizeWithTruncation) {
       {340, 200, 340, false, 340, 200},   {200, 340, 340, false, 200, 340},
       {341, 341, 340, true, 340, 340},    {100, 80, 340, false, 100, 80},
       {0, 0, 340, false, 0, 0},           {30000, 20000, 30000, false, 30000, 20000},
+      // An unreadable photo is copied whatever the long side says.
+      {0, 0, -1, false, 0, 0},            {0, 0, -100000, false, 0, 0},
       // A short side that would truncate to nothing keeps one pixel.
       {4000, 10, 340, true, 340, 1},      {10, 4000, 340, true, 1, 340},
       // No overflow for big photos.
@@ -103,6 +105,20 @@ TEST_F(ScaledCopyTest, SmallPhotosAndNonJpegFilesAreCopiedByteForByte) {
     SCOPED_TRACE(name);
     std::u16string name16(name, name + std::char_traits<char>::length(name));
     ASSERT_EQ(0, MakeScaledCopy(name16, folder(), 340, u"thum"));
+    EXPECT_EQ(folio::test::ReadBytes(dir_ / name), folio::test::ReadBytes(thumb(name)));
+  }
+}
+
+TEST_F(ScaledCopyTest, UnreadableFilesAreCopiedUnderALongSideBelowZero) {
+  // A hand-edited INI file can hold any long side; an empty or damaged file
+  // has no size to divide by and is copied as it is.
+  folio::test::WriteBytes(dir_ / "empty.jpg", "");
+  folio::test::WriteBytes(dir_ / "broken.jpg", "not a jpeg at all");
+  for (const char* name : {"empty.jpg", "broken.jpg"}) {
+    SCOPED_TRACE(name);
+    std::u16string name16(name, name + std::char_traits<char>::length(name));
+    ASSERT_EQ(0, MakeScaledCopy(name16, folder(), -5, u"thum"));
+    ASSERT_TRUE(fs::exists(thumb(name)));
     EXPECT_EQ(folio::test::ReadBytes(dir_ / name), folio::test::ReadBytes(thumb(name)));
   }
 }
