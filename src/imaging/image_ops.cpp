@@ -151,26 +151,39 @@ void Canvas::DrawScaled(const Photo& photo, const QRect& destination, const QRec
   const int dw = dx1 - dx0, dh = dy1 - dy0;
   if (dw <= 0 || dh <= 0) return;
 
+  // Only what lands on the canvas is scaled: a destination many times the
+  // canvas (cells of a sheet with a gap below 0) would otherwise need a
+  // picture of its own size first.
+  const QRect visible = QRect(dx0, dy0, dw, dh).intersected(image_.rect());
+  if (visible.isEmpty()) return;
+  const double perX = static_cast<double>(inside.width()) / dw;  // source pixels a target pixel
+  const double perY = static_cast<double>(inside.height()) / dh;
+  const double left = inside.left() + (visible.left() - dx0) * perX;
+  const double top = inside.top() + (visible.top() - dy0) * perY;
+  const double right = left + visible.width() * perX;
+  const double bottom = top + visible.height() * perY;
+  const int vw = visible.width(), vh = visible.height();
+
   // Decode at the DCT scale that still gives at least one pixel per target
   // pixel, then cut the source rectangle out at that scale.
-  const int needW = static_cast<int>(std::ceil(static_cast<double>(W) * dw / inside.width()));
-  const int needH = static_cast<int>(std::ceil(static_cast<double>(H) * dh / inside.height()));
+  const int needW = static_cast<int>(std::ceil(std::min<double>(W * vw / (right - left), W)));
+  const int needH = static_cast<int>(std::ceil(std::min<double>(H * vh / (bottom - top), H)));
   QImage decoded = photo.Decode(std::min(needW, W), std::min(needH, H));
   if (decoded.isNull()) return;
   const double fx = static_cast<double>(decoded.width()) / W;
   const double fy = static_cast<double>(decoded.height()) / H;
-  int x0 = static_cast<int>(std::lround(inside.left() * fx));
-  int y0 = static_cast<int>(std::lround(inside.top() * fy));
-  int x1 = static_cast<int>(std::lround((inside.left() + inside.width()) * fx));
-  int y1 = static_cast<int>(std::lround((inside.top() + inside.height()) * fy));
+  int x0 = static_cast<int>(std::lround(left * fx));
+  int y0 = static_cast<int>(std::lround(top * fy));
+  int x1 = static_cast<int>(std::lround(right * fx));
+  int y1 = static_cast<int>(std::lround(bottom * fy));
   x1 = std::clamp(std::max(x1, x0 + 1), 1, decoded.width());
   y1 = std::clamp(std::max(y1, y0 + 1), 1, decoded.height());
   x0 = std::clamp(x0, 0, x1 - 1);
   y0 = std::clamp(y0, 0, y1 - 1);
-  const QImage scaled = ScaledTo(SubImage(decoded, QRect(x0, y0, x1 - x0, y1 - y0)), dw, dh);
+  const QImage scaled = ScaledTo(SubImage(decoded, QRect(x0, y0, x1 - x0, y1 - y0)), vw, vh);
   if (scaled.isNull()) return;
   QPainter painter(&image_);
-  painter.drawImage(QPoint(dx0, dy0), scaled);
+  painter.drawImage(visible.topLeft(), scaled);
 }
 
 void Canvas::DrawTurned(const Photo& photo, QPoint upperLeft, QPoint upperRight, QPoint lowerLeft) {

@@ -442,6 +442,44 @@ TEST(CanvasTest, DrawScaledStretchesTheSourceRectangleIntoTheDestination) {
   EXPECT_EQ(0u, out.pixel(99, 75));
 }
 
+TEST(CanvasTest, DrawScaledIntoADestinationFarLargerThanTheCanvas) {
+  // The cells of a sheet whose gap is far below 0 are many times the sheet:
+  // only the part on the canvas is drawn, and where it belongs.
+  TempDir dir;
+  QImage image(800, 600, QImage::Format_RGB32);
+  image.fill(qRgb(255, 0, 0));
+  for (int y = 0; y < 600; ++y)
+    for (int x = 400; x < 800; ++x) image.setPixel(x, y, qRgb(0, 0, 255));
+  WriteImage(dir / "halves.jpg", image);
+  Photo photo = Photo::Load(dir / "halves.jpg");
+  ASSERT_TRUE(photo.ok());
+
+  // 100 canvas pixels a photo pixel: the canvas shows source pixels 100 to
+  // 102 of the red half, and with the photo further left 600 to 602 of the blue.
+  for (const auto& [left, red] : {std::pair{-10000, true}, std::pair{-60000, false}}) {
+    SCOPED_TRACE(left);
+    Canvas canvas(200, 100);
+    canvas.DrawScaled(photo, QRect(left, -20000, 80000, 60000), QRect(0, 0, 800, 600));
+    for (const QPoint at : {QPoint(0, 0), QPoint(100, 50), QPoint(199, 99)}) {
+      const QRgb p = canvas.image().pixel(at);
+      EXPECT_EQ(red, IsRed(p)) << at.x();
+      EXPECT_EQ(!red, qBlue(p) > 200 && qRed(p) < 50) << at.x();
+    }
+  }
+  // 5 canvas pixels a photo pixel: red meets blue at x 100 of the canvas.
+  Canvas canvas(200, 100);
+  canvas.DrawScaled(photo, QRect(-1900, -1000, 4000, 3000), QRect(0, 0, 800, 600));
+  EXPECT_TRUE(IsRed(canvas.image().pixel(0, 50)));
+  EXPECT_TRUE(IsRed(canvas.image().pixel(70, 50)));
+  EXPECT_GT(qBlue(canvas.image().pixel(130, 50)), 200);
+  EXPECT_GT(qBlue(canvas.image().pixel(199, 50)), 200);
+
+  // Wholly beside the canvas: nothing drawn.
+  Canvas beside(50, 50);
+  beside.DrawScaled(photo, QRect(-100000, 0, 90000, 90000), QRect(0, 0, 800, 600));
+  EXPECT_EQ(0u, beside.image().pixel(25, 25));
+}
+
 TEST(CanvasTest, DrawTurnedPlacesTheCornerByOrientation) {
   TempDir dir;
   WriteImage(dir / "marked.jpg", MarkedImage(400, 300));
