@@ -38,10 +38,10 @@ std::u16string NormaliseFolder(const std::string& argument) {
   std::error_code ec;
   std::filesystem::path path = std::filesystem::absolute(argument, ec).lexically_normal();
   // An empty argument names no folder; it is reported as such, as any other.
-  if (ec) return folio::FromUtf8(argument);
+  if (ec) return folio::FromPath(argument);
   std::string text = path.string();
   while (text.size() > 1 && text.back() == '/') text.pop_back();
-  return folio::FromUtf8(text);
+  return folio::FromPath(text);
 }
 
 bool StartsWith(std::u16string_view line, std::u16string_view prefix) {

@@ -16,13 +16,13 @@ std::vector<std::u16string> ListBySuffix(const std::filesystem::path& folder,
   for (const std::filesystem::directory_iterator end; it != end; it.increment(ec)) {
     if (ec) break;
     const std::string name = it->path().filename().native();
-    if (EndsWithNoCase(FromUtf8(name), suffix)) names.push_back(name);
+    if (EndsWithNoCase(FromPath(name), suffix)) names.push_back(name);
   }
   // An unreadable entry part-way ends the listing; what was found so far stands.
   std::sort(names.begin(), names.end());
   std::vector<std::u16string> out;
   out.reserve(names.size());
-  for (const std::string& name : names) out.push_back(FromUtf8(name));
+  for (const std::string& name : names) out.push_back(FromPath(name));
   return out;
 }
 

@@ -5,7 +5,13 @@
 
 namespace folio {
 
-std::string ToUtf8(std::u16string_view text) {
+namespace {
+
+// Lone surrogates U+DC80 to U+DCFF stand for the bytes of a path that were
+// no UTF-8 (FromPath).
+constexpr char16_t kByteEscape = 0xDC00;
+
+std::string EncodeUtf8(std::u16string_view text, bool bytesEscaped) {
   std::string out;
   out.reserve(text.size());
   for (std::size_t i = 0; i < text.size(); ++i) {
@@ -14,6 +20,9 @@ std::string ToUtf8(std::u16string_view text) {
         text[i + 1] <= 0xDFFF) {
       c = 0x10000 + ((c - 0xD800) << 10) + (text[i + 1] - 0xDC00);
       ++i;
+    } else if (bytesEscaped && c >= kByteEscape + 0x80 && c <= kByteEscape + 0xFF) {
+      out.push_back(static_cast<char>(c - kByteEscape));
+      continue;
     } else if (c >= 0xD800 && c <= 0xDFFF) {
       c = 0xFFFD;  // a lone surrogate has no UTF-8 form
     }
@@ -36,8 +45,6 @@ std::string ToUtf8(std::u16string_view text) {
   return out;
 }
 
-namespace {
-
 // The character that starts at text[i] and the number of bytes it takes, or
 // 0 bytes when none starts there: overlong forms, encoded surrogates and
 // values past U+10FFFF are no characters (they would otherwise turn into
@@ -59,16 +66,21 @@ std::size_t DecodeUtf8At(std::string_view text, std::size_t i, uint32_t& c) {
   return extra + 1;
 }
 
-}  // namespace
-
-std::u16string FromUtf8(std::string_view text) {
+std::u16string DecodeUtf8(std::string_view text, bool bytesEscaped) {
   std::u16string out;
   out.reserve(text.size());
   std::size_t i = 0;
   while (i < text.size()) {
     uint32_t c = 0;
     const std::size_t length = DecodeUtf8At(text, i, c);
-    if (length == 0) { out.push_back(u'\uFFFD'); ++i; continue; }
+    if (length == 0) {
+      // A bad byte is always 0x80 or above.
+      out.push_back(bytesEscaped ? static_cast<char16_t>(kByteEscape +
+                                                         static_cast<unsigned char>(text[i]))
+                                 : u'\uFFFD');
+      ++i;
+      continue;
+    }
     i += length;
     if (c >= 0x10000) {
       c -= 0x10000;
@@ -81,6 +93,12 @@ std::u16string FromUtf8(std::string_view text) {
   return out;
 }
 
+}  // namespace
+
+std::string ToUtf8(std::u16string_view text) { return EncodeUtf8(text, false); }
+
+std::u16string FromUtf8(std::string_view text) { return DecodeUtf8(text, false); }
+
 bool IsUtf8(std::string_view text) {
   uint32_t c = 0;
   for (std::size_t i = 0; i < text.size();) {
@@ -91,9 +109,11 @@ bool IsUtf8(std::string_view text) {
   return true;
 }
 
-std::filesystem::path ToPath(std::u16string_view text) { return std::filesystem::path(ToUtf8(text)); }
+std::filesystem::path ToPath(std::u16string_view text) {
+  return std::filesystem::path(EncodeUtf8(text, true));
+}
 
-std::u16string FromPath(const std::filesystem::path& path) { return FromUtf8(path.native()); }
+std::u16string FromPath(const std::filesystem::path& path) { return DecodeUtf8(path.native(), true); }
 
 std::u16string DecimalText(long long value) {
   std::string digits = std::to_string(value);

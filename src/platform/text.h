@@ -12,7 +12,10 @@ std::u16string FromUtf8(std::string_view text);  // U+FFFD for each bad byte
 // Whether every byte belongs to a well-formed UTF-8 character.
 bool IsUtf8(std::string_view text);
 
-// A UTF-16 folder or file path as a filesystem path, and back.
+// A UTF-16 folder or file path as a filesystem path, and back. A name whose
+// bytes are no UTF-8 (written by a system in another code page) keeps each
+// bad byte b as the lone surrogate U+DC00 + b, so that it comes back to the
+// same bytes and the file can still be opened, moved and moved back.
 std::filesystem::path ToPath(std::u16string_view text);
 std::u16string FromPath(const std::filesystem::path& path);
 

@@ -230,6 +230,31 @@ TEST(RunFolderJob, ResizeBuildsNoCatalogueAndCompositeDoes) {
   }
 }
 
+TEST(RunFolderJob, PhotosNamedInAnotherCodePageArePlacedAndRewound) {
+  // Photos copied from a Shift_JIS or Latin-1 system keep names that are no
+  // UTF-8: they go into jpg and thum like any other and come back on a rewind.
+  Job job;
+  const std::string sjis = "\x93\xfa\x96\x7b.jpg";  // 日本.jpg
+  const std::string latin1 = "caf\xE9.JPG";
+  folio::test::WriteJpeg(job.dir / sjis, 800, 600);
+  folio::test::WriteJpeg(job.dir / latin1, 640, 480);
+  folio::test::WriteJpeg(job.dir / "plain.jpg", 64, 48);
+  const auto before = folio::test::HashTree(job.dir.path());
+
+  EXPECT_EQ(folio::RunFolderJob(job.host), 0);
+  for (const std::string& name : {sjis, latin1}) {
+    EXPECT_FALSE(fs::exists(job.dir / name));
+    EXPECT_TRUE(fs::exists(job.dir / "jpg" / name));
+    EXPECT_EQ(folio::test::JpegSize(job.dir / "thum" / name), std::make_pair(340, 255));
+  }
+  EXPECT_TRUE(fs::exists(job.dir / "page1.html"));
+
+  EXPECT_EQ(folio::RunFolderJob(job.host), folio::kJobNoImages);
+  EXPECT_EQ(job.host.messages().back().text, u"サムネイルHTMLの巻き戻しが行われました");
+  EXPECT_EQ(folio::test::HashTree(job.dir.path()), before);
+  EXPECT_FALSE(fs::exists(job.dir / "jpg"));
+}
+
 TEST(RunFolderJob, MissingFolderOrFileIsLeftAloneWithTheNoPhotosError) {
   TempDir dir;
   folio::test::WriteBytes(dir / "photo.jpg.txt", "not a folder");

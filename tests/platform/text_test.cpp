@@ -27,6 +27,22 @@ TEST(Text, MalformedUtf8BecomesReplacementCharacters) {
   EXPECT_EQ(folio::ToUtf8(u"x\xD800y"), "x\xEF\xBF\xBDy");  // lone surrogate
 }
 
+TEST(Text, PathBytesThatAreNoUtf8ComeBackUnchanged) {
+  // Names written in Shift_JIS (日本.jpg), Latin-1 (café.jpg) and the
+  // malformed forms above: each bad byte survives the trip through UTF-16.
+  for (const std::string& name : {std::string("\x93\xfa\x96\x7b.jpg"), std::string("caf\xE9.jpg"),
+                                 std::string("\xC0\xAF\xED\xA0\x80\xF4\x90\x80\x80\xC3")}) {
+    const std::u16string text = folio::FromPath(name);
+    EXPECT_EQ(text.find(u'\uFFFD'), std::u16string::npos);
+    EXPECT_EQ(folio::ToPath(text).native(), name);
+  }
+  EXPECT_EQ(folio::FromPath("caf\xE9.jpg"), u"caf\xDCE9.jpg");
+  // Good UTF-8 around bad bytes is read as usual; text that did not come from
+  // a path keeps the replacement character.
+  EXPECT_EQ(folio::FromPath("\xE5\x86\x99\xFF"), u"写\xDCFF");
+  EXPECT_EQ(folio::ToUtf8(u"caf\xDCE9"), "caf\xEF\xBF\xBD");
+}
+
 TEST(Text, FormatAndSuffixHelpers) {
   EXPECT_EQ(folio::FormatText(u"%s (%d/%d) 100%%", {u"dir", u"1", u"3"}), u"dir (1/3) 100%");
   EXPECT_EQ(folio::FormatText(u"%s %s", {u"only"}), u"only %s");
