@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The headless front end end to end: a demo folder of 25 photos becomes three
-# pages (12 a page), a second run rewinds it to the same bytes, and a path that
+# pages (12 a page), a second run rewinds it to the same bytes, so does a folder
+# of odd names and files, and a path that
 # is not a folder (or an empty one) fails the run.
 set -euo pipefail
 cli=$1
@@ -22,6 +23,23 @@ out=$("$cli" --ini "$work/cli.ini" "$work/photos")
 grep -q "終了：サムネイルHTMLの巻き戻しが行われました" <<<"$out"
 (cd "$work/photos" && sha256sum *.jpg) | diff - "$work/before"
 test "$(ls "$work/photos" | wc -l)" -eq 25
+
+# Names that are no UTF-8 (a Shift_JIS 日本.jpg), an empty photo and a long
+# side below 0 from a hand-edited INI file: the job ends and the rewind gives
+# back the same bytes.
+mkdir "$work/odd"
+cp "$work/photos/demo_001.jpg" "$work/odd/$(printf '\x93\xfa\x96\x7b.jpg')"
+cp "$work/photos/demo_002.jpg" "$work/odd/b.jpg"
+: > "$work/odd/empty.jpg"
+(cd "$work/odd" && sha256sum -- *.jpg) > "$work/odd-before"
+printf '[Thumbnail]\r\nPhotoSize=-5\r\n' > "$work/odd.ini"
+out=$("$cli" --ini "$work/odd.ini" "$work/odd")
+grep -q "終了：サムネイルHTMLファイル作成完了" <<<"$out"
+test "$(ls "$work/odd/jpg" | wc -l)" -eq 3
+out=$("$cli" --ini "$work/odd.ini" "$work/odd")
+grep -q "終了：サムネイルHTMLの巻き戻しが行われました" <<<"$out"
+(cd "$work/odd" && sha256sum -- *.jpg) | diff - "$work/odd-before"
+test "$(ls "$work/odd" | wc -l)" -eq 3
 
 if "$cli" --ini "$work/cli.ini" "$work/missing" >"$work/out"; then
   echo "a missing folder must fail the run" >&2
