@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/job_host.h"
+#include "catalogue/sorting.h"
 #include "html/page_links.h"
 #include "html/placing.h"
 #include "html/template_expander.h"
@@ -14,10 +15,15 @@ namespace folio {
 
 namespace {
 
+// Only a keyword that groups numbers its runs: a typed text that is none of
+// the keywords leaves every record after the first without a group, so
+// pages by group would hold the first photo alone and leave the others
+// unplaced.
 bool KeywordPagesActive(const ThumbnailSettings& settings, const ImageRecord* records, int count) {
   if (settings.SortPage == 0 || count < 1) return false;
-  const std::u16string_view keyword = FieldText(records[0].sortKeyword);
-  return !keyword.empty() && keyword != u"ファイル名" && keyword != u"ランダム";
+  const SortKeyword keyword = KeywordOf(FieldText(records[0].sortKeyword));
+  return keyword != SortKeyword::kNone && keyword != SortKeyword::kFileName &&
+         keyword != SortKeyword::kRandom;
 }
 
 std::u16string PageLink(int page) { return u"page" + DecimalText(page) + u".html"; }
@@ -51,6 +57,9 @@ int WriteThumbnailPages(JobHost& host, int count, ImageRecord* records, int page
   // Counts below 1 would divide by zero; the options page lets 0 through.
   const int photoNo = std::max(settings.PhotoNo, 1);
   const int lineNo = std::max(settings.LineNo, 1);
+  // Without keyword pages every photo gets its place on a page of PhotoNo,
+  // whatever page count the grouping left behind.
+  if (!keywordPages && count > 0) pages = std::max(pages, (count + photoNo - 1) / photoNo);
   bool makerNoteFailed = false;
 
   int i = 0;

@@ -255,6 +255,26 @@ TEST(RunFolderJob, PhotosNamedInAnotherCodePageArePlacedAndRewound) {
   EXPECT_FALSE(fs::exists(job.dir / "jpg"));
 }
 
+TEST(RunFolderJob, KeywordPagesByATypedKeywordPlaceEveryPhoto) {
+  // The keyword box takes any text; one that is none of the keywords groups
+  // nothing, so the pages go by PhotoNo and every photo is placed at once.
+  Job job;
+  WritePhotos(job.dir, 11);
+  const auto before = folio::test::HashTree(job.dir.path());
+  folio::Settings& settings = job.host.settings();
+  settings.thumbnail.SortPage = 1;
+  settings.setting.Sort = u"撮影場所";
+  EXPECT_EQ(folio::RunFolderJob(job.host), 0);
+  EXPECT_EQ(folio::ListJpegFiles(job.dir.u16(), 10).count, 0);
+  EXPECT_EQ(folio::ListJpegFiles((job.dir / "jpg").u16string(), 10).count, 11);
+  EXPECT_TRUE(fs::exists(job.dir / "page2.html"));
+  EXPECT_FALSE(fs::exists(job.dir / "page3.html"));
+
+  EXPECT_EQ(folio::RunFolderJob(job.host), folio::kJobNoImages);
+  EXPECT_EQ(job.host.messages().back().text, u"サムネイルHTMLの巻き戻しが行われました");
+  EXPECT_EQ(folio::test::HashTree(job.dir.path()), before);
+}
+
 TEST(RunFolderJob, MissingFolderOrFileIsLeftAloneWithTheNoPhotosError) {
   TempDir dir;
   folio::test::WriteBytes(dir / "photo.jpg.txt", "not a folder");
