@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QDesktopServices>
 #include <QDropEvent>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -25,6 +26,7 @@
 #include "options/dlg_tab_resize.h"
 #include "options/option_dlg.h"
 #include "options/widget_util.h"
+#include "platform/cp932.h"
 #include "platform/ini_profile.h"
 #include "platform/text.h"
 #include "settings/settings.h"
@@ -500,6 +502,279 @@ TEST_F(MainWindowTest, ProgressBarFillsAndNeverTurnsIntoABusyAnimation) {
   EXPECT_EQ(bar->value(), 4);
   dlg.setProgressPos(25);  // beyond the end: full
   EXPECT_EQ(bar->value(), bar->maximum());
+}
+
+// Runs `step` at every turn of the event loop (inside a job: after every
+// image) until it returns true. Bound to `context`, so it never outlives it.
+void EveryPump(QObject* context, std::function<bool()> step) {
+  QTimer::singleShot(0, context, [context, step] {
+    if (!step()) EveryPump(context, step);
+  });
+}
+
+struct StatusState {
+  QString caption;
+  bool enabled = false, visible = false, running = false;
+  bool operator==(const StatusState&) const = default;
+};
+std::ostream& operator<<(std::ostream& out, const StatusState& s) {
+  return out << s.caption.toStdString() << (s.enabled ? " enabled" : " disabled")
+             << (s.visible ? " visible" : " hidden") << (s.running ? " running" : "");
+}
+StatusState StateOf(const CDlgResult* status) {
+  return {status->button()->text(), status->button()->isEnabled(), status->isVisible(),
+          status->running()};
+}
+
+// Three folders of photos side by side in "Trips", for the pages of a batch.
+struct Trips {
+  explicit Trips(const fs::path& root, std::initializer_list<const char*> names, int photos = 3) {
+    for (const char* name : names) {
+      folders.push_back(root / "Trips" / name);
+      MakePhotos(folders.back(), photos);
+    }
+  }
+  fs::path parent() const { return folders.front().parent_path(); }
+  std::vector<fs::path> folders;
+};
+
+QString MenuLink(const char* name) {
+  return QStringLiteral("<a target=\"main\" href = \"%1/page1.html\">%1</a><br>\r\n").arg(QLatin1String(name));
+}
+
+QString Cp932File(const fs::path& path) {
+  return ToQ(folio::Cp932ToUtf16(folio::test::ReadBytes(path)));
+}
+
+// The status dialog through a stopped thumbnail batch: the caption, enabling
+// and visibility of its button in every state, and what the stop leaves.
+TEST_F(MainWindowTest, StatusDialogStatesThroughAStoppedThumbnailBatch) {
+  Trips trips(temp.path(), {"Spring", "Summer", "Autumn"});
+  folio::test::WriteBytes(trips.parent() / "Menu.html", "older menu");
+  const auto autumn = folio::test::HashTree(trips.folders[2]);
+  folio::Settings stored;
+  stored.thumbnail.TopHtml = 1;
+  stored.setting.AutoClose = 0;
+  SaveIni(ini(), stored);
+  CFolioscopeDlg dlg(ini());
+  dlg.show();
+  QApplication::processEvents();
+  CDlgResult* status = dlg.statusDialog();
+  EXPECT_EQ(StateOf(status), (StatusState{QStringLiteral("OK"), true, false, false}));
+  dlg.addStatusLine(u"from an earlier job");  // emptied when the batch starts
+
+  std::vector<StatusState> atFolder;  // at the first image of each folder
+  bool topPageDuringFirst = false, keysIgnored = false, clicked = false;
+  std::vector<StatusState> afterClick;
+  EveryPump(&dlg, [&] {
+    const QStringList lines = Lines(status);
+    const int folder = static_cast<int>(atFolder.size());
+    if (folder < 3 && lines.contains(Q(trips.folders[folder]) + QStringLiteral(" (%1/3)").arg(folder + 1))) {
+      atFolder.push_back(StateOf(status));
+      if (folder == 0) {
+        topPageDuringFirst = fs::exists(trips.parent() / "Top.html");
+        for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter}) QTest::keyClick(status, key);
+        keysIgnored = status->running() && Lines(status).size() == lines.size();
+      }
+      if (folder == 1) {
+        Click(status->button());
+        clicked = true;
+      }
+    } else if (clicked) {
+      afterClick.push_back(StateOf(status));  // the rest of Summer's images
+    }
+    return false;
+  });
+  DropPaths(&dlg, trips.folders);
+
+  const StatusState running{QStringLiteral("キャンセル"), true, true, true};
+  ASSERT_EQ(atFolder.size(), 2u);  // Autumn never started
+  EXPECT_EQ(atFolder[0], running);
+  EXPECT_EQ(atFolder[1], running);
+  EXPECT_TRUE(topPageDuringFirst);
+  EXPECT_TRUE(keysIgnored);
+  ASSERT_FALSE(afterClick.empty());
+  for (const StatusState& s : afterClick)
+    EXPECT_EQ(s, (StatusState{QStringLiteral("キャンセル"), false, true, false}));
+
+  const QString done = QStringLiteral("    終了：サムネイルHTMLファイル作成完了");
+  EXPECT_EQ(Lines(status), (QStringList{Q(trips.folders[0]) + QStringLiteral(" (1/3)"), done,
+                                        Q(trips.folders[1]) + QStringLiteral(" (2/3)"),
+                                        QStringLiteral("キャンセルされました。次のフォルダ以降中止します。"), done}));
+  EXPECT_EQ(StateOf(status), (StatusState{QStringLiteral("閉じる"), true, true, false}));
+  EXPECT_TRUE(fs::exists(trips.folders[1] / "page1.html"));  // the current folder finished
+  EXPECT_EQ(folio::test::HashTree(trips.folders[2]), autumn);
+  EXPECT_FALSE(fs::exists(trips.parent() / "Top.html"));
+  EXPECT_EQ(folio::test::ReadBytes(trips.parent() / "Menu.html"), "older menu");
+  EXPECT_EQ(dlg.folderBox()->text(), Q(trips.folders[1]));  // the last path taken
+  EXPECT_FALSE(dlg.batchMode());
+  EXPECT_TRUE(dlg.shownMessages().empty());
+
+  Click(status->button());
+  EXPECT_EQ(StateOf(status), (StatusState{QStringLiteral("閉じる"), true, false, false}));
+}
+
+// A drop of three folders in thumbnail mode: the jobs in the order of the
+// drop, the frameset before the first job, the menu after the last.
+TEST_F(MainWindowTest, ThumbnailBatchWritesTopAndMenuInDropOrder) {
+  Trips trips(temp.path(), {"Summer", "Autumn", "Spring"}, 2);
+  folio::Settings stored;
+  stored.thumbnail.TopHtml = 1;
+  stored.thumbnail.FrameWidth = 150;
+  stored.setting.AutoClose = 1;
+  SaveIni(ini(), stored);
+  CFolioscopeDlg dlg(ini());
+  dlg.show();
+  QApplication::processEvents();
+  QStringList titles;
+  EveryPump(&dlg, [&] {
+    if (dlg.busy() && !titles.contains(dlg.windowTitle())) titles << dlg.windowTitle();
+    return false;
+  });
+  DropPaths(&dlg, trips.folders);
+
+  const QString done = QStringLiteral("    終了：サムネイルHTMLファイル作成完了");
+  QStringList expected;
+  for (int i = 0; i < 3; ++i) expected << Q(trips.folders[i]) + QStringLiteral(" (%1/3)").arg(i + 1) << done;
+  EXPECT_EQ(Lines(dlg.statusDialog()), expected);
+  EXPECT_EQ(dlg.statusDialog()->list()->currentRow(), expected.size() - 1);
+  for (const fs::path& folder : trips.folders) EXPECT_TRUE(fs::exists(folder / "page1.html"));
+  EXPECT_TRUE(titles.contains(QStringLiteral("Folioscope (1/2)"))) << titles.join(u',').toStdString();
+  EXPECT_EQ(dlg.windowTitle(), QStringLiteral("Folioscope Ver3.75"));
+
+  const QString top = Cp932File(trips.parent() / "Top.html");
+  EXPECT_TRUE(top.contains(QStringLiteral("<title>Trips</title>\r\n")));
+  EXPECT_TRUE(top.contains(QStringLiteral("cols=\"150,*\">\r\n")));
+  EXPECT_TRUE(top.contains(QStringLiteral("  <frame name=\"main\" src=\"Summer/page1.html\"")));
+  EXPECT_EQ(Cp932File(trips.parent() / "Menu.html"),
+            QStringLiteral("<html>\r\n<base target=\"main\">\r\n") + MenuLink("Summer") + MenuLink("Autumn") +
+                MenuLink("Spring") + QStringLiteral("</html>\r\n"));
+  EXPECT_EQ(StateOf(dlg.statusDialog()), (StatusState{QStringLiteral("閉じる"), true, false, false}));
+  EXPECT_EQ(dlg.folderBox()->text(), Q(trips.folders[2]));
+}
+
+// With NoD&DtoRun a drop only names the folder: no job, no status dialog,
+// the last path in the folder box, and a menu without links.
+TEST_F(MainWindowTest, DropThatOnlyFillsTheFolderBoxRunsNoJob) {
+  Trips trips(temp.path(), {"Spring", "Summer", "Autumn"}, 2);
+  const auto before = folio::test::HashTree(trips.parent());
+  folio::Settings stored;
+  stored.thumbnail.TopHtml = 1;
+  stored.setting.NoDDtoRun = 1;
+  SaveIni(ini(), stored);
+  CFolioscopeDlg dlg(ini());
+  dlg.show();
+  QApplication::processEvents();
+  dlg.addStatusLine(u"from an earlier job");
+  DropPaths(&dlg, trips.folders);
+
+  EXPECT_EQ(dlg.folderBox()->text(), Q(trips.folders[2]));
+  EXPECT_EQ(dlg.folderPath(), folio::FromPath(trips.folders[2]));
+  EXPECT_FALSE(dlg.statusDialog()->isVisible());
+  EXPECT_EQ(dlg.statusDialog()->list()->count(), 0);
+  EXPECT_FALSE(dlg.batchMode());
+  EXPECT_TRUE(dlg.shownMessages().empty());
+  EXPECT_EQ(Cp932File(trips.parent() / "Menu.html"),
+            QStringLiteral("<html>\r\n<base target=\"main\">\r\n</html>\r\n"));
+  EXPECT_FALSE(fs::exists(trips.parent() / "Top.html"));
+  auto after = folio::test::HashTree(trips.parent());
+  after.erase("Menu.html");
+  EXPECT_EQ(after, before);  // no photo moved, no page written
+}
+
+// While a job runs: Browse, Open and Settings do nothing (Settings still
+// empties a long sort keyword), the About box opens on the busy title, and
+// the bar runs from 0 to the image count less one.
+TEST_F(MainWindowTest, DuringAJobOnlyCancelAndAboutAnswer) {
+  const fs::path folder = temp / "trip";
+  MakePhotos(folder, 4);
+  folio::Settings stored;
+  stored.setting.CreateMode = 1;
+  SaveIni(ini(), stored);
+  UrlCatcher catcher;
+  QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "setSource");
+  CFolioscopeDlg dlg(ini());
+  dlg.show();
+  QApplication::processEvents();
+  dlg.folderBox()->setText(Q(folder));
+  dlg.settings().setting.Sort = std::u16string(20, u's');
+
+  bool seen = false;
+  int rangeLow = -1, rangeHigh = -1, value = -1;
+  QString aboutTitle;
+  std::shared_ptr<bool> chooserOpened, optionsOpened;
+  EveryPump(&dlg, [&] {
+    // The second pump: the first image is done and shown.
+    if (!dlg.busy() || !dlg.windowTitle().contains(u'/')) return false;
+    seen = true;
+    rangeLow = dlg.progressBar()->minimum();
+    rangeHigh = dlg.progressBar()->maximum();
+    value = dlg.progressBar()->value();
+    chooserOpened = OnModal<QFileDialog>([](QFileDialog* chooser) { chooser->reject(); });
+    Click(dlg.browseButton());
+    Click(dlg.openButton());
+    optionsOpened = OnModal<COptionDlg>([](COptionDlg* options) { options->reject(); });
+    Click(dlg.settingsButton());
+    QTest::qWait(20);
+    auto about = OnModal<CAboutDlg>([&](CAboutDlg* box) {
+      aboutTitle = box->titleLabel->text();
+      box->accept();
+    });
+    dlg.aboutAction()->trigger();
+    return true;
+  });
+  auto reported = OnModal<QMessageBox>([](QMessageBox* box) { box->accept(); });
+  QTest::mouseClick(dlg.executeButton(), Qt::LeftButton);
+  QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+
+  ASSERT_TRUE(seen);
+  EXPECT_EQ(rangeLow, 0);
+  EXPECT_EQ(rangeHigh, 3);
+  EXPECT_EQ(value, 1);
+  EXPECT_FALSE(*chooserOpened);
+  EXPECT_TRUE(catcher.urls.isEmpty());
+  EXPECT_FALSE(*optionsOpened);
+  EXPECT_EQ(dlg.settings().setting.Sort, u"");
+  EXPECT_EQ(aboutTitle, QStringLiteral("Folioscope (1/4)"));
+  EXPECT_TRUE(fs::exists(folder / "slideshow.html"));  // the About box only held the job
+  ASSERT_EQ(dlg.shownMessages().size(), 1u);
+  EXPECT_EQ(dlg.shownMessages()[0].caption, u"成功");
+  EXPECT_EQ(dlg.folderBox()->text(), Q(folder));
+  EXPECT_EQ(dlg.progressBar()->value(), 0);
+}
+
+// Browse opens on the folder in the box; a folder picked there replaces the
+// text, a cancel leaves it.
+TEST_F(MainWindowTest, BrowseStartsAtTheBoxAndTakesThePickedFolder) {
+  const fs::path start = temp / "start", picked = temp / "picked";
+  fs::create_directories(start);
+  fs::create_directories(picked);
+  CFolioscopeDlg dlg(ini());
+  dlg.show();
+  QApplication::processEvents();
+  dlg.folderBox()->setText(Q(start));
+
+  QString openedAt, caption;
+  auto cancelled = OnModal<QFileDialog>([&](QFileDialog* chooser) {
+    openedAt = chooser->directory().absolutePath();
+    caption = chooser->windowTitle();
+    chooser->reject();
+  });
+  Click(dlg.browseButton());
+  ASSERT_TRUE(*cancelled);
+  EXPECT_EQ(openedAt, Q(start));
+  EXPECT_EQ(caption, QStringLiteral("フォルダの選択"));
+  EXPECT_EQ(dlg.folderBox()->text(), Q(start));
+
+  auto chosen = OnModal<QFileDialog>([&](QFileDialog* chooser) {
+    chooser->setDirectory(Q(picked));
+    chooser->selectFile(QString());
+    static_cast<QDialog*>(chooser)->accept();  // the OK button
+  });
+  Click(dlg.browseButton());
+  ASSERT_TRUE(*chosen);
+  EXPECT_EQ(dlg.folderBox()->text(), Q(picked));
+  EXPECT_EQ(dlg.folderPath(), folio::FromPath(picked));
 }
 
 TEST(StatusDialog, LinesKeepTheirOrderAndTheButtonStopsTheBatch) {
