@@ -49,6 +49,24 @@ QPushButton* NewButton(const QString& text, QWidget* parent) {
   return button;
 }
 
+// A box that waits for the user shows the ordinary pointer, also when it
+// opens during a job (a report at its end, the About box): the wait cursor
+// is for the work, not for a question.
+class ArrowCursorScope {
+ public:
+  explicit ArrowCursorScope(bool overWait) : active_(overWait) {
+    if (active_) QApplication::setOverrideCursor(Qt::ArrowCursor);
+  }
+  ~ArrowCursorScope() {
+    if (active_) QApplication::restoreOverrideCursor();
+  }
+  ArrowCursorScope(const ArrowCursorScope&) = delete;
+  ArrowCursorScope& operator=(const ArrowCursorScope&) = delete;
+
+ private:
+  bool active_;
+};
+
 }  // namespace
 
 // Counts a job or drop batch as under way for as long as it runs.
@@ -154,6 +172,7 @@ void CFolioscopeDlg::messageBox(std::u16string_view text, std::u16string_view ca
   shown_.push_back({std::u16string(text), std::u16string(caption), icon});
   QMessageBox box(icon == folio::MessageIcon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon,
                   ToQ(caption), ToQ(text), QMessageBox::Ok, this);
+  ArrowCursorScope arrow(waitCursor_);
   box.exec();
 }
 
@@ -263,6 +282,7 @@ void CFolioscopeDlg::reject() {
 
 void CFolioscopeDlg::showAbout() {
   CAboutDlg about(windowTitle(), this);
+  ArrowCursorScope arrow(waitCursor_);
   about.exec();
 }
 

@@ -504,6 +504,10 @@ TEST_F(MainWindowTest, ProgressBarFillsAndNeverTurnsIntoABusyAnimation) {
   EXPECT_EQ(bar->value(), bar->maximum());
 }
 
+bool IsWaitCursor() {
+  return QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor;
+}
+
 // Runs `step` at every turn of the event loop (inside a job: after every
 // image) until it returns true. Bound to `context`, so it never outlives it.
 void EveryPump(QObject* context, std::function<bool()> step) {
@@ -684,7 +688,8 @@ TEST_F(MainWindowTest, DropThatOnlyFillsTheFolderBoxRunsNoJob) {
 
 // While a job runs: Browse, Open and Settings do nothing (Settings still
 // empties a long sort keyword), the About box opens on the busy title, and
-// the bar runs from 0 to the image count less one.
+// the bar runs from 0 to the image count less one. The boxes that wait for
+// the user (About, the report at the end) show the ordinary pointer.
 TEST_F(MainWindowTest, DuringAJobOnlyCancelAndAboutAnswer) {
   const fs::path folder = temp / "trip";
   MakePhotos(folder, 4);
@@ -702,6 +707,7 @@ TEST_F(MainWindowTest, DuringAJobOnlyCancelAndAboutAnswer) {
   bool seen = false;
   int rangeLow = -1, rangeHigh = -1, value = -1;
   QString aboutTitle;
+  bool aboutWaitCursor = true, reportWaitCursor = true;
   std::shared_ptr<bool> chooserOpened, optionsOpened;
   EveryPump(&dlg, [&] {
     // The second pump: the first image is done and shown.
@@ -718,12 +724,16 @@ TEST_F(MainWindowTest, DuringAJobOnlyCancelAndAboutAnswer) {
     QTest::qWait(20);
     auto about = OnModal<CAboutDlg>([&](CAboutDlg* box) {
       aboutTitle = box->titleLabel->text();
+      aboutWaitCursor = IsWaitCursor();
       box->accept();
     });
     dlg.aboutAction()->trigger();
     return true;
   });
-  auto reported = OnModal<QMessageBox>([](QMessageBox* box) { box->accept(); });
+  auto reported = OnModal<QMessageBox>([&](QMessageBox* box) {
+    reportWaitCursor = IsWaitCursor();
+    box->accept();
+  });
   QTest::mouseClick(dlg.executeButton(), Qt::LeftButton);
   QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
 
@@ -736,6 +746,11 @@ TEST_F(MainWindowTest, DuringAJobOnlyCancelAndAboutAnswer) {
   EXPECT_FALSE(*optionsOpened);
   EXPECT_EQ(dlg.settings().setting.Sort, u"");
   EXPECT_EQ(aboutTitle, QStringLiteral("Folioscope (1/4)"));
+  // A box waiting for the user has the ordinary pointer, also during a job.
+  EXPECT_FALSE(aboutWaitCursor);
+  ASSERT_TRUE(*reported);
+  EXPECT_FALSE(reportWaitCursor);
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
   EXPECT_TRUE(fs::exists(folder / "slideshow.html"));  // the About box only held the job
   ASSERT_EQ(dlg.shownMessages().size(), 1u);
   EXPECT_EQ(dlg.shownMessages()[0].caption, u"成功");
