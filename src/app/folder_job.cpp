@@ -65,6 +65,10 @@ void ReportComposite(JobHost& host, int result) {
 FolderListing ListJpegFiles(std::u16string_view folder, int photosPerPage) {
   FolderListing listing;
   for (const std::u16string& name : ListBySuffix(ToPath(folder), u".jpg")) {
+    // The list ends every name with a line feed: a name that holds one
+    // would read as two names (one of them perhaps another file of the
+    // folder, which would then be moved away). Such a photo is left alone.
+    if (name.find(u'\n') != std::u16string::npos) continue;
     listing.fileList += name;
     listing.fileList += u'\n';
     ++listing.count;

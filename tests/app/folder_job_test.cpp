@@ -255,6 +255,28 @@ TEST(RunFolderJob, PhotosNamedInAnotherCodePageArePlacedAndRewound) {
   EXPECT_FALSE(fs::exists(job.dir / "jpg"));
 }
 
+TEST(RunFolderJob, ANameWithALineFeedIsLeftAloneAndSplitsIntoNoOtherFile) {
+  // "a\nb.jpg" must not turn into the names "a" and "b.jpg": "a" is a file
+  // of the user's that would be moved into jpg and never come back.
+  Job job;
+  folio::test::WriteJpeg(job.dir / "a\nb.jpg", 64, 48);
+  folio::test::WriteBytes(job.dir / "a", "notes");
+  folio::test::WriteJpeg(job.dir / "c.jpg", 64, 48);
+  const auto before = folio::test::HashTree(job.dir.path());
+  EXPECT_EQ(folio::ListJpegFiles(job.dir.u16(), 10).fileList, u"c.jpg\n");
+
+  EXPECT_EQ(folio::RunFolderJob(job.host), 0);
+  EXPECT_EQ(folio::test::ReadBytes(job.dir / "a"), "notes");
+  EXPECT_TRUE(fs::exists(job.dir / "a\nb.jpg"));
+  EXPECT_TRUE(fs::exists(job.dir / "jpg" / "c.jpg"));
+  EXPECT_FALSE(fs::exists(job.dir / "jpg" / "a"));
+  EXPECT_FALSE(fs::exists(job.dir / "thum" / "a"));
+
+  EXPECT_EQ(folio::RunFolderJob(job.host), folio::kJobNoImages);
+  EXPECT_EQ(job.host.messages().back().text, u"サムネイルHTMLの巻き戻しが行われました");
+  EXPECT_EQ(folio::test::HashTree(job.dir.path()), before);
+}
+
 TEST(RunFolderJob, KeywordPagesByATypedKeywordPlaceEveryPhoto) {
   // The keyword box takes any text; one that is none of the keywords groups
   // nothing, so the pages go by PhotoNo and every photo is placed at once.
