@@ -618,6 +618,46 @@ TEST_F(MainWindowTest, StatusDialogStatesThroughAStoppedThumbnailBatch) {
   EXPECT_EQ(StateOf(status), (StatusState{QStringLiteral("閉じる"), true, false, false}));
 }
 
+// Both cancels at once during the second folder: its job stops and is
+// undone, and the batch goes no further.
+TEST_F(MainWindowTest, BothCancelsStopTheFolderAndTheBatch) {
+  Trips trips(temp.path(), {"Spring", "Summer", "Autumn"});
+  const auto summer = folio::test::HashesOf(trips.folders[1]);
+  const auto autumn = folio::test::HashTree(trips.folders[2]);
+  folio::Settings stored;
+  stored.thumbnail.TopHtml = 1;
+  SaveIni(ini(), stored);
+  CFolioscopeDlg dlg(ini());
+  dlg.show();
+  QApplication::processEvents();
+  CDlgResult* status = dlg.statusDialog();
+  bool clicked = false;
+  EveryPump(&dlg, [&] {
+    if (!Lines(status).contains(Q(trips.folders[1]) + QStringLiteral(" (2/3)"))) return false;
+    Click(status->button());
+    Click(dlg.executeButton());
+    clicked = true;
+    return true;
+  });
+  DropPaths(&dlg, trips.folders);
+
+  ASSERT_TRUE(clicked);
+  EXPECT_EQ(Lines(status), (QStringList{Q(trips.folders[0]) + QStringLiteral(" (1/3)"),
+                                        QStringLiteral("    終了：サムネイルHTMLファイル作成完了"),
+                                        Q(trips.folders[1]) + QStringLiteral(" (2/3)"),
+                                        QStringLiteral("キャンセルされました。次のフォルダ以降中止します。"),
+                                        QStringLiteral("    キャンセル：処理がキャンセルされました")}));
+  EXPECT_FALSE(fs::exists(trips.folders[1] / "page1.html"));
+  EXPECT_EQ(folio::test::HashesOf(trips.folders[1]), summer);  // every photo back, unchanged
+  EXPECT_EQ(folio::test::HashTree(trips.folders[2]), autumn);
+  EXPECT_FALSE(fs::exists(trips.parent() / "Top.html"));
+  EXPECT_FALSE(fs::exists(trips.parent() / "Menu.html"));
+  EXPECT_EQ(StateOf(status), (StatusState{QStringLiteral("閉じる"), true, true, false}));
+  EXPECT_EQ(dlg.executeButton()->text(), QStringLiteral("実行(&C)"));
+  EXPECT_EQ(dlg.windowTitle(), QStringLiteral("Folioscope Ver3.75"));
+  EXPECT_FALSE(dlg.busy());
+}
+
 // A drop of three folders in thumbnail mode: the jobs in the order of the
 // drop, the frameset before the first job, the menu after the last.
 TEST_F(MainWindowTest, ThumbnailBatchWritesTopAndMenuInDropOrder) {
