@@ -37,6 +37,18 @@ void AppendReference(std::string& out, unsigned long codePoint) {
   out += ';';
 }
 
+// A byte of a file or folder name that was no UTF-8 (held as U+DC80 to
+// U+DCFF, see FromPath) has no character to show: it goes into the page as a
+// URL escape, so that a link to that name still finds the file.
+bool AppendNameByte(std::string& out, unsigned long unit) {
+  if (unit < 0xDC80 || unit > 0xDCFF) return false;
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  out += '%';
+  out += kHex[(unit >> 4) & 0xF];
+  out += kHex[unit & 0xF];
+  return true;
+}
+
 }  // namespace
 
 std::string Utf16ToCp932(std::u16string_view text) {
@@ -54,6 +66,8 @@ std::string Utf16ToCp932(std::u16string_view text) {
           text[i + 1] <= 0xDFFF) {
         c = 0x10000 + ((c - 0xD800) << 10) + (text[i + 1] - 0xDC00);
         ++i;
+      } else if (AppendNameByte(out, c)) {
+        continue;
       } else if (c >= 0xD800 && c <= 0xDFFF) {
         c = 0xFFFD;
       }
@@ -83,10 +97,11 @@ std::string Utf16ToCp932(std::u16string_view text) {
     if (c >= 0xD800 && c <= 0xDBFF && pos + 1 < end && pos[1] >= 0xDC00 && pos[1] <= 0xDFFF) {
       c = 0x10000 + ((c - 0xD800) << 10) + (pos[1] - 0xDC00);
       units = 2;
-    } else if (c >= 0xD800 && c <= 0xDFFF) {
-      c = 0xFFFD;  // a lone surrogate is no character at all
+      AppendReference(out, c);
+    } else if (!AppendNameByte(out, c)) {
+      // Any other lone surrogate is no character at all.
+      AppendReference(out, c >= 0xD800 && c <= 0xDFFF ? 0xFFFD : c);
     }
-    AppendReference(out, c);
     pos += units;
     iconv(conv.get(), nullptr, nullptr, nullptr, nullptr);
   }

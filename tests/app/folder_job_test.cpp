@@ -247,7 +247,11 @@ TEST(RunFolderJob, PhotosNamedInAnotherCodePageArePlacedAndRewound) {
     EXPECT_TRUE(fs::exists(job.dir / "jpg" / name));
     EXPECT_EQ(folio::test::JpegSize(job.dir / "thum" / name), std::make_pair(340, 255));
   }
-  EXPECT_TRUE(fs::exists(job.dir / "page1.html"));
+  // The page links them by their bytes, as a browser asks for the file.
+  const std::string page = folio::test::ReadBytes(job.dir / "page1.html");
+  EXPECT_NE(page.find("<a href=\"jpg/%93%FA%96{.jpg\"><img src=\"thum/%93%FA%96{.jpg\"></a>"),
+            std::string::npos);
+  EXPECT_NE(page.find("<img src=\"thum/caf%E9.JPG\">"), std::string::npos);
 
   EXPECT_EQ(folio::RunFolderJob(job.host), folio::kJobNoImages);
   EXPECT_EQ(job.host.messages().back().text, u"サムネイルHTMLの巻き戻しが行われました");

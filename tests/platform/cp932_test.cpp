@@ -37,6 +37,10 @@ TEST(Cp932, CharactersWithoutCp932FormBecomeNumericReferences) {
       {u"5\u20AC!", "5&#8364;!"},
       {u"\u00E9\u20AC\U0001F600", "&#233;&#8364;&#128512;"},
       {u"a\xD800" u"b", "a&#65533;b"},        // a lone surrogate is no character
+      // The bytes of a name that is no UTF-8 (as FromPath keeps them) become
+      // URL escapes, so that links to the file still find it.
+      {u"jpg/\xDC93\xDCFA\xDC96{.jpg", "jpg/%93%FA%96{.jpg"},
+      {u"\xDC7F\xDD00", "&#65533;&#65533;"},  // next to that range: no bytes
       {u"\r\n\n", "\r\n\n"},                  // line ends exactly as given
   };
   for (const Case& c : cases) EXPECT_EQ(Utf16ToCp932(c.in), c.out);
