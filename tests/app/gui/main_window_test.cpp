@@ -18,6 +18,7 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <QUrl>
+#include <QWindow>
 
 #include "app/gui/dlg_result.h"
 #include "app/gui/folioscope_dlg.h"
@@ -656,6 +657,48 @@ TEST_F(MainWindowTest, BothCancelsStopTheFolderAndTheBatch) {
   EXPECT_EQ(dlg.executeButton()->text(), QStringLiteral("実行(&C)"));
   EXPECT_EQ(dlg.windowTitle(), QStringLiteral("Folioscope Ver3.75"));
   EXPECT_FALSE(dlg.busy());
+}
+
+// A click as the window system delivers it: to the window, where a modal
+// window in the way would swallow it.
+void WindowClick(QWidget* widget) {
+  QWidget* window = widget->window();
+  QTest::mouseClick(window->windowHandle(), Qt::LeftButton, Qt::NoModifier,
+                    widget->mapTo(window, widget->rect().center()));
+}
+
+// The program runs the main window in its own modal loop; the status dialog
+// it owns still takes clicks there: the stop during a batch, the close after.
+TEST_F(MainWindowTest, InTheWindowsModalLoopTheStatusDialogTakesClicks) {
+  Trips trips(temp.path(), {"Spring", "Summer", "Autumn"}, 2);
+  folio::Settings stored;
+  stored.setting.CreateMode = 1;
+  SaveIni(ini(), stored);
+  CFolioscopeDlg dlg(ini());
+  CDlgResult* status = dlg.statusDialog();
+  bool dropped = false, stopped = false, hiddenByClick = false;
+  EveryPump(&dlg, [&] {
+    if (!dlg.isVisible()) return false;
+    dropped = true;
+    DropPaths(&dlg, trips.folders);  // returns when the batch has ended
+    WindowClick(status->button());   // "閉じる"
+    hiddenByClick = !status->isVisible();
+    dlg.close();
+    return true;
+  });
+  EveryPump(&dlg, [&] {
+    if (!dropped || !status->running()) return false;
+    WindowClick(status->button());  // "キャンセル" during the first folder
+    stopped = !status->running();
+    return true;
+  });
+  EXPECT_EQ(dlg.exec(), QDialog::Rejected);
+  ASSERT_TRUE(dropped);
+  EXPECT_TRUE(stopped);
+  EXPECT_TRUE(hiddenByClick);
+  EXPECT_TRUE(fs::exists(trips.folders[0] / "slideshow.html"));
+  EXPECT_FALSE(fs::exists(trips.folders[1] / "slideshow.html"));
+  EXPECT_TRUE(fs::exists(ini()));  // closed after the batch: saved
 }
 
 // A drop of three folders in thumbnail mode: the jobs in the order of the
