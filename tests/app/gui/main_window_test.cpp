@@ -804,7 +804,6 @@ TEST_F(MainWindowTest, DuringAJobOnlyCancelAndAboutAnswer) {
     Click(dlg.openButton());
     optionsOpened = OnModal<COptionDlg>([](COptionDlg* options) { options->reject(); });
     Click(dlg.settingsButton());
-    QTest::qWait(20);
     auto about = OnModal<CAboutDlg>([&](CAboutDlg* box) {
       aboutTitle = box->titleLabel->text();
       aboutWaitCursor = IsWaitCursor();
