@@ -770,7 +770,7 @@ TEST_F(MainWindowTest, DropThatOnlyFillsTheFolderBoxRunsNoJob) {
 }
 
 // While a job runs: Browse, Open and Settings do nothing (Settings still
-// empties a long sort keyword), the About box opens on the busy title, and
+// empties a long sort keyword), nor do Escape and Enter, the About box opens on the busy title, and
 // the bar runs from 0 to the image count less one. The boxes that wait for
 // the user (About, the report at the end) show the ordinary pointer.
 TEST_F(MainWindowTest, DuringAJobOnlyCancelAndAboutAnswer) {
@@ -790,7 +790,7 @@ TEST_F(MainWindowTest, DuringAJobOnlyCancelAndAboutAnswer) {
   bool seen = false;
   int rangeLow = -1, rangeHigh = -1, value = -1;
   QString aboutTitle;
-  bool aboutWaitCursor = true, reportWaitCursor = true;
+  bool aboutWaitCursor = true, reportWaitCursor = true, stillBusy = false;
   std::shared_ptr<bool> chooserOpened, optionsOpened;
   EveryPump(&dlg, [&] {
     // The second pump: the first image is done and shown.
@@ -804,6 +804,13 @@ TEST_F(MainWindowTest, DuringAJobOnlyCancelAndAboutAnswer) {
     Click(dlg.openButton());
     optionsOpened = OnModal<COptionDlg>([](COptionDlg* options) { options->reject(); });
     Click(dlg.settingsButton());
+    // Escape and Enter neither close the window nor cancel, even on the button.
+    dlg.executeButton()->setFocus();
+    for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter}) {
+      QTest::keyClick(dlg.executeButton(), key);
+      QTest::keyClick(&dlg, key);
+    }
+    stillBusy = dlg.busy() && dlg.isVisible();
     auto about = OnModal<CAboutDlg>([&](CAboutDlg* box) {
       aboutTitle = box->titleLabel->text();
       aboutWaitCursor = IsWaitCursor();
@@ -827,6 +834,7 @@ TEST_F(MainWindowTest, DuringAJobOnlyCancelAndAboutAnswer) {
   EXPECT_TRUE(catcher.urls.isEmpty());
   EXPECT_FALSE(*optionsOpened);
   EXPECT_EQ(dlg.settings().setting.Sort, u"");
+  EXPECT_TRUE(stillBusy);
   EXPECT_EQ(aboutTitle, QStringLiteral("Folioscope (1/4)"));
   // A box waiting for the user has the ordinary pointer, also during a job.
   EXPECT_FALSE(aboutWaitCursor);
