@@ -106,6 +106,13 @@ void DropOver(QWidget* window, QWidget* over, const std::vector<fs::path>& paths
 class MainWindowTest : public ::testing::Test {
  protected:
   fs::path ini() const { return temp / "folioscope.ini"; }
+  // An INI file with the default settings but for the job mode and AutoClose.
+  void StoreMode(int createMode, int autoClose = 0) const {
+    folio::Settings stored;
+    stored.setting.CreateMode = createMode;
+    stored.setting.AutoClose = autoClose;
+    SaveIni(ini(), stored);
+  }
   folio::test::TempDir temp;
 };
 
@@ -322,9 +329,7 @@ TEST_F(MainWindowTest, DroppedFoldersRunABatchIntoTheStatusDialog) {
   const fs::path spring = temp / "Spring", summer = temp / "Summer";
   MakePhotos(spring, 2);
   MakePhotos(summer, 2);
-  folio::Settings stored;
-  stored.setting.CreateMode = 1;
-  SaveIni(ini(), stored);
+  StoreMode(1);
   CFolioscopeDlg dlg(ini());
   dlg.show();
   QApplication::processEvents();
@@ -354,10 +359,7 @@ TEST_F(MainWindowTest, DroppedFoldersRunABatchIntoTheStatusDialog) {
 TEST_F(MainWindowTest, AFolderDroppedOnAnyControlRunsTheBatch) {
   const fs::path folder = temp / "Autumn";
   MakePhotos(folder, 2);
-  folio::Settings stored;
-  stored.setting.CreateMode = 1;
-  stored.setting.AutoClose = 1;
-  SaveIni(ini(), stored);
+  StoreMode(1, 1);
   CFolioscopeDlg dlg(ini());
   dlg.show();
   QApplication::processEvents();
@@ -377,10 +379,7 @@ TEST_F(MainWindowTest, AFolderDroppedOnAnyControlRunsTheBatch) {
 TEST_F(MainWindowTest, StatusButtonStopsTheBatchAfterTheCurrentFolder) {
   std::vector<fs::path> folders = {temp / "a", temp / "b", temp / "c"};
   for (const fs::path& f : folders) MakePhotos(f, 2);
-  folio::Settings stored;
-  stored.setting.CreateMode = 1;
-  stored.setting.AutoClose = 1;
-  SaveIni(ini(), stored);
+  StoreMode(1, 1);
   CFolioscopeDlg dlg(ini());
   dlg.show();
   QApplication::processEvents();
@@ -413,9 +412,7 @@ TEST_F(MainWindowTest, StatusButtonStopsTheBatchAfterTheCurrentFolder) {
 TEST_F(MainWindowTest, ExecuteDuringABatchStopsOnlyTheCurrentFolder) {
   std::vector<fs::path> folders = {temp / "a", temp / "b", temp / "c"};
   for (const fs::path& f : folders) MakePhotos(f, 4);
-  folio::Settings stored;
-  stored.setting.CreateMode = 1;
-  SaveIni(ini(), stored);
+  StoreMode(1);
   CFolioscopeDlg dlg(ini());
   dlg.show();
   QApplication::processEvents();
@@ -671,9 +668,7 @@ void WindowClick(QWidget* widget) {
 // it owns still takes clicks there: the stop during a batch, the close after.
 TEST_F(MainWindowTest, InTheWindowsModalLoopTheStatusDialogTakesClicks) {
   Trips trips(temp.path(), {"Spring", "Summer", "Autumn"}, 2);
-  folio::Settings stored;
-  stored.setting.CreateMode = 1;
-  SaveIni(ini(), stored);
+  StoreMode(1);
   CFolioscopeDlg dlg(ini());
   CDlgResult* status = dlg.statusDialog();
   bool dropped = false, stopped = false, hiddenByClick = false;
@@ -776,9 +771,7 @@ TEST_F(MainWindowTest, DropThatOnlyFillsTheFolderBoxRunsNoJob) {
 TEST_F(MainWindowTest, DuringAJobOnlyCancelAndAboutAnswer) {
   const fs::path folder = temp / "trip";
   MakePhotos(folder, 4);
-  folio::Settings stored;
-  stored.setting.CreateMode = 1;
-  SaveIni(ini(), stored);
+  StoreMode(1);
   UrlCatcher catcher;
   QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "setSource");
   CFolioscopeDlg dlg(ini());
