@@ -409,15 +409,23 @@ TEST(CanvasTest, NewCanvasIsTransparentAndDrawingAFailedPhotoDoesNothing) {
     for (int x = 0; x < 30; ++x) ASSERT_EQ(0u, canvas.image().pixel(x, y));
 }
 
-TEST(CanvasTest, DrawScaledStretchesTheSourceRectangleIntoTheDestination) {
-  TempDir dir;
-  // Left half red, right half blue, 800 x 600.
+namespace {
+
+// An 800 x 600 photo, its left half red and its right half blue.
+Photo RedAndBlueHalves(const fs::path& path) {
   QImage image(800, 600, QImage::Format_RGB32);
   image.fill(qRgb(255, 0, 0));
   for (int y = 0; y < 600; ++y)
     for (int x = 400; x < 800; ++x) image.setPixel(x, y, qRgb(0, 0, 255));
-  WriteImage(dir / "halves.jpg", image);
-  Photo photo = Photo::Load(dir / "halves.jpg");
+  WriteImage(path, image);
+  return Photo::Load(path);
+}
+
+}  // namespace
+
+TEST(CanvasTest, DrawScaledStretchesTheSourceRectangleIntoTheDestination) {
+  TempDir dir;
+  const Photo photo = RedAndBlueHalves(dir / "halves.jpg");
   ASSERT_TRUE(photo.ok());
 
   Canvas canvas(200, 100);
@@ -446,12 +454,7 @@ TEST(CanvasTest, DrawScaledIntoADestinationFarLargerThanTheCanvas) {
   // The cells of a sheet whose gap is far below 0 are many times the sheet:
   // only the part on the canvas is drawn, and where it belongs.
   TempDir dir;
-  QImage image(800, 600, QImage::Format_RGB32);
-  image.fill(qRgb(255, 0, 0));
-  for (int y = 0; y < 600; ++y)
-    for (int x = 400; x < 800; ++x) image.setPixel(x, y, qRgb(0, 0, 255));
-  WriteImage(dir / "halves.jpg", image);
-  Photo photo = Photo::Load(dir / "halves.jpg");
+  const Photo photo = RedAndBlueHalves(dir / "halves.jpg");
   ASSERT_TRUE(photo.ok());
 
   // 100 canvas pixels a photo pixel: the canvas shows source pixels 100 to
