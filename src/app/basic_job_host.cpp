@@ -4,6 +4,11 @@
 
 namespace folio {
 
+void BasicJobHost::setTitle(std::u16string_view title) {
+  title_ = title;
+  titles_.push_back(title_);
+}
+
 void BasicJobHost::addStatusLine(std::u16string_view text) {
   std::u16string line = u"    ";
   line += text;
@@ -20,12 +25,6 @@ void BasicJobHost::addFolderLine(std::u16string_view path, int number, int total
 void BasicJobHost::addPlainLine(std::u16string_view text) {
   statusLines_.emplace_back(text);
   if (onLine) onLine(statusLines_.back());
-}
-
-void BasicJobHost::messageBox(std::u16string_view text, std::u16string_view caption,
-                              MessageIcon icon) {
-  messages_.push_back({std::u16string(text), std::u16string(caption), icon});
-  if (onMessage) onMessage(messages_.back());
 }
 
 void BasicJobHost::pumpMessages() {

@@ -1,52 +1,37 @@
 #pragma once
-// A JobHost that keeps everything in memory: the status lines, the flags,
-// the title and the progress. The command line and the tests build on it;
-// hooks let them echo lines or cancel at a chosen moment.
+// A window kept in memory: the busy flag, the title and the progress of the
+// jobs, and the status log, `Running` and folder box of a batch. The command
+// line and the tests build on it; hooks let them echo lines or cancel at a
+// chosen moment.
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "app/batch_view.h"
 #include "app/job_host.h"
 
 namespace folio {
 
-struct ShownMessage {
-  std::u16string text;
-  std::u16string caption;
-  MessageIcon icon;
-};
-
-class BasicJobHost : public JobHost {
+class BasicJobHost : public JobHost, public BatchView {
  public:
-  BasicJobHost() = default;
-  explicit BasicJobHost(Settings settings) : settings_(std::move(settings)) {}
-
-  Settings& settings() override { return settings_; }
-  const std::u16string& folderPath() const override { return folderPath_; }
-  void setFolderPath(std::u16string_view path) override { folderPath_ = path; }
+  // JobHost
   bool busy() const override { return busy_; }
   void setBusy(bool busy) override { busy_ = busy; }
-  bool batchMode() const override { return batchMode_; }
-  void setBatchMode(bool batch) override { batchMode_ = batch; }
-
-  void addStatusLine(std::u16string_view text) override;
-  void addFolderLine(std::u16string_view path, int number, int total) override;
-  // A line as it is, without indent (the status dialog's own cancel line).
-  void addPlainLine(std::u16string_view text);
-  void messageBox(std::u16string_view text, std::u16string_view caption,
-                  MessageIcon icon) override;
-
+  void showJobRunning(bool running) override { jobUiRunning_ = running; }
   std::u16string title() const override { return title_; }
-  void setTitle(std::u16string_view title) override { title_ = title; }
-  void setProgressRange(int low, int high) override { progressLow_ = low; progressHigh_ = high; }
+  void setTitle(std::u16string_view title) override;
+  void setProgressRange(int low, int high) override {
+    progressLow_ = low;
+    progressHigh_ = high;
+  }
   void setProgressPos(int position) override { progressPos_ = position; }
   // Counts the pumps and runs `onPump`, where a test can cancel.
   void pumpMessages() override;
 
-  void showJobRunning(bool running) override { jobUiRunning_ = running; }
-  void showDropHint() override { jobUiRunning_ = false; }
-
+  // BatchView
   void clearStatusLog() override { statusLines_.clear(); }
+  void addStatusLine(std::u16string_view text) override;
+  void addFolderLine(std::u16string_view path, int number, int total) override;
   bool running() const override { return running_; }
   void setRunning(bool running) override { running_ = running; }
   void setStatusButton(std::u16string_view caption, bool enabled) override {
@@ -56,9 +41,12 @@ class BasicJobHost : public JobHost {
   void showStatusDialog(bool visible) override { statusVisible_ = visible; }
   void setFolderBox(std::u16string_view text) override { folderBox_ = text; }
 
+  // A line as it is, without indent (the status dialog's own cancel line).
+  void addPlainLine(std::u16string_view text);
+
   // What happened, for the command line and the tests.
   const std::vector<std::u16string>& statusLines() const { return statusLines_; }
-  const std::vector<ShownMessage>& messages() const { return messages_; }
+  const std::vector<std::u16string>& titles() const { return titles_; }  // every title set
   int pumps() const { return pumps_; }
   int progressLow() const { return progressLow_; }
   int progressHigh() const { return progressHigh_; }
@@ -71,17 +59,13 @@ class BasicJobHost : public JobHost {
 
   std::function<void(BasicJobHost&)> onPump;
   std::function<void(std::u16string_view line)> onLine;  // every line as added
-  std::function<void(const ShownMessage&)> onMessage;
 
  private:
-  Settings settings_;
-  std::u16string folderPath_;
   bool busy_ = false;
-  bool batchMode_ = false;
   bool running_ = false;
   std::vector<std::u16string> statusLines_;
-  std::vector<ShownMessage> messages_;
   std::u16string title_ = u"Folioscope Ver3.75";
+  std::vector<std::u16string> titles_;
   int progressLow_ = 0, progressHigh_ = 0, progressPos_ = 0;
   int pumps_ = 0;
   bool jobUiRunning_ = false;

@@ -29,8 +29,6 @@ class InterruptCatcher {
 
 class CliHost : public BasicJobHost {
  public:
-  using BasicJobHost::BasicJobHost;
-
   void pumpMessages() override;
 
  private:

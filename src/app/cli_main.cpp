@@ -3,6 +3,7 @@
 // the settings of the INI file, for scripts and benchmarks.
 #include <QGuiApplication>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -12,7 +13,7 @@
 #include <vector>
 
 #include "app/cli_host.h"
-#include "app/demo_photos.h"
+#include "imaging/demo_photos.h"
 #include "app/drop_batch.h"
 #include "platform/ini_profile.h"
 #include "platform/text.h"
@@ -39,13 +40,7 @@ std::u16string NormaliseFolder(const std::string& argument) {
   std::filesystem::path path = std::filesystem::absolute(argument, ec).lexically_normal();
   // An empty argument names no folder; it is reported as such, as any other.
   if (ec) return folio::FromPath(argument);
-  std::string text = path.string();
-  while (text.size() > 1 && text.back() == '/') text.pop_back();
-  return folio::FromPath(text);
-}
-
-bool StartsWith(std::u16string_view line, std::u16string_view prefix) {
-  return line.substr(0, prefix.size()) == prefix;
+  return folio::WithoutTrailingSeparators(folio::FromPath(path));
 }
 
 }  // namespace
@@ -94,23 +89,16 @@ int main(int argc, char** argv) {
   folio::IniProfile profile(iniPath);
   folio::LoadSettings(settings, profile);
 
-  folio::CliHost host(settings);
-  bool failed = false;
-  host.onLine = [&](std::u16string_view line) {
-    PrintLine(line);
-    if (StartsWith(line, u"    エラー：")) failed = true;
-  };
-  host.onMessage = [&](const folio::ShownMessage& message) {
-    PrintLine(message.caption + u": " + message.text);
-    if (message.caption == u"エラー") failed = true;
-  };
+  folio::CliHost host;
+  host.onLine = PrintLine;
 
   int presses = 0;
+  std::vector<folio::Outcome> outcomes;
   {
     const folio::InterruptCatcher catcher;
-    folio::RunDropBatch(host, folders);
+    outcomes = folio::RunDropBatch(host, host, settings, folders);
     presses = folio::InterruptCatcher::count();
   }
   if (presses > 0) return 130;
-  return failed ? 1 : 0;
+  return std::any_of(outcomes.begin(), outcomes.end(), folio::IsFailure) ? 1 : 0;
 }

@@ -7,22 +7,19 @@
 #include <string>
 #include <vector>
 
+#include "app/batch_view.h"
 #include "app/job_host.h"
+#include "app/job_outcome.h"
+#include "settings/settings.h"
 
 namespace folio {
 
-void RunDropBatch(JobHost& host, const std::vector<std::u16string>& paths);
+// The outcome of every folder the batch reached, in order.
+std::vector<Outcome> RunDropBatch(JobHost& host, BatchView& view, Settings& settings,
+                                  const std::vector<std::u16string>& paths);
 
-// Names taken from a folder path without a trailing separator.
-struct FolderNames {
-  std::u16string own;         // the folder's own name
-  std::u16string parentPath;  // where Top.html and Menu.html lie
-  std::u16string parentName;  // the title of Top.html
-};
-FolderNames NamesOfFolder(std::u16string_view path);
-
-// The opening of Menu.html, before the first link.
-inline constexpr std::u16string_view kMenuStart = u"<html>\r\n<base target=\"main\">\r\n";
+// The outcome's line in the status log (nothing for one that says nothing).
+void LogOutcome(BatchView& view, Outcome outcome);
 
 // The two pages are written only for a thumbnail-page batch with `TopHtml`
 // on that makes pages (`Sougo` not 2).
@@ -34,13 +31,13 @@ struct TopPageWrite {
   std::optional<std::string> previous;  // the bytes of a Top.html it replaced
 };
 
-// Top.html beside host.folderPath(): a frameset with Menu.html on the left
-// and the folder's page1.html on the right. Nothing when it was not written.
-std::optional<TopPageWrite> WriteTopPage(JobHost& host);
-// The menu line of host.folderPath().
-void AppendMenuLink(JobHost& host, std::u16string& menuText);
-// Closes the menu text and writes Menu.html beside host.folderPath().
-void WriteMenuPage(JobHost& host, std::u16string& menuText);
+// Top.html beside `folder`: a frameset with Menu.html on the left and the
+// folder's page1.html on the right. Nothing when it was not written.
+std::optional<TopPageWrite> WriteTopPage(const Settings& settings, std::u16string_view folder);
+// The menu line of `folder`.
+void AppendMenuLink(const Settings& settings, std::u16string_view folder, std::u16string& menuText);
+// Closes the menu text and writes Menu.html beside `folder`.
+void WriteMenuPage(const Settings& settings, std::u16string_view folder, std::u16string& menuText);
 // Undoes WriteTopPage: removes the Top.html it wrote, or restores the one it
 // replaced. A Top.html this batch did not write is never touched.
 void DeleteTopPage(const std::optional<TopPageWrite>& written);

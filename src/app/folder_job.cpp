@@ -2,14 +2,14 @@
 
 #include <filesystem>
 #include <system_error>
-#include <vector>
 
+#include "app/composite_job.h"
+#include "app/resize_job.h"
+#include "app/slideshow_job.h"
+#include "app/thumbnail_job.h"
 #include "catalogue/catalogue.h"
 #include "html/placing.h"
-#include "html/slideshow_page.h"
-#include "html/thumbnail_pages.h"
 #include "imaging/composite.h"
-#include "imaging/resize_job.h"
 #include "platform/dir_list.h"
 #include "platform/text.h"
 
@@ -18,69 +18,31 @@ namespace folio {
 namespace {
 
 // A folder without JPEG files: rewind it when it is a processed one.
-void TakeRewindDecision(JobHost& host, std::u16string_view folder) {
-  const MessageIcon icon = MessageIcon::Exclamation;
-  if (!IsProcessedFolder(folder)) {
-    ReportOutcome(host, u"エラー：JPG画像ファイルがありません", u"JPG画像ファイルがありません",
-                  u"エラー", icon);
-  } else if (host.settings().thumbnail.Sougo == 1) {
-    ReportOutcome(host, u"終了：巻き戻しは行われませんでした", u"巻き戻しは行われませんでした",
-                  u"終了", icon);
-  } else {
-    host.showDropHint();
-    RewindFolder(folder);
-    ReportOutcome(host, u"終了：サムネイルHTMLの巻き戻しが行われました",
-                  u"サムネイルHTMLの巻き戻しが行われました", u"終了", icon);
-  }
+Outcome TakeRewindDecision(const Settings& settings, std::u16string_view folder) {
+  if (!IsProcessedFolder(folder)) return Outcome::kNoPhotos;
+  if (settings.thumbnail.Sougo == 1) return Outcome::kRewindDeclined;
+  RewindFolder(folder);
+  return Outcome::kRewound;
 }
 
 void MakeSubFolder(std::u16string_view folder, std::u16string_view name) {
-  std::u16string path(folder);
-  path += u'/';
-  path += name;
-  std::error_code ignored;  // the generator's own writes fail visibly instead
-  std::filesystem::create_directory(ToPath(path), ignored);
-}
-
-void ReportComposite(JobHost& host, int result) {
-  switch (result) {
-    case 0:
-      ReportOutcome(host, u"エラー：合成画像作成に失敗しました", u"合成画像作成に失敗しました",
-                    u"エラー", MessageIcon::None);
-      break;
-    case kJobCompositeMade:
-      ReportOutcome(host, u"終了：合成画像を作成しました", u"画像ファイル作成完了", u"成功",
-                    MessageIcon::None);
-      break;
-    case kJobCancelled:
-      if (host.batchMode()) host.addStatusLine(kCancelledLine);
-      break;
-    default:
-      break;
-  }
+  std::error_code ignored;  // the job's own writes fail visibly instead
+  std::filesystem::create_directory(ToPath(folder) / ToPath(name), ignored);
 }
 
 }  // namespace
 
-FolderListing ListJpegFiles(std::u16string_view folder, int photosPerPage) {
-  FolderListing listing;
-  for (const std::u16string& name : ListBySuffix(ToPath(folder), u".jpg")) {
-    // The list ends every name with a line feed: a name that holds one
-    // would read as two names (one of them perhaps another file of the
-    // folder, which would then be moved away). Such a photo is left alone.
-    if (name.find(u'\n') != std::u16string::npos) continue;
-    listing.fileList += name;
-    listing.fileList += u'\n';
-    ++listing.count;
-    if (listing.count % photosPerPage == 0) ++listing.lastPageIndex;
-  }
-  if (listing.count % photosPerPage == 0) --listing.lastPageIndex;
-  return listing;
+std::vector<std::u16string> ListJpegFiles(std::u16string_view folder) {
+  std::vector<std::u16string> names = ListBySuffix(ToPath(folder), u".jpg");
+  // A link cannot name a photo whose name holds a line feed (browsers drop
+  // line feeds from addresses, so it would lead to another file): such a
+  // photo is left alone.
+  std::erase_if(names, [](const std::u16string& name) { return name.find(u'\n') != name.npos; });
+  return names;
 }
 
-void PrepareJob(JobHost& host, int count, CompositeParams& params) {
-  Settings& settings = host.settings();
-  const std::u16string& folder = host.folderPath();
+void PrepareJob(JobHost& host, Settings& settings, std::u16string_view folder, int count,
+                CompositeParams& params) {
   switch (settings.setting.CreateMode) {
     case kModeThumbnail:
       if (settings.thumbnail.NotResize == 0) MakeSubFolder(folder, u"thum");
@@ -110,53 +72,45 @@ void FinishJob(JobHost& host) {
   host.setBusy(false);
 }
 
-int RunFolderJob(JobHost& host) {
-  Settings& settings = host.settings();
+Outcome RunFolderJob(JobHost& host, Settings& settings, std::u16string_view folder) {
   // The page arithmetic needs at least one photo per page; 0 (which the
   // options page lets through) would divide by zero.
   if (settings.thumbnail.PhotoNo < 1) settings.thumbnail.PhotoNo = 1;
 
-  const std::u16string folder = host.folderPath();
-  FolderListing listing = ListJpegFiles(folder, settings.thumbnail.PhotoNo);
-  if (listing.count == 0) {
-    TakeRewindDecision(host, folder);
-    return kJobNoImages;
-  }
+  const std::vector<std::u16string> names = ListJpegFiles(folder);
+  if (names.empty()) return TakeRewindDecision(settings, folder);
 
-  std::vector<ImageRecord> records(static_cast<std::size_t>(listing.count));
   CompositeParams params;
-  PrepareJob(host, listing.count, params);
+  PrepareJob(host, settings, folder, static_cast<int>(names.size()), params);
 
   const int mode = settings.setting.CreateMode;
-  if (mode != kModeResize)
-    BuildCatalogue(listing.fileList, folder, settings, listing.count, records.data(),
-                   listing.lastPageIndex);
+  // Every mode but resizing reads the catalogue (and draws its random keys,
+  // so that the random order of the next folder does not depend on the mode).
+  Catalogue catalogue;
+  if (mode != kModeResize) catalogue = BuildCatalogue(names, folder, settings);
 
-  int result = kJobDone;
+  Outcome outcome = Outcome::kNoJob;
   switch (mode) {
     case kModeThumbnail:
-      if (settings.thumbnail.Sougo == 2)
-        host.addStatusLine(u"終了：サムネイルHTMLは作成されませんでした");
-      else
-        result = WriteThumbnailPages(host, listing.count, records.data(),
-                                     listing.lastPageIndex + 1, folder);
+      outcome = settings.thumbnail.Sougo == 2
+                    ? Outcome::kPagesNotMade
+                    : RunThumbnailJob(host, settings.thumbnail, folder, catalogue);
       break;
     case kModeSlideshow:
-      WriteSlideshowPage(host, listing.count, records.data(), folder);
+      outcome = RunSlideshowJob(host, settings.slideShow, folder, catalogue.records);
       break;
     case kModeComposite:
-      result = BuildComposite(host, records.data(), params, listing.count, folder);
-      ReportComposite(host, result);
+      outcome = RunCompositeJob(host, params, folder, catalogue.records);
       break;
     case kModeResize:
-      ResizeJob(host, listing.fileList, listing.count);
+      outcome = RunResizeJob(host, settings.resize, folder, names);
       break;
     default:
       break;
   }
 
   FinishJob(host);
-  return result;
+  return outcome;
 }
 
 }  // namespace folio

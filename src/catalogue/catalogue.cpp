@@ -1,7 +1,8 @@
 #include "catalogue/catalogue.h"
 
+#include <algorithm>
+
 #include "catalogue/exif_reader.h"
-#include "catalogue/exif_tallies.h"
 #include "catalogue/maker_note.h"
 #include "catalogue/sorting.h"
 #include "platform/lcg.h"
@@ -9,28 +10,19 @@
 
 namespace folio {
 
-void BuildCatalogue(std::u16string_view fileList, std::u16string_view folder,
-                    const Settings& settings, int count, ImageRecord* records,
-                    int& lastPageIndex) {
-  if (records == nullptr || count <= 0) return;
+Catalogue BuildCatalogue(std::span<const std::u16string> fileNames, std::u16string_view folder,
+                         const Settings& settings) {
+  Catalogue catalogue;
   const std::u16string_view keyword = settings.setting.Sort;
 
   ImageRecord blank;
   SetField(blank.sortKeyword, keyword);
-  // Every record starts from the blank one, also any the list has no name
-  // for: all of them are sorted, and the sort needs them to carry the keyword.
-  for (int i = 0; i < count; ++i) records[i] = blank;
+  // Every record carries the keyword: the sort needs it.
+  catalogue.records.assign(fileNames.size(), blank);
 
-  ResetExifTallies();
-
-  std::size_t start = 0;
-  for (int i = 0; i < count; ++i) {
-    const std::size_t end = fileList.find(u'\n', start);
-    if (end == std::u16string_view::npos) break;
-    const std::u16string_view name = fileList.substr(start, end - start);
-    start = end + 1;
-
-    ImageRecord& record = records[i];
+  for (std::size_t i = 0; i < fileNames.size(); ++i) {
+    const std::u16string& name = fileNames[i];
+    ImageRecord& record = catalogue.records[i];
     SetField(record.fileName, name);
     // Reseeding with the first draw keeps the random order of a folder
     // repeatable from one program run to the next.
@@ -41,12 +33,20 @@ void BuildCatalogue(std::u16string_view fileList, std::u16string_view folder,
     fullPath += u'/';
     fullPath += name;
     const std::filesystem::path path = ToPath(fullPath);
-    ReadExifProperties(path, record);
-    ReadMakerNote(record, path);
+    ReadExifProperties(path, record, catalogue.tallies);
+    ReadMakerNote(record, path, catalogue.tallies);
   }
 
-  if (!keyword.empty()) SortCatalogue(records, count, settings.setting.Reverse != 0);
-  if (settings.thumbnail.SortPage != 0) GroupCatalogue(records, count, lastPageIndex);
+  if (!keyword.empty()) SortCatalogue(catalogue.records, settings.setting.Reverse != 0);
+  int runs = 0;
+  if (settings.thumbnail.SortPage != 0) runs = GroupCatalogue(catalogue.records);
+
+  catalogue.keywordPages = KeywordPagesActive(settings.thumbnail.SortPage, catalogue.records);
+  const int count = static_cast<int>(catalogue.records.size());
+  // A PhotoNo below 1 would divide by zero; the options page lets 0 through.
+  const int photoNo = std::max(settings.thumbnail.PhotoNo, 1);
+  catalogue.pageCount = catalogue.keywordPages ? runs : (count + photoNo - 1) / photoNo;
+  return catalogue;
 }
 
 }  // namespace folio

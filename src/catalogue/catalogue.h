@@ -1,14 +1,26 @@
 #pragma once
-// Fills one record per JPEG file and puts the records in display order.
+// Fills one record per JPEG file, counts the folder's tallies and puts the
+// records in display order.
+#include <span>
 #include <string>
+#include <vector>
 
+#include "catalogue/exif_tallies.h"
 #include "catalogue/image_record.h"
 #include "settings/settings.h"
 
 namespace folio {
 
-void BuildCatalogue(std::u16string_view fileList, std::u16string_view folder,
-                    const Settings& settings, int count, ImageRecord* records,
-                    int& lastPageIndex);
+struct Catalogue {
+  std::vector<ImageRecord> records;  // in display order
+  ExifTallies tallies;
+  // The thumbnail pages: one per run of equal keyword values when
+  // `keywordPages`, else enough pages of `PhotoNo` photos for every record.
+  int pageCount = 0;
+  bool keywordPages = false;
+};
+
+Catalogue BuildCatalogue(std::span<const std::u16string> fileNames, std::u16string_view folder,
+                         const Settings& settings);
 
 }  // namespace folio

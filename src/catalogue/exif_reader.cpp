@@ -6,6 +6,7 @@
 #include "catalogue/exif_tallies.h"
 #include "catalogue/little_endian.h"
 #include "catalogue/maker_note.h"
+#include "imaging/exif_items.h"
 #include "platform/cp932.h"
 
 namespace folio {
@@ -49,7 +50,7 @@ void ReadDimension(const PropertyItem& item, uint32_t& out) {
 
 }  // namespace
 
-void ApplyExifProperty(const PropertyItem& item, ImageRecord& record) {
+void ApplyExifProperty(const PropertyItem& item, ImageRecord& record, ExifTallies& tallies) {
   switch (item.id) {
     case kTagMake:
       SetText(record.make, item);
@@ -59,17 +60,17 @@ void ApplyExifProperty(const PropertyItem& item, ImageRecord& record) {
       break;
     case kTagExposureTime:
       if (ReadRational(item, record.exposureTime))
-        CountShutter(record.exposureTime.numerator, record.exposureTime.denominator);
+        tallies.CountShutter(record.exposureTime.numerator, record.exposureTime.denominator);
       break;
     case kTagFNumber:
       if (ReadRational(item, record.fNumber))
-        CountAperture(record.fNumber.numerator, record.fNumber.denominator);
+        tallies.CountAperture(record.fNumber.numerator, record.fNumber.denominator);
       break;
     case kTagExposureProgram:
       ReadShort(item, record.exposureProgram);
       break;
     case kTagIsoSpeedRatings:
-      if (ReadShort(item, record.isoSpeed)) CountIso(record.isoSpeed);
+      if (ReadShort(item, record.isoSpeed)) tallies.CountIso(record.isoSpeed);
       break;
     case kTagDateTimeOriginal:
       SetText(record.dateTimeOriginal, item);
@@ -85,7 +86,7 @@ void ApplyExifProperty(const PropertyItem& item, ImageRecord& record) {
       break;
     case kTagFocalLength:
       if (ReadRational(item, record.focalLength))
-        CountFocal(record.focalLength.numerator, record.focalLength.denominator);
+        tallies.CountFocal(record.focalLength.numerator, record.focalLength.denominator);
       break;
     case kTagMakerNote:
       // Only once Make has been read: IFD0 comes before the Exif directory.
@@ -106,14 +107,15 @@ void ApplyExifProperty(const PropertyItem& item, ImageRecord& record) {
   }
 }
 
-void ApplyExifProperties(const std::vector<PropertyItem>& items, ImageRecord& record) {
-  for (const PropertyItem& item : items) ApplyExifProperty(item, record);
+void ApplyExifProperties(const std::vector<PropertyItem>& items, ImageRecord& record,
+                         ExifTallies& tallies) {
+  for (const PropertyItem& item : items) ApplyExifProperty(item, record, tallies);
 }
 
-void ReadExifProperties(const std::filesystem::path& path, ImageRecord& record) {
+void ReadExifProperties(const std::filesystem::path& path, ImageRecord& record,
+                        ExifTallies& tallies) {
   try {
-    const Photo photo = Photo::Load(path);
-    ApplyExifProperties(photo.Properties(), record);
+    ApplyExifProperties(exif::ReadPhotoItems(path), record, tallies);
   } catch (const std::exception&) {
     // An unreadable photo is catalogued without Exif values.
   }

@@ -1,12 +1,13 @@
 #pragma once
 // Reads the Exif properties a photo's record shows, sorts and groups by, and
-// counts them into the folder's ExifTallies. Walks the MakerNote of photos
+// counts them into the folder's tallies. Walks the MakerNote of photos
 // whose make is exactly "Canon".
 #include <filesystem>
 #include <vector>
 
+#include "catalogue/exif_tallies.h"
 #include "catalogue/image_record.h"
-#include "imaging/image_ops.h"
+#include "imaging/property_item.h"
 
 namespace folio {
 
@@ -29,12 +30,14 @@ inline constexpr uint32_t kTagWhiteBalance = 0xA403;
 
 // Loads the photo and applies its property items. A file that does not load
 // or has no items leaves the record as it was. Never fails towards the caller.
-void ReadExifProperties(const std::filesystem::path& path, ImageRecord& record);
+void ReadExifProperties(const std::filesystem::path& path, ImageRecord& record,
+                        ExifTallies& tallies);
 
 // The items in order: a later item of a tag overwrites an earlier one and
 // every occurrence is counted. Items whose value is shorter than the tag's
 // layout are skipped.
-void ApplyExifProperties(const std::vector<PropertyItem>& items, ImageRecord& record);
-void ApplyExifProperty(const PropertyItem& item, ImageRecord& record);
+void ApplyExifProperties(const std::vector<PropertyItem>& items, ImageRecord& record,
+                         ExifTallies& tallies);
+void ApplyExifProperty(const PropertyItem& item, ImageRecord& record, ExifTallies& tallies);
 
 }  // namespace folio

@@ -4,8 +4,6 @@
 
 namespace folio {
 
-ExifTallies g_exifTallies;
-
 namespace {
 
 constexpr uint32_t kShutterStart[] = {
@@ -45,20 +43,14 @@ bool CountIn(std::array<TallySlot, N>& table, std::size_t first, std::size_t las
 
 }  // namespace
 
-void ResetExifTallies() {
-  ExifTallies& t = g_exifTallies;
-  Fill(t.ShutterTally, kShutterStart);
-  Fill(t.ApertureTally, kApertureStart);
-  Fill(t.IsoTally, kIsoStart);
-  t.FocalTally.fill(0);
-  for (LensTallySlot& slot : t.LensTally) {
-    slot.text.clear();
-    slot.count = 0;
-  }
+ExifTallies::ExifTallies() {
+  Fill(ShutterTally, kShutterStart);
+  Fill(ApertureTally, kApertureStart);
+  Fill(IsoTally, kIsoStart);
 }
 
-void CountShutter(uint32_t numerator, uint32_t denominator) {
-  auto& table = g_exifTallies.ShutterTally;
+void ExifTallies::CountShutter(uint32_t numerator, uint32_t denominator) {
+  auto& table = ShutterTally;
   if (numerator == 1) {
     CountIn(table, 0, kShutterFractionSlots, denominator);
     return;
@@ -79,8 +71,8 @@ void CountShutter(uint32_t numerator, uint32_t denominator) {
   }
 }
 
-void CountAperture(uint32_t numerator, uint32_t denominator) {
-  auto& table = g_exifTallies.ApertureTally;
+void ExifTallies::CountAperture(uint32_t numerator, uint32_t denominator) {
+  auto& table = ApertureTally;
   if (denominator == 10) {
     CountIn(table, 0, table.size(), numerator);
   } else if (denominator == 1) {
@@ -90,13 +82,28 @@ void CountAperture(uint32_t numerator, uint32_t denominator) {
   }
 }
 
-void CountIso(uint16_t iso) {
-  auto& table = g_exifTallies.IsoTally;
+void ExifTallies::CountIso(uint16_t iso) {
+  auto& table = IsoTally;
   CountIn(table, 0, table.size(), iso);
 }
 
-void CountFocal(uint32_t numerator, uint32_t denominator) {
-  if (denominator == 1 && numerator < kFocalSlots) ++g_exifTallies.FocalTally[numerator];
+void ExifTallies::CountFocal(uint32_t numerator, uint32_t denominator) {
+  if (denominator == 1 && numerator < kFocalSlots) ++FocalTally[numerator];
+}
+
+void ExifTallies::CountLens(std::u16string_view text) {
+  if (text.empty()) return;  // an empty text would look like a free slot
+  for (LensTallySlot& slot : LensTally) {
+    if (slot.text.empty()) {
+      slot.text = text;
+      slot.count = 1;
+      return;
+    }
+    if (slot.text == text) {
+      ++slot.count;
+      return;
+    }
+  }
 }
 
 }  // namespace folio

@@ -1,11 +1,12 @@
 #pragma once
 // Folder-wide counts of exposure times, F numbers, ISO values, focal lengths
-// and lens texts. The catalogue resets them before the first photo of every
-// folder; the Exif reader and the lens lookup count into them; the statistics
-// lines print them in slot order. Plain process globals (one thread).
+// and lens texts. The catalogue of a folder starts from fresh tallies; the
+// Exif reader and the lens lookup count into them; the statistics lines
+// print them in slot order.
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace folio {
 
@@ -31,23 +32,23 @@ inline constexpr int kFocalSlots = 1000;              // index: whole millimetre
 inline constexpr int kLensSlots = 500;
 
 struct ExifTallies {
+  // The start values of every slot, every count 0.
+  ExifTallies();
+
   std::array<TallySlot, kShutterSlots> ShutterTally;
   std::array<TallySlot, kApertureSlots> ApertureTally;
   std::array<TallySlot, kIsoSlots> IsoTally;
   std::array<uint32_t, kFocalSlots> FocalTally{};  // counts only
   std::array<LensTallySlot, kLensSlots> LensTally;
+
+  // Counting rules, each a linear search in slot order (first match wins).
+  void CountShutter(uint32_t numerator, uint32_t denominator);
+  void CountAperture(uint32_t numerator, uint32_t denominator);
+  void CountIso(uint16_t iso);
+  void CountFocal(uint32_t numerator, uint32_t denominator);
+  // The slot already holding the text, else the first free slot; nothing
+  // when all slots hold other texts.
+  void CountLens(std::u16string_view text);
 };
-
-// The tallies of the folder being catalogued.
-extern ExifTallies g_exifTallies;
-
-// Puts the start values back and sets every count to 0.
-void ResetExifTallies();
-
-// Counting rules, each a linear search in slot order (first match wins).
-void CountShutter(uint32_t numerator, uint32_t denominator);
-void CountAperture(uint32_t numerator, uint32_t denominator);
-void CountIso(uint16_t iso);
-void CountFocal(uint32_t numerator, uint32_t denominator);
 
 }  // namespace folio

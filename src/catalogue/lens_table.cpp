@@ -146,7 +146,8 @@ std::u16string LensKey(uint32_t lensType, uint32_t shortEnd, uint32_t longEnd) {
   return Ascii(buffer);
 }
 
-std::u16string LookupLens(uint32_t lensType, uint32_t shortEnd, uint32_t longEnd) {
+std::u16string LookupLens(uint32_t lensType, uint32_t shortEnd, uint32_t longEnd,
+                          ExifTallies& tallies) {
   const std::u16string key = LensKey(lensType, shortEnd, longEnd);
   std::u16string text;
   for (const LensEntry& entry : kLenses) {
@@ -160,23 +161,8 @@ std::u16string LookupLens(uint32_t lensType, uint32_t shortEnd, uint32_t longEnd
     std::snprintf(buffer, sizeof buffer, "%u-%umm", shortEnd, longEnd);
     text = Ascii(buffer);
   }
-  CountLens(text);
+  tallies.CountLens(text);
   return text;
-}
-
-void CountLens(std::u16string_view text) {
-  if (text.empty()) return;  // an empty text would look like a free slot
-  for (LensTallySlot& slot : g_exifTallies.LensTally) {
-    if (slot.text.empty()) {
-      slot.text = text;
-      slot.count = 1;
-      return;
-    }
-    if (slot.text == text) {
-      ++slot.count;
-      return;
-    }
-  }
 }
 
 }  // namespace folio

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "catalogue/exif_tallies.h"
+
 namespace folio {
 
 struct LensEntry {
@@ -20,11 +22,8 @@ std::span<const LensEntry> LensTable();
 std::u16string LensKey(uint32_t lensType, uint32_t shortEnd, uint32_t longEnd);
 
 // The table text of the lens, or "<short>-<long>mm" when the table lacks it;
-// the result is counted in LensTally.
-std::u16string LookupLens(uint32_t lensType, uint32_t shortEnd, uint32_t longEnd);
-
-// Adds the text to LensTally: the slot already holding it, else the first
-// free slot; nothing when all slots hold other texts.
-void CountLens(std::u16string_view text);
+// the result is counted in the tallies' LensTally.
+std::u16string LookupLens(uint32_t lensType, uint32_t shortEnd, uint32_t longEnd,
+                          ExifTallies& tallies);
 
 }  // namespace folio

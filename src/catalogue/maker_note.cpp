@@ -128,7 +128,7 @@ void WalkMakerNote(ImageRecord& record, const uint8_t* data, std::size_t size) {
   }
 }
 
-void ReadMakerNote(ImageRecord& record, const std::filesystem::path& path) {
+void ReadMakerNote(ImageRecord& record, const std::filesystem::path& path, ExifTallies& tallies) {
   if (FieldText(record.make) != u"Canon") return;
   record.makerNoteFailStage = 0;
   // Nothing noted by the walk: nothing to read, no need to open the file.
@@ -169,7 +169,7 @@ void ReadMakerNote(ImageRecord& record, const std::filesystem::path& path) {
                                 FixedAscii(static_cast<double>(longEnd) / units, 2) + "mm";
       SetField(record.lensName, Ascii(range.c_str()));
     } else {
-      SetField(record.lensName, LookupLens(lensType, shortEnd / units, longEnd / units));
+      SetField(record.lensName, LookupLens(lensType, shortEnd / units, longEnd / units, tallies));
     }
   }
 

@@ -110,8 +110,9 @@ double ExposureSeconds(const ImageRecord& r) {
 int CompareAscending(const ImageRecord& a, const ImageRecord& b) { return Compare(a, b); }
 int CompareDescending(const ImageRecord& a, const ImageRecord& b) { return -Compare(a, b); }
 
-void SortCatalogue(ImageRecord* records, int count, bool descending) {
-  if (records == nullptr || count < 2) return;
+void SortCatalogue(std::span<ImageRecord> records, bool descending) {
+  const int count = static_cast<int>(records.size());
+  if (count < 2) return;
   // One keyword for the whole sort, so the order is consistent even if the
   // records disagree; keys are worked out once per record and the records
   // are moved once, after the order is known.
@@ -127,14 +128,16 @@ void SortCatalogue(ImageRecord* records, int count, bool descending) {
   });
   std::vector<ImageRecord> sorted(static_cast<std::size_t>(count));
   for (int i = 0; i < count; ++i) sorted[i] = records[order[i]];
-  std::copy(sorted.begin(), sorted.end(), records);
+  std::copy(sorted.begin(), sorted.end(), records.begin());
 }
 
-void GroupCatalogue(ImageRecord* records, int count, int& lastPageIndex) {
-  if (records == nullptr || count < 1) return;
+int GroupCatalogue(std::span<ImageRecord> records) {
+  const int count = static_cast<int>(records.size());
+  if (count < 1) return 0;
   const std::u16string_view text = FieldText(records[0].sortKeyword);
   const SortKeyword keyword = KeywordOf(text);
-  if (text.empty() || keyword == SortKeyword::kFileName || keyword == SortKeyword::kRandom) return;
+  if (text.empty() || keyword == SortKeyword::kFileName || keyword == SortKeyword::kRandom)
+    return 0;
   records[0].groupNumber = 1;
   int changes = 0;
   if (keyword != SortKeyword::kNone) {
@@ -147,7 +150,14 @@ void GroupCatalogue(ImageRecord* records, int count, int& lastPageIndex) {
       }
     }
   }
-  lastPageIndex = changes;
+  return changes + 1;
+}
+
+bool KeywordPagesActive(int sortPage, std::span<const ImageRecord> records) {
+  if (sortPage == 0 || records.empty()) return false;
+  const SortKeyword keyword = KeywordOf(FieldText(records[0].sortKeyword));
+  return keyword != SortKeyword::kNone && keyword != SortKeyword::kFileName &&
+         keyword != SortKeyword::kRandom;
 }
 
 }  // namespace folio

@@ -1,6 +1,7 @@
 #pragma once
 // Orders the catalogue by the sort keyword the records carry and numbers the
 // runs of equal keyword values (one page set per run).
+#include <span>
 #include <string_view>
 
 #include "catalogue/image_record.h"
@@ -36,15 +37,21 @@ double ExposureSeconds(const ImageRecord& record);
 int CompareAscending(const ImageRecord& a, const ImageRecord& b);
 int CompareDescending(const ImageRecord& a, const ImageRecord& b);
 
-// Sorts all `count` records (not stable) by the keyword of the first record,
+// Sorts all records (not stable) by the keyword of the first record,
 // descending when `descending`. A keyword that is none of the ten leaves the
 // order as it is.
-void SortCatalogue(ImageRecord* records, int count, bool descending);
+void SortCatalogue(std::span<ImageRecord> records, bool descending);
 
-// Numbers the runs of records with equal keyword values from 1 and sets
-// lastPageIndex to the number of runs minus 1. Nothing for "ファイル名",
-// "ランダム" or the empty keyword; for a typed keyword that is none of the
-// ten, the first record gets 1, the others keep 0, and lastPageIndex is 0.
-void GroupCatalogue(ImageRecord* records, int count, int& lastPageIndex);
+// Numbers the runs of records with equal keyword values from 1 and returns
+// the number of runs. Nothing (0) for "ファイル名", "ランダム" or the empty
+// keyword; for a typed keyword that is none of the ten, the first record
+// gets 1, the others keep 0, and the result is 1.
+int GroupCatalogue(std::span<ImageRecord> records);
+
+// Whether the thumbnail pages follow the runs (one page per run): `SortPage`
+// on and a keyword that groups. A typed text that is none of the keywords
+// leaves every record after the first without a group, so pages by group
+// would hold the first photo alone and leave the others unplaced.
+bool KeywordPagesActive(int sortPage, std::span<const ImageRecord> records);
 
 }  // namespace folio

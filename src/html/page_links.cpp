@@ -79,7 +79,8 @@ std::u16string KeywordPageLabel(const ImageRecord& first) {
 }
 
 std::u16string BuildPageLinks(const ThumbnailSettings& settings, int pages, int current,
-                              const ImageRecord* records, int count) {
+                              std::span<const ImageRecord> records) {
+  const int count = static_cast<int>(records.size());
   if (pages < 1) return {};
   std::vector<std::u16string> labels(static_cast<std::size_t>(pages), u"ページ");
   if (settings.SortPage != 0 && count > 0) {

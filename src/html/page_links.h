@@ -1,5 +1,6 @@
 #pragma once
 // The block of links to every page at the top of each thumbnail page.
+#include <span>
 #include <string>
 
 #include "catalogue/image_record.h"
@@ -11,7 +12,7 @@ namespace folio {
 // (`SortPage`), the g-th run of equal `groupNumber` labels page g + 1 by its
 // first record's value, e.g. "：ISO100"; otherwise every label is "ページ".
 std::u16string BuildPageLinks(const ThumbnailSettings& settings, int pages, int current,
-                              const ImageRecord* records, int count);
+                              std::span<const ImageRecord> records);
 
 // The label a run of keyword pages gets from its first record.
 std::u16string KeywordPageLabel(const ImageRecord& first);

@@ -1,15 +1,11 @@
 #include "html/placing.h"
 
-#include <fcntl.h>
-#include <stdio.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <filesystem>
 #include <system_error>
 
 #include "imaging/scaled_copy.h"
 #include "platform/dir_list.h"
+#include "platform/files.h"
 #include "platform/text.h"
 
 namespace folio {
@@ -17,28 +13,6 @@ namespace folio {
 namespace fs = std::filesystem;
 
 namespace {
-
-// Moves `from` to `to` only when nothing lies at `to`: a photo must never
-// replace another file (POSIX rename would silently do so).
-bool MoveNoReplace(const fs::path& from, const fs::path& to) {
-#ifdef RENAME_NOREPLACE
-  if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
-    return true;
-  if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP) return false;
-#endif
-  // File systems without an atomic no-replace rename: a hard link fails on an
-  // existing target; folders (named like photos) fall back to a checked rename.
-  std::error_code ec;
-  if (::link(from.c_str(), to.c_str()) == 0) {
-    if (::unlink(from.c_str()) == 0) return true;
-    ::unlink(to.c_str());  // the source could not be let go: keep it alone
-    return false;
-  }
-  if (errno == EEXIST) return false;
-  if (fs::exists(fs::symlink_status(to, ec))) return false;
-  fs::rename(from, to, ec);
-  return !ec;
-}
 
 // Deletes a file; folders and missing entries are left alone.
 void DeleteFile(const fs::path& path) {
@@ -88,15 +62,15 @@ void RewindFolder(std::u16string_view folder) {
   RemoveEmptyFolder(jpg);
 }
 
-void UndoThumbnailJob(std::u16string_view folder, int pagesWritten, const ImageRecord* records,
-                      int count) {
+void UndoThumbnailJob(std::u16string_view folder, int pagesWritten,
+                      std::span<const ImageRecord> placed) {
   const fs::path base = ToPath(folder);
   for (int page = 1; page <= pagesWritten; ++page)
     DeleteFile(base / ToPath(u"page" + DecimalText(page) + u".html"));
   const fs::path thum = base / "thum";
   const fs::path jpg = base / "jpg";
-  for (int i = 0; i < count; ++i) {
-    const fs::path name = ToPath(FieldText(records[i].fileName));
+  for (const ImageRecord& record : placed) {
+    const fs::path name = ToPath(FieldText(record.fileName));
     DeleteFile(thum / name);
     // When the photo never left the top level (its move into jpg failed), the
     // jpg file of that name is another one: the move back refuses to replace.

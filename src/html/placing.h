@@ -1,6 +1,7 @@
 #pragma once
 // The file-system side of the thumbnail job: photos into jpg/, thumbnails
 // into thum/, recognising and rewinding a processed folder, undoing a cancel.
+#include <span>
 #include <string>
 
 #include "catalogue/image_record.h"
@@ -12,7 +13,9 @@ int PlaceOriginal(const ThumbnailSettings& settings, std::u16string_view fileNam
                   std::u16string_view folder);
 bool IsProcessedFolder(std::u16string_view folder);
 void RewindFolder(std::u16string_view folder);
-void UndoThumbnailJob(std::u16string_view folder, int pagesWritten, const ImageRecord* records,
-                      int count);
+// Deletes pages 1 to `pagesWritten` and the thumbnails of `placed`, and
+// moves those photos back from jpg.
+void UndoThumbnailJob(std::u16string_view folder, int pagesWritten,
+                      std::span<const ImageRecord> placed);
 
 }  // namespace folio

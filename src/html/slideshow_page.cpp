@@ -1,8 +1,5 @@
 #include "html/slideshow_page.h"
 
-#include "app/job_host.h"
-#include "imaging/scaled_copy.h"
-#include "platform/cp932.h"
 #include "platform/text.h"
 
 namespace folio {
@@ -59,12 +56,14 @@ std::u16string TopTextLines(std::u16string_view text) {
 
 }  // namespace
 
-void WriteSlideshowPage(JobHost& host, int count, ImageRecord* records,
-                        std::u16string_view folder) {
-  if (count < 1 || records == nullptr) return;  // the driver never calls without photos
-  const SlideShowSettings settings = host.settings().slideShow;
-  const std::u16string savedTitle = host.title();
-  const std::u16string imageCount = DecimalText(count);
+std::u16string SlideshowImagePath(std::u16string_view fileName) {
+  return u"slideshow/" + std::u16string(fileName);
+}
+
+std::u16string SlideshowPageText(const SlideShowSettings& settings,
+                                 std::span<const ImageRecord> records) {
+  if (records.empty()) return {};  // the job never runs without photos
+  const std::u16string imageCount = DecimalText(static_cast<long long>(records.size()));
   const std::u16string speed = DecimalText(settings.Speed);
 
   std::u16string page(kPageStart);
@@ -72,23 +71,9 @@ void WriteSlideshowPage(JobHost& host, int count, ImageRecord* records,
   page += u"\tvar inttime = " + speed + u";\r\n";
   page += u"\tvar tmptime = " + speed + u";\r\n";
   page += u"\tvar img = new Array(" + imageCount + u");\r\n";
-
-  bool encoderMissing = false;
-  for (int i = 0; i < count; ++i) {
-    const std::u16string_view name = FieldText(records[i].fileName);
-    // Without an encoder no copy can be made; the page still lists every image.
-    if (!encoderMissing && MakeScaledCopy(name, folder, settings.Size, u"slideshow") == -1)
-      encoderMissing = true;
-    page += u"\timg[" + DecimalText(i) + u"] = \"slideshow/" + std::u16string(name) + u"\";\r\n";
-
-    host.pumpMessages();
-    host.setTitle(ProgressTitle(i + 1, count));
-    host.setProgressPos(i + 1);
-    if (!host.busy()) {
-      host.setTitle(savedTitle);
-      host.addStatusLine(kCancelledLine);
-      return;
-    }
+  for (std::size_t i = 0; i < records.size(); ++i) {
+    page += u"\timg[" + DecimalText(static_cast<long long>(i)) + u"] = \"" +
+            SlideshowImagePath(FieldText(records[i].fileName)) + u"\";\r\n";
   }
 
   page += kScriptEnd;
@@ -96,19 +81,11 @@ void WriteSlideshowPage(JobHost& host, int count, ImageRecord* records,
   if (!settings.TopString.empty()) page += TopTextLines(settings.TopString);
   page += kButtons;
   page += u"</div>\r\n<div class=\"photo\">\r\n";
-  page += u"\t<img src=\"slideshow/" + std::u16string(FieldText(records[0].fileName)) +
+  page += u"\t<img src=\"" + SlideshowImagePath(FieldText(records[0].fileName)) +
           u"\" id=\"slideshow\" alt=\"スライドショー\">\r\n";
   page += u"</div>\r\n</BODY>\r\n</HTML>\r\n";
 
-  const bool written = WriteCp932TextFile(ToPath(folder) / "slideshow.html", page);
-  host.setTitle(savedTitle);
-  if (!written) {
-    ReportOutcome(host, u"エラー：HTMLファイルを書き込めませんでした",
-                  u"HTMLファイルを書き込めませんでした", u"エラー", MessageIcon::Exclamation);
-    return;
-  }
-  ReportOutcome(host, u"終了：スライドショーHTMLファイル作成完了", u"スライドショーHTMLファイル作成完了",
-                u"成功", MessageIcon::None);
+  return page;
 }
 
 }  // namespace folio

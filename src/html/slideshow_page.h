@@ -1,14 +1,18 @@
 #pragma once
-// slideshow.html with its reduced copies in slideshow/.
+// slideshow.html, which shows the reduced copies in slideshow/ one by one.
+#include <span>
 #include <string>
 
 #include "catalogue/image_record.h"
+#include "settings/settings.h"
 
 namespace folio {
 
-class JobHost;
+// Where the page finds a photo's reduced copy: "slideshow/<name>".
+std::u16string SlideshowImagePath(std::u16string_view fileName);
 
-void WriteSlideshowPage(JobHost& host, int count, ImageRecord* records,
-                        std::u16string_view folder);
+// The page for the records in order; empty without records.
+std::u16string SlideshowPageText(const SlideShowSettings& settings,
+                                 std::span<const ImageRecord> records);
 
 }  // namespace folio

@@ -5,16 +5,8 @@
 
 namespace folio {
 
-void ReplaceAll(std::u16string& text, std::u16string_view from, std::u16string_view to) {
-  if (from.empty()) return;
-  std::size_t pos = 0;
-  while ((pos = text.find(from, pos)) != std::u16string::npos) {
-    text.replace(pos, from.size(), to);
-    pos += to.size();
-  }
-}
-
-std::u16string ExpandTemplate(const ImageRecord& record, int n, std::u16string_view text) {
+std::u16string ExpandTemplate(const ImageRecord& record, int n, std::u16string_view text,
+                              const ExifTallies& tallies) {
   std::u16string out(text);
   ReplaceAll(out, u"\r\n", u"<br>");
   ReplaceAll(out, u"%n", DecimalText(static_cast<long long>(n) + 1));
@@ -33,11 +25,11 @@ std::u16string ExpandTemplate(const ImageRecord& record, int n, std::u16string_v
   ReplaceAll(out, u"%t", FormatFlash(record));
   ReplaceAll(out, u"%j", FieldText(record.fileName));
   ReplaceAll(out, u"%v", FieldText(record.lensName));
-  ReplaceAll(out, u"%I", FormatTally(Tally::Iso));
-  ReplaceAll(out, u"%F", FormatTally(Tally::Aperture));
-  ReplaceAll(out, u"%S", FormatTally(Tally::Shutter));
-  ReplaceAll(out, u"%V", FormatTally(Tally::Lens));
-  ReplaceAll(out, u"%L", FormatTally(Tally::Focal));
+  ReplaceAll(out, u"%I", FormatTally(tallies, Tally::Iso));
+  ReplaceAll(out, u"%F", FormatTally(tallies, Tally::Aperture));
+  ReplaceAll(out, u"%S", FormatTally(tallies, Tally::Shutter));
+  ReplaceAll(out, u"%V", FormatTally(tallies, Tally::Lens));
+  ReplaceAll(out, u"%L", FormatTally(tallies, Tally::Focal));
   return out;
 }
 

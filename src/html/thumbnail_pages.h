@@ -1,16 +1,35 @@
 #pragma once
-// The numbered thumbnail pages page1.html onwards.
+// The numbered thumbnail pages page1.html onwards, as text.
+#include <span>
 #include <string>
+#include <vector>
 
+#include "catalogue/exif_tallies.h"
 #include "catalogue/image_record.h"
+#include "settings/settings.h"
 
 namespace folio {
 
-class JobHost;
+// The records one page shows: `count` of them from index `first`.
+struct PageRange {
+  int first = 0;
+  int count = 0;
+};
 
-// 0 every page written, 2 cancelled (the folder is undone), -1 stopped at a
-// page file that already exists.
-int WriteThumbnailPages(JobHost& host, int count, ImageRecord* records, int pages,
-                        std::u16string_view folder);
+// The records of each of the `pageCount` pages: one run of equal keyword
+// values per page with `keywordPages`, else `PhotoNo` records a page.
+std::vector<PageRange> PlanThumbnailPages(const ThumbnailSettings& settings,
+                                          std::span<const ImageRecord> records, int pageCount,
+                                          bool keywordPages);
+
+// The file name of page `page` (1-based): "page1.html".
+std::u16string ThumbnailPageName(int page);
+
+// The whole text of page `page` (1-based) of `pageCount`, showing `range` of
+// the records: title, top text, link block, the table of thumbnails with
+// their captions and the navigation row. No line end after "</HTML>".
+std::u16string ThumbnailPageText(const ThumbnailSettings& settings,
+                                 std::span<const ImageRecord> records, const ExifTallies& tallies,
+                                 int page, int pageCount, PageRange range);
 
 }  // namespace folio

@@ -189,6 +189,4 @@ std::u16string FormatTally(const ExifTallies& tallies, Tally which) {
   return out;
 }
 
-std::u16string FormatTally(Tally which) { return FormatTally(g_exifTallies, which); }
-
 }  // namespace folio

@@ -29,8 +29,6 @@ enum class Tally { Shutter, Aperture, Iso, Focal, Lens };
 // The statistics lines of one tally, one "...枚<br>" line per counted slot in
 // slot order; empty when nothing was counted. The tallies are not changed.
 std::u16string FormatTally(const ExifTallies& tallies, Tally which);
-// The same for the tallies of the folder being processed.
-std::u16string FormatTally(Tally which);
 
 // printf conversions with the classic "C" formatting (decimal point ".").
 std::u16string FormatFixed(double value, int decimals);  // "%0.1f", "%0.2f"

@@ -4,10 +4,9 @@
 #include <ctime>
 #include <string_view>
 
-#include "app/job_host.h"
 #include "imaging/image_ops.h"
-#include "imaging/scaled_copy.h"
 #include "platform/lcg.h"
+#include "settings/paper_sizes.h"
 #include "platform/text.h"
 
 namespace folio {
@@ -39,28 +38,6 @@ int LeadingInt(std::u16string_view text) {
 constexpr std::u16string_view kTitleSeparator = u"\\0\r\n";
 
 }  // namespace
-
-void PaperSheetSize(const ComposeSettings& compose, int& width, int& height) {
-  struct Paper {
-    std::u16string_view name;
-    int width;
-  };
-  static constexpr Paper kPapers[] = {
-      {u"L版（89×127）", 4708},   {u"はがき（102×152）", 4917}, {u"A4（210×297）", 4653},
-      {u"八切（165×216）", 4320}, {u"六切（203×254）", 4129},   {u"四切（254×305）", 3962},
-      {u"半切（356×432）", 4004},
-  };
-  if (compose.PaperSize == u"カスタム") {
-    width = compose.CreateJpgWidth;
-    height = compose.CreateJpgHeight;
-    return;
-  }
-  width = 4708;  // any other text: the L size
-  height = 3300;
-  for (const Paper& paper : kPapers) {
-    if (compose.PaperSize == paper.name) width = paper.width;
-  }
-}
 
 void FillCompositeParams(Settings& settings, int count, CompositeParams& params) {
   ComposeSettings& compose = settings.compose;
@@ -219,83 +196,79 @@ std::u16string PickSheetTitle(std::u16string_view titleText, int sheetIndex) {
   }
 }
 
-int BuildComposite(JobHost& host, ImageRecord* records, const CompositeParams& params, int count,
-                   std::u16string_view folder) {
-  // Nothing to lay out (for instance one photo with a title on): a failure,
-  // never a division by zero or a success with no sheet.
-  if (!CanLayOut(params) || count < 1 || records == nullptr) return 0;
-  if (FindJpegEncoder() < 0) return 0;
+SheetLayout LayOutSheets(const CompositeParams& params) {
+  SheetLayout layout;
+  CellSize(params, layout.cellWidth, layout.cellHeight);
+  layout.hasTitle = TitleCell(params, layout.title);
+  layout.big = BigSquareCell(params);
+  return layout;
+}
 
-  int cellWidth = 0, cellHeight = 0;
-  CellSize(params, cellWidth, cellHeight);
-  SheetCell title{-1, -1};
-  const bool hasTitle = TitleCell(params, title);
-  const SheetCell big = BigSquareCell(params);
+std::vector<SheetStep> PlanSheet(const CompositeParams& params, const SheetLayout& layout,
+                                 int firstPhoto, int count) {
+  std::vector<SheetStep> steps;
   const int span = params.bigSpan;
-  const int sheets = params.imagesUsed / params.perSheet;
-  const std::filesystem::path folderPath = ToPath(folder);
-  const std::filesystem::path sheetFolder = folderPath / "img";
-
-  Canvas canvas(params.canvasWidth, params.canvasHeight);
-  const std::u16string savedTitle = host.title();
-  int placed = 0;
-  // A sheet that could not be written does not stop the job, but the job
-  // then does not report success.
-  bool everySheetSaved = true;
-
-  // A cancel is seen at the next cell drawn; the sheet in progress is
-  // dropped, a sheet whose last cell was drawn is still saved.
-  auto cancelled = [&]() {
-    if (host.busy()) return false;
-    host.setTitle(savedTitle);
-    return true;
-  };
-  auto afterCell = [&]() {
-    host.pumpMessages();
-    host.setTitle(ProgressTitle(placed, params.imagesUsed));
-    host.setProgressPos(placed);
-  };
-
-  for (int sheet = 0; sheet < sheets; ++sheet) {
-    canvas.Fill(params.backgroundColor);
-    for (int row = 0; row < params.rows; ++row) {
-      for (int column = 0; column < params.columns; ++column) {
-        const SheetRect cell = CellRect(params, cellWidth, cellHeight, column, row);
-        if (hasTitle && column == title.column && row == title.row) {
-          if (cancelled()) return 2;
-          const int width = params.titleDouble ? 2 * cellWidth + params.gap : cellWidth;
-          canvas.DrawText(PickSheetTitle(params.titleText, sheet), params.titleFontSize,
-                          params.titleColor, QRectF(cell.x, cell.y, width, cellHeight));
-          if (params.titleDouble) ++column;  // the title's second cell
-        } else if (placed >= count) {
-          break;  // out of photos: the rest of the row stays background
-        } else {
-          const bool inBig = params.bigOn && column >= big.column &&
-                             column <= big.column + span - 1 && row >= big.row &&
-                             row <= big.row + span - 1;
-          const bool bigCorner = inBig && column == big.column && row == big.row;
-          if (inBig && !bigCorner) continue;
-          if (cancelled()) return 2;
-          const Photo photo = Photo::Load(folderPath / ToPath(FieldText(records[placed].fileName)));
-          const SheetRect source =
-              SourceRect(photo.width(), photo.height(), cellWidth, cellHeight, params.stretchToCell);
-          QRect destination(cell.x, cell.y, cellWidth, cellHeight);
-          if (bigCorner) {
-            destination.setWidth(span * cellWidth + (span - 1) * params.gap);
-            destination.setHeight(span * cellHeight + (span - 1) * params.gap);
-          }
-          canvas.DrawScaled(photo, destination,
-                            QRect(source.x, source.y, source.width, source.height));
-          ++placed;
+  const SheetCell big = layout.big;
+  int placed = firstPhoto;
+  for (int row = 0; row < params.rows; ++row) {
+    for (int column = 0; column < params.columns; ++column) {
+      const SheetRect cell = CellRect(params, layout.cellWidth, layout.cellHeight, column, row);
+      if (layout.hasTitle && column == layout.title.column && row == layout.title.row) {
+        SheetRect area = cell;
+        if (params.titleDouble) area.width = 2 * layout.cellWidth + params.gap;
+        steps.push_back({SheetStep::Kind::kTitle, area, 0});
+        if (params.titleDouble) ++column;  // the title's second cell
+      } else if (placed >= count) {
+        break;  // out of photos: the rest of the row stays background
+      } else {
+        const bool inBig = params.bigOn && column >= big.column &&
+                           column <= big.column + span - 1 && row >= big.row &&
+                           row <= big.row + span - 1;
+        const bool bigCorner = inBig && column == big.column && row == big.row;
+        if (inBig && !bigCorner) continue;
+        SheetRect area = cell;
+        if (bigCorner) {
+          area.width = span * layout.cellWidth + (span - 1) * params.gap;
+          area.height = span * layout.cellHeight + (span - 1) * params.gap;
         }
-        afterCell();
+        steps.push_back({SheetStep::Kind::kPhoto, area, placed});
+        ++placed;
       }
     }
-    const std::u16string name = u"Image" + DecimalText(sheet + 1) + u".jpg";
-    if (!canvas.SaveJpeg(sheetFolder / ToPath(name), params.jpegQuality)) everySheetSaved = false;
   }
-  host.setTitle(savedTitle);
-  return everySheetSaved ? 1 : 0;
+  return steps;
+}
+
+struct SheetPainter::Impl {
+  explicit Impl(const CompositeParams& p) : params(p), canvas(p.canvasWidth, p.canvasHeight) {
+    CellSize(params, cellWidth, cellHeight);
+  }
+  CompositeParams params;
+  Canvas canvas;
+  int cellWidth = 0, cellHeight = 0;
+};
+
+SheetPainter::SheetPainter(const CompositeParams& params) : impl_(std::make_unique<Impl>(params)) {}
+SheetPainter::~SheetPainter() = default;
+
+void SheetPainter::Begin() { impl_->canvas.Fill(impl_->params.backgroundColor); }
+
+void SheetPainter::DrawTitle(std::u16string_view text, const SheetRect& area) {
+  impl_->canvas.DrawText(text, impl_->params.titleFontSize, impl_->params.titleColor,
+                         QRectF(area.x, area.y, area.width, area.height));
+}
+
+void SheetPainter::DrawPhoto(const std::filesystem::path& path, const SheetRect& area) {
+  const Photo photo = Photo::Load(path);
+  // The cut follows one cell's shape, also for the big square.
+  const SheetRect source = SourceRect(photo.width(), photo.height(), impl_->cellWidth,
+                                      impl_->cellHeight, impl_->params.stretchToCell);
+  impl_->canvas.DrawScaled(photo, QRect(area.x, area.y, area.width, area.height),
+                           QRect(source.x, source.y, source.width, source.height));
+}
+
+bool SheetPainter::Save(const std::filesystem::path& path) const {
+  return impl_->canvas.SaveJpeg(path, impl_->params.jpegQuality);
 }
 
 }  // namespace folio

@@ -2,14 +2,15 @@
 // Contact sheets: the photos of a folder laid out, a fixed number per sheet,
 // on canvases shaped like a paper size, saved as img/Image1.jpg onwards.
 #include <cstdint>
+#include <filesystem>
 #include <string>
 
-#include "catalogue/image_record.h"
+#include <memory>
+#include <vector>
+
 #include "settings/settings.h"
 
 namespace folio {
-
-class JobHost;
 
 struct CompositeParams {
   int outerMargin = 0;
@@ -35,18 +36,10 @@ struct CompositeParams {
   int perSheet = 0;
 };
 
-// The sheet size of a `PaperSize` text (custom: the `CreateJpg...` fields).
-void PaperSheetSize(const ComposeSettings& compose, int& width, int& height);
-
 // Fills the parameters from the settings for `count` photos, writes the
 // sheet size back into CreateJpgHeight/Width and may lower `Multiple`.
 // Done before every job, whatever its mode.
 void FillCompositeParams(Settings& settings, int count, CompositeParams& params);
-
-// 0: no JPEG encoder, nothing can be laid out, or a sheet could not be
-// written (the others are still made); 1: all sheets made; 2: cancelled.
-int BuildComposite(JobHost& host, ImageRecord* records, const CompositeParams& params,
-                   int count, std::u16string_view folder);
 
 // The title of sheet `sheetIndex` (0-based) from the "\0"-separated title text.
 std::u16string PickSheetTitle(std::u16string_view titleText, int sheetIndex);
@@ -78,5 +71,50 @@ SheetRect SourceRect(int photoWidth, int photoHeight, int cellWidth, int cellHei
 bool TitleCell(const CompositeParams& params, SheetCell& cell);
 // Top-left cell of the big square, moved back inside the grid.
 SheetCell BigSquareCell(const CompositeParams& params);
+
+// What every sheet of one job shares: the cell size, the title cell (drawn
+// at random once per job when the position says so) and the big square.
+struct SheetLayout {
+  int cellWidth = 0, cellHeight = 0;
+  bool hasTitle = false;
+  SheetCell title{-1, -1};
+  SheetCell big;
+};
+SheetLayout LayOutSheets(const CompositeParams& params);
+
+// One thing drawn on a sheet, in drawing order: the title, or a photo (by its
+// index among all photos of the job) into its cell or the big square.
+struct SheetStep {
+  enum class Kind { kTitle, kPhoto };
+  Kind kind = Kind::kPhoto;
+  SheetRect area;
+  int photo = 0;
+};
+// The steps of one sheet whose first photo is `firstPhoto` of `count`. Once
+// the photos run out, the rest of that row stays background.
+std::vector<SheetStep> PlanSheet(const CompositeParams& params, const SheetLayout& layout,
+                                 int firstPhoto, int count);
+
+// Draws sheets step by step on one canvas, which is kept for the next sheet.
+class SheetPainter {
+ public:
+  explicit SheetPainter(const CompositeParams& params);
+  ~SheetPainter();
+  SheetPainter(const SheetPainter&) = delete;
+  SheetPainter& operator=(const SheetPainter&) = delete;
+
+  // A new sheet in the background colour.
+  void Begin();
+  void DrawTitle(std::u16string_view text, const SheetRect& area);
+  // The photo at `path`, cut to a cell's shape unless stretched; an
+  // unreadable file leaves the cell background.
+  void DrawPhoto(const std::filesystem::path& path, const SheetRect& area);
+  // False when the sheet could not be written.
+  bool Save(const std::filesystem::path& path) const;
+
+ private:
+  struct Impl;
+  std::unique_ptr<Impl> impl_;
+};
 
 }  // namespace folio

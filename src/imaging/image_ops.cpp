@@ -107,6 +107,10 @@ QImage Photo::Decode(int minWidth, int minHeight) const {
   return jpeg::Decode(impl_->bytes.data(), impl_->bytes.size(), impl_->header, minWidth, minHeight);
 }
 
+std::vector<PropertyItem> exif::ReadPhotoItems(const std::filesystem::path& path) {
+  return Photo::Load(path).Properties();
+}
+
 // ---------------------------------------------------------------- Canvas
 
 Canvas::Canvas(int width, int height) {
@@ -256,15 +260,20 @@ void Canvas::SetProperty(const PropertyItem& item) {
   properties_.push_back(item);
 }
 
-bool Canvas::SaveJpeg(const std::filesystem::path& path, int quality) const {
-  if (image_.isNull()) return false;
+WriteResult Canvas::WriteJpeg(const std::filesystem::path& path, int quality,
+                              Replace replace) const {
+  if (image_.isNull()) return WriteResult::kFailed;
   std::vector<uint8_t> encoded;
-  if (!jpeg::Encode(image_, quality, encoded)) return false;
+  if (!jpeg::Encode(image_, quality, encoded)) return WriteResult::kFailed;
   const std::vector<uint8_t> app1 = exif::BuildApp1Segment(properties_);
-  if (app1.empty()) return jpeg::WriteFileReplacing(path, {encoded});
+  if (app1.empty()) return WriteFileAtomically(path, {encoded}, replace);
   const size_t at = jpeg::MetadataInsertPosition(encoded);
   const std::span<const uint8_t> all(encoded);
-  return jpeg::WriteFileReplacing(path, {all.first(at), app1, all.subspan(at)});
+  return WriteFileAtomically(path, {all.first(at), app1, all.subspan(at)}, replace);
+}
+
+bool Canvas::SaveJpeg(const std::filesystem::path& path, int quality) const {
+  return WriteJpeg(path, quality, Replace::kYes) == WriteResult::kWritten;
 }
 
 // ---------------------------------------------------------------- fonts

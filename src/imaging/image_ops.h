@@ -15,30 +15,10 @@
 #include <string>
 #include <vector>
 
+#include "imaging/property_item.h"
+#include "platform/files.h"
+
 namespace folio {
-
-// Exif value types as the property items carry them.
-enum PropertyType : uint16_t {
-  kTypeByte = 1, kTypeAscii = 2, kTypeShort = 3, kTypeLong = 4, kTypeRational = 5,
-  kTypeUndefined = 7, kTypeSLong = 9, kTypeSRational = 10,
-};
-
-// The Exif directory an item belongs to. Tag numbers of different
-// directories overlap (GPS and interop both start at 1), so an item read
-// from a photo remembers its directory and is written back into it; an item
-// made by hand (kIfdUnknown) goes to the directory that defines its tag.
-enum PropertyIfd : uint16_t { kIfdUnknown = 0, kIfd0 = 1, kIfdExif = 2, kIfdGps = 3, kIfdInterop = 4 };
-
-// One Exif tag of a photo: the tag id, the value type and the value bytes.
-// Numbers are little-endian whatever the file's byte order; the MakerNote
-// (0x927C) value is the file's raw bytes. ASCII values end with their NUL.
-struct PropertyItem {
-  uint32_t id = 0;
-  uint16_t type = 0;
-  std::vector<uint8_t> value;
-  uint16_t ifd = kIfdUnknown;
-  uint32_t length() const { return static_cast<uint32_t>(value.size()); }
-};
 
 class Photo {
  public:
@@ -91,8 +71,10 @@ class Canvas {
   void SetProperty(const PropertyItem& item);
   const std::vector<PropertyItem>& Properties() const { return properties_; }
 
-  // Writes the canvas as a baseline JPEG with the given quality (0..100),
-  // replacing a file of that name. Returns false when it could not be written.
+  // Writes the canvas as a baseline JPEG with the given quality (0..100)
+  // through a temporary file; with Replace::kNo an entry of that name stays.
+  WriteResult WriteJpeg(const std::filesystem::path& path, int quality, Replace replace) const;
+  // The same, replacing a file of that name. False when it was not written.
   bool SaveJpeg(const std::filesystem::path& path, int quality) const;
 
  private:

@@ -2,11 +2,7 @@
 
 #include <turbojpeg.h>
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <atomic>
 #include <cerrno>
 #include <cstring>
 #include <string>
@@ -207,67 +203,6 @@ size_t MetadataInsertPosition(const std::vector<uint8_t>& jpeg) {
     if (p + 2 + length <= jpeg.size()) p += 2 + length;
   }
   return std::min(p, jpeg.size());
-}
-
-namespace {
-
-// Short, whatever the target's name: a photo name may already use all the
-// bytes a file name can hold.
-std::filesystem::path TemporaryNameBeside(const std::filesystem::path& path) {
-  static std::atomic<unsigned> counter{0};
-  std::string name = ".folio-" + std::to_string(getpid()) + "-" + std::to_string(counter++) + ".tmp";
-  return path.parent_path() / name;
-}
-
-bool WriteAll(int fd, const uint8_t* data, size_t size) {
-  while (size > 0) {
-    ssize_t n = ::write(fd, data, size);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    data += n;
-    size -= static_cast<size_t>(n);
-  }
-  return true;
-}
-
-bool RenameOver(const std::filesystem::path& temporary, const std::filesystem::path& path) {
-  std::error_code ec;
-  std::filesystem::rename(temporary, path, ec);
-  if (ec) {
-    std::filesystem::remove(temporary, ec);
-    return false;
-  }
-  return true;
-}
-
-}  // namespace
-
-bool WriteFileReplacing(const std::filesystem::path& path,
-                        std::initializer_list<std::span<const uint8_t>> pieces) {
-  const std::filesystem::path temporary = TemporaryNameBeside(path);
-  int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-  if (fd < 0) return false;
-  bool ok = true;
-  for (const auto& piece : pieces) ok = ok && WriteAll(fd, piece.data(), piece.size());
-  if (::close(fd) != 0) ok = false;
-  if (!ok) {
-    std::error_code ec;
-    std::filesystem::remove(temporary, ec);
-    return false;
-  }
-  return RenameOver(temporary, path);
-}
-
-bool CopyFileReplacing(const std::filesystem::path& from, const std::filesystem::path& to) {
-  const std::filesystem::path temporary = TemporaryNameBeside(to);
-  std::error_code ec;
-  if (!std::filesystem::copy_file(from, temporary, std::filesystem::copy_options::none, ec)) {
-    std::filesystem::remove(temporary, ec);
-    return false;
-  }
-  return RenameOver(temporary, to);
 }
 
 }  // namespace folio::jpeg

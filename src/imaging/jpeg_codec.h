@@ -1,13 +1,11 @@
 #pragma once
 // TurboJPEG behind the imaging layer: header, DCT-scaled decode straight into
-// a QImage, encode of a 32-bit QImage, and files replaced in one step.
+// a QImage and encode of a 32-bit QImage.
 #include <QImage>
 
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
-#include <initializer_list>
-#include <span>
 #include <vector>
 
 namespace folio::jpeg {
@@ -43,13 +41,5 @@ bool Encode(const QImage& image, int quality, std::vector<uint8_t>& out);
 
 // Where an APP1 segment goes in an encoded stream: after SOI and a JFIF APP0.
 size_t MetadataInsertPosition(const std::vector<uint8_t>& jpeg);
-
-// Writes the pieces one after another into a temporary file in the target's
-// folder and renames it over the target, so that a failed write never leaves
-// a truncated file behind (nor destroys the old one).
-bool WriteFileReplacing(const std::filesystem::path& path,
-                        std::initializer_list<std::span<const uint8_t>> pieces);
-// The same for a byte-for-byte copy of a file.
-bool CopyFileReplacing(const std::filesystem::path& from, const std::filesystem::path& to);
 
 }  // namespace folio::jpeg

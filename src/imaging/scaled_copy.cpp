@@ -2,6 +2,7 @@
 
 #include "imaging/image_ops.h"
 #include "imaging/jpeg_codec.h"
+#include "platform/files.h"
 #include "platform/text.h"
 
 #include <QImage>
@@ -55,7 +56,7 @@ int MakeScaledCopy(std::u16string_view fileName, std::u16string_view folder, int
     Photo photo = Photo::Load(source);
     if (!ScaledSize(photo.width(), photo.height(), longSide, newWidth, newHeight)) {
       photo = Photo();
-      jpeg::CopyFileReplacing(source, destination);  // not reported when it fails
+      CopyFileReplacing(source, destination);  // not reported when it fails
       return 0;
     }
     if (FindJpegEncoder() < 0) return -1;
@@ -69,7 +70,7 @@ int MakeScaledCopy(std::u16string_view fileName, std::u16string_view folder, int
   std::vector<uint8_t> encoded;
   if (!jpeg::Encode(picture, kScaledCopyQuality, encoded)) return 0;
   picture = QImage();
-  jpeg::WriteFileReplacing(destination, {encoded});
+  WriteFileReplacing(destination, {encoded});
   return 0;
 }
 

@@ -10,7 +10,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 
-#include "imaging/composite.h"
+#include "settings/paper_sizes.h"
 #include "options/page_util.h"
 
 using folio::gui::FromQ;

@@ -12,6 +12,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "platform/text.h"
+
 namespace folio::gui {
 
 NumberField::NumberField(bool digitsOnly, QWidget* parent) : QWidget(parent), edit_(new QLineEdit(this)) {
@@ -127,11 +129,6 @@ void SetComboText(QComboBox* combo, const QString& text) {
   combo->setEditText(text);
 }
 
-QString WithoutTrailingSeparator(QString path) {
-  while (path.size() > 1 && path.endsWith(u'/')) path.chop(1);
-  return path;
-}
-
 QString ChooseFolder(QWidget* owner, const QString& start) {
   QFileDialog dialog(owner, QStringLiteral("フォルダの選択"), start);
   dialog.setFileMode(QFileDialog::Directory);
@@ -140,7 +137,7 @@ QString ChooseFolder(QWidget* owner, const QString& start) {
   if (dialog.exec() != QDialog::Accepted) return {};
   const QStringList chosen = dialog.selectedFiles();
   if (chosen.isEmpty()) return {};
-  return WithoutTrailingSeparator(chosen.front());
+  return ToQ(WithoutTrailingSeparators(FromQ(chosen.front())));
 }
 
 }  // namespace folio::gui

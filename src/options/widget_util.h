@@ -75,7 +75,4 @@ void SetComboText(QComboBox* combo, const QString& text);
 // folder without a trailing separator (a root excepted), or empty on cancel.
 QString ChooseFolder(QWidget* owner, const QString& start);
 
-// A folder path as the window hands it to jobs: no trailing separator, "/" kept.
-QString WithoutTrailingSeparator(QString path);
-
 }  // namespace folio::gui

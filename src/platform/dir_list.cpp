@@ -26,16 +26,4 @@ std::vector<std::u16string> ListBySuffix(const std::filesystem::path& folder,
   return out;
 }
 
-bool EntryExists(const std::filesystem::path& path) {
-  std::error_code ec;
-  // symlink_status: a link whose target is gone is still an entry of the folder.
-  const auto st = std::filesystem::symlink_status(path, ec);
-  return !ec && std::filesystem::exists(st);
-}
-
-bool IsFolder(const std::filesystem::path& path) {
-  std::error_code ec;
-  return std::filesystem::is_directory(path, ec);
-}
-
 }  // namespace folio

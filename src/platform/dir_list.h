@@ -13,9 +13,4 @@ namespace folio {
 std::vector<std::u16string> ListBySuffix(const std::filesystem::path& folder,
                                          std::u16string_view suffix);
 
-// True when a directory entry (file or folder) of this exact path exists.
-bool EntryExists(const std::filesystem::path& path);
-// True when the path names an existing directory.
-bool IsFolder(const std::filesystem::path& path);
-
 }  // namespace folio

@@ -156,4 +156,18 @@ bool EndsWithNoCase(std::u16string_view name, std::u16string_view suffix) {
   return true;
 }
 
+void ReplaceAll(std::u16string& text, std::u16string_view from, std::u16string_view to) {
+  if (from.empty()) return;
+  std::size_t pos = 0;
+  while ((pos = text.find(from, pos)) != std::u16string::npos) {
+    text.replace(pos, from.size(), to);
+    pos += to.size();
+  }
+}
+
+std::u16string WithoutTrailingSeparators(std::u16string_view path) {
+  while (path.size() > 1 && path.back() == u'/') path.remove_suffix(1);
+  return std::u16string(path);
+}
+
 }  // namespace folio

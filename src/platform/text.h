@@ -31,6 +31,12 @@ std::string FixedAscii(double value, int decimals);
 std::u16string FormatText(std::u16string_view pattern,
                           std::initializer_list<std::u16string_view> args);
 
+// Replaces every occurrence of `from`, left to right without overlaps.
+void ReplaceAll(std::u16string& text, std::u16string_view from, std::u16string_view to);
+
+// The path without trailing separators; a lone "/" stays.
+std::u16string WithoutTrailingSeparators(std::u16string_view path);
+
 // Case-insensitive (ASCII) test whether a name ends in a suffix such as ".jpg".
 bool EndsWithNoCase(std::u16string_view name, std::u16string_view suffix);
 

@@ -54,47 +54,129 @@ std::u16string Quoted(std::u16string_view text) {
   return out;
 }
 
-class Reader {
- public:
-  explicit Reader(const IniProfile& profile) : profile_(profile) {}
-  void Int(std::u16string_view section, std::u16string_view key, int& field) const {
-    field = profile_.GetInt(section, key, field);
-  }
-  void Flag(std::u16string_view section, std::u16string_view key, int& field) const {
-    field = profile_.GetInt(section, key, 0) == 1 ? 1 : 0;
-  }
-  void Text(std::u16string_view section, std::u16string_view key, std::u16string& field) const {
-    field = profile_.GetString(section, key, field);
-  }
-  void Lines(std::u16string_view section, std::u16string_view key, std::u16string& field) const {
-    // The default goes in stored form so an absent key gives the field back as it was.
-    field = StoredToLines(profile_.GetString(section, key, LinesToStored(field)));
-  }
-
- private:
-  const IniProfile& profile_;
+// How a key's value is stored.
+enum class Kind {
+  kInt,        // the number as written
+  kFlag,       // "1" or "0"; anything but 1 reads as 0
+  kText,       // in double quotes
+  kLines,      // in double quotes, line ends as U+0001
+  kDirectory,  // the folder box text: written only, the main window reads it
 };
 
-class Writer {
- public:
-  explicit Writer(IniProfile& profile) : profile_(profile) {}
-  void Int(std::u16string_view section, std::u16string_view key, int value) {
-    ok_ = profile_.WriteInt(section, key, value) && ok_;
-  }
-  void Flag(std::u16string_view section, std::u16string_view key, int value) {
-    ok_ = profile_.WriteString(section, key, value != 0 ? u"1" : u"0") && ok_;
-  }
-  void Text(std::u16string_view section, std::u16string_view key, std::u16string_view value) {
-    ok_ = profile_.WriteString(section, key, Quoted(value)) && ok_;
-  }
-  void Lines(std::u16string_view section, std::u16string_view key, std::u16string_view value) {
-    Text(section, key, LinesToStored(value));
-  }
-  bool ok() const { return ok_; }
+template <auto Group, auto Member>
+int& IntField(Settings& settings) {
+  return (settings.*Group).*Member;
+}
+template <auto Group, auto Member>
+std::u16string& TextField(Settings& settings) {
+  return (settings.*Group).*Member;
+}
 
- private:
-  IniProfile& profile_;
-  bool ok_ = true;
+struct Key {
+  std::u16string_view section;
+  std::u16string_view name;
+  Kind kind;
+  int& (*number)(Settings&) = nullptr;
+  std::u16string& (*text)(Settings&) = nullptr;
+};
+
+template <auto Group, auto Member>
+constexpr Key Int(std::u16string_view section, std::u16string_view name) {
+  return {section, name, Kind::kInt, &IntField<Group, Member>, nullptr};
+}
+template <auto Group, auto Member>
+constexpr Key Flag(std::u16string_view section, std::u16string_view name) {
+  return {section, name, Kind::kFlag, &IntField<Group, Member>, nullptr};
+}
+template <auto Group, auto Member>
+constexpr Key Text(std::u16string_view section, std::u16string_view name) {
+  return {section, name, Kind::kText, nullptr, &TextField<Group, Member>};
+}
+template <auto Group, auto Member>
+constexpr Key Lines(std::u16string_view section, std::u16string_view name) {
+  return {section, name, Kind::kLines, nullptr, &TextField<Group, Member>};
+}
+
+constexpr auto T = &Settings::thumbnail;
+constexpr auto C = &Settings::compose;
+constexpr auto S = &Settings::setting;
+constexpr auto SS = &Settings::slideShow;
+constexpr auto R = &Settings::resize;
+using TS = ThumbnailSettings;
+using CS = ComposeSettings;
+using SE = SettingSettings;
+using SL = SlideShowSettings;
+using RS = ResizeSettings;
+
+// Every key in write order. The order fixes the layout of a new file: each
+// key joins the end of its section and each section the end of the file,
+// which gives the sections Thumbnail, Compose, Setting, SlideShow, Resize.
+constexpr Key kKeys[] = {
+    Int<T, &TS::PhotoNo>(kThumbnail, u"PhotoNo"),
+    Int<T, &TS::PhotoSize>(kThumbnail, u"PhotoSize"),
+    Int<T, &TS::LinkNo>(kThumbnail, u"LinkNo"),
+    Int<T, &TS::LineNo>(kThumbnail, u"LineNo"),
+
+    Int<C, &CS::JpgNumberH>(kCompose, u"JpgNumberH"),
+    Int<C, &CS::JpgNumberW>(kCompose, u"JpgNumberW"),
+    Int<C, &CS::SpaceSize>(kCompose, u"SpaceSize"),
+    Int<C, &CS::BlankColorRed>(kCompose, u"BlankColorRed"),
+    Int<C, &CS::BlankColorGreen>(kCompose, u"BlankColorGreen"),
+    Int<C, &CS::BlankColorBlue>(kCompose, u"BlankColorBlue"),
+    Int<C, &CS::CreateJpgHeight>(kCompose, u"CreateJpgHeight"),
+    Int<C, &CS::CreateJpgWidth>(kCompose, u"CreateJpgWidth"),
+    Int<C, &CS::JpgQuality>(kCompose, u"JpgQuality"),
+    Int<C, &CS::TitleColorR>(kCompose, u"TitleColorR"),
+    Int<C, &CS::TitleColorG>(kCompose, u"TitleColorG"),
+    Int<C, &CS::TitleColorB>(kCompose, u"TitleColorB"),
+    Int<C, &CS::TitleFontSize>(kCompose, u"TitleFontSize"),
+
+    Int<S, &SE::CreateMode>(kSetting, u"CreateMode"),
+
+    Int<SS, &SL::Speed>(kSlideShow, u"Speed"),
+    Int<SS, &SL::Size>(kSlideShow, u"Size"),
+
+    Int<C, &CS::Multiple>(kCompose, u"Multiple"),
+    Int<C, &CS::MultipleX>(kCompose, u"MultipleX"),
+    Int<C, &CS::MultipleY>(kCompose, u"MultipleY"),
+
+    Int<R, &RS::Quality>(kResize, u"Quality"),
+    Int<R, &RS::Size>(kResize, u"Size"),
+    Int<R, &RS::ResizeMode>(kResize, u"ResizeMode"),
+    Int<R, &RS::RaitoY>(kResize, u"RaitoY"),
+    Int<R, &RS::RaitoX>(kResize, u"RaitoX"),
+    Int<R, &RS::ResizeY>(kResize, u"ResizeY"),
+    Int<R, &RS::ResizeX>(kResize, u"ResizeX"),
+
+    Int<T, &TS::Sougo>(kThumbnail, u"Sougo"),
+    Int<T, &TS::FrameWidth>(kThumbnail, u"FrameWidth"),
+
+    Flag<T, &TS::NotResize>(kThumbnail, u"NotResize"),
+    Flag<S, &SE::Reverse>(kSetting, u"Reverse"),
+    Flag<T, &TS::EnbLink>(kThumbnail, u"EnbLink"),
+    Flag<C, &CS::ArroundBlank>(kCompose, u"ArroundBlank"),
+    Flag<C, &CS::ChangeRaito>(kCompose, u"ChangeRaito"),
+    Flag<S, &SE::NoDDtoRun>(kSetting, u"NoD&DtoRun"),
+    Flag<C, &CS::EnableTitle>(kCompose, u"EnableTitle"),
+    Flag<C, &CS::TitleDouble>(kCompose, u"TitleDouble"),
+    Flag<C, &CS::EnbMulti>(kCompose, u"EnbMulti"),
+    Flag<T, &TS::SortPage>(kThumbnail, u"SortPage"),
+    Flag<R, &RS::Exif>(kResize, u"Exif"),
+    Flag<R, &RS::Rotate>(kResize, u"Rotate"),
+    Flag<R, &RS::OverWrite>(kResize, u"OverWrite"),
+    Flag<S, &SE::AutoClose>(kSetting, u"AutoClose"),
+    Flag<T, &TS::TopHtml>(kThumbnail, u"TopHtml"),
+
+    Lines<T, &TS::TopString>(kThumbnail, u"TopString"),
+    Lines<T, &TS::Exif>(kThumbnail, u"Exif"),
+    Text<S, &SE::Sort>(kSetting, u"Sort"),
+    Text<T, &TS::TitleString>(kThumbnail, u"TitleString"),
+    Text<C, &CS::PaperSize>(kCompose, u"PaperSize"),
+    Key{kSetting, u"Directory", Kind::kDirectory},
+    Lines<C, &CS::Title>(kCompose, u"Title"),
+    Text<C, &CS::Position>(kCompose, u"Position"),
+    Lines<SS, &SL::TopString>(kSlideShow, u"TopString"),
+    Text<R, &RS::SaveDir>(kResize, u"SaveDir"),
 };
 
 }  // namespace
@@ -123,76 +205,35 @@ std::filesystem::path CurrentExecutablePath() {
 std::filesystem::path MakeIniPath() { return MakeIniPath(CurrentExecutablePath()); }
 
 void LoadSettings(Settings& settings, const IniProfile& profile) {
-  const Reader r(profile);
-
-  ThumbnailSettings& t = settings.thumbnail;
-  r.Int(kThumbnail, u"PhotoNo", t.PhotoNo);
-  r.Int(kThumbnail, u"PhotoSize", t.PhotoSize);
-  r.Int(kThumbnail, u"LinkNo", t.LinkNo);
-  r.Int(kThumbnail, u"LineNo", t.LineNo);
-  r.Int(kThumbnail, u"Sougo", t.Sougo);
-  r.Int(kThumbnail, u"FrameWidth", t.FrameWidth);
-  r.Flag(kThumbnail, u"NotResize", t.NotResize);
-  r.Flag(kThumbnail, u"EnbLink", t.EnbLink);
-  r.Flag(kThumbnail, u"SortPage", t.SortPage);
-  r.Flag(kThumbnail, u"TopHtml", t.TopHtml);
-  r.Lines(kThumbnail, u"TopString", t.TopString);
-  r.Lines(kThumbnail, u"Exif", t.Exif);
-  r.Text(kThumbnail, u"TitleString", t.TitleString);
+  for (const Key& key : kKeys) {
+    switch (key.kind) {
+      case Kind::kInt: {
+        int& field = key.number(settings);
+        field = profile.GetInt(key.section, key.name, field);
+        break;
+      }
+      case Kind::kFlag:
+        key.number(settings) = profile.GetInt(key.section, key.name, 0) == 1 ? 1 : 0;
+        break;
+      case Kind::kText: {
+        std::u16string& field = key.text(settings);
+        field = profile.GetString(key.section, key.name, field);
+        break;
+      }
+      case Kind::kLines: {
+        // The default goes in stored form so an absent key gives the field back as it was.
+        std::u16string& field = key.text(settings);
+        field = StoredToLines(profile.GetString(key.section, key.name, LinesToStored(field)));
+        break;
+      }
+      case Kind::kDirectory:
+        // Left to the main window, which reads it only when no folder came
+        // on the command line.
+        break;
+    }
+  }
 
   ComposeSettings& c = settings.compose;
-  r.Int(kCompose, u"JpgNumberH", c.JpgNumberH);
-  r.Int(kCompose, u"JpgNumberW", c.JpgNumberW);
-  r.Int(kCompose, u"SpaceSize", c.SpaceSize);
-  r.Int(kCompose, u"BlankColorRed", c.BlankColorRed);
-  r.Int(kCompose, u"BlankColorGreen", c.BlankColorGreen);
-  r.Int(kCompose, u"BlankColorBlue", c.BlankColorBlue);
-  r.Int(kCompose, u"CreateJpgHeight", c.CreateJpgHeight);
-  r.Int(kCompose, u"CreateJpgWidth", c.CreateJpgWidth);
-  r.Int(kCompose, u"JpgQuality", c.JpgQuality);
-  r.Int(kCompose, u"TitleColorR", c.TitleColorR);
-  r.Int(kCompose, u"TitleColorG", c.TitleColorG);
-  r.Int(kCompose, u"TitleColorB", c.TitleColorB);
-  r.Int(kCompose, u"TitleFontSize", c.TitleFontSize);
-  r.Int(kCompose, u"Multiple", c.Multiple);
-  r.Int(kCompose, u"MultipleX", c.MultipleX);
-  r.Int(kCompose, u"MultipleY", c.MultipleY);
-  r.Flag(kCompose, u"ArroundBlank", c.ArroundBlank);
-  r.Flag(kCompose, u"ChangeRaito", c.ChangeRaito);
-  r.Flag(kCompose, u"EnableTitle", c.EnableTitle);
-  r.Flag(kCompose, u"TitleDouble", c.TitleDouble);
-  r.Flag(kCompose, u"EnbMulti", c.EnbMulti);
-  r.Text(kCompose, u"PaperSize", c.PaperSize);
-  r.Lines(kCompose, u"Title", c.Title);
-  r.Text(kCompose, u"Position", c.Position);
-
-  SettingSettings& s = settings.setting;
-  r.Int(kSetting, u"CreateMode", s.CreateMode);
-  r.Flag(kSetting, u"Reverse", s.Reverse);
-  r.Flag(kSetting, u"NoD&DtoRun", s.NoDDtoRun);
-  r.Flag(kSetting, u"AutoClose", s.AutoClose);
-  r.Text(kSetting, u"Sort", s.Sort);
-  // Directory is left to the main window, which reads it only when no folder
-  // came on the command line.
-
-  SlideShowSettings& ss = settings.slideShow;
-  r.Int(kSlideShow, u"Speed", ss.Speed);
-  r.Int(kSlideShow, u"Size", ss.Size);
-  r.Lines(kSlideShow, u"TopString", ss.TopString);
-
-  ResizeSettings& rs = settings.resize;
-  r.Int(kResize, u"Quality", rs.Quality);
-  r.Int(kResize, u"Size", rs.Size);
-  r.Int(kResize, u"ResizeMode", rs.ResizeMode);
-  r.Int(kResize, u"RaitoY", rs.RaitoY);
-  r.Int(kResize, u"RaitoX", rs.RaitoX);
-  r.Int(kResize, u"ResizeY", rs.ResizeY);
-  r.Int(kResize, u"ResizeX", rs.ResizeX);
-  r.Flag(kResize, u"Exif", rs.Exif);
-  r.Flag(kResize, u"Rotate", rs.Rotate);
-  r.Flag(kResize, u"OverWrite", rs.OverWrite);
-  r.Text(kResize, u"SaveDir", rs.SaveDir);
-
   if (c.PaperSize == kCustomPaper) {
     c.rememberedCustomHeight = c.CreateJpgHeight;
     c.rememberedCustomWidth = c.CreateJpgWidth;
@@ -204,83 +245,31 @@ void LoadSettings(Settings& settings, const IniProfile& profile) {
 
 bool SaveSettings(const Settings& settings, std::u16string_view folderBoxText,
                   IniProfile& profile) {
-  // The write order fixes the layout of a new file: each key joins the end of
-  // its section and each section the end of the file, which gives the
-  // sections Thumbnail, Compose, Setting, SlideShow, Resize with their keys in
-  // the order the record lists them.
-  Writer w(profile);
-  const ThumbnailSettings& t = settings.thumbnail;
-  const ComposeSettings& c = settings.compose;
-  const SettingSettings& s = settings.setting;
-  const SlideShowSettings& ss = settings.slideShow;
-  const ResizeSettings& rs = settings.resize;
-
-  w.Int(kThumbnail, u"PhotoNo", t.PhotoNo);
-  w.Int(kThumbnail, u"PhotoSize", t.PhotoSize);
-  w.Int(kThumbnail, u"LinkNo", t.LinkNo);
-  w.Int(kThumbnail, u"LineNo", t.LineNo);
-
-  w.Int(kCompose, u"JpgNumberH", c.JpgNumberH);
-  w.Int(kCompose, u"JpgNumberW", c.JpgNumberW);
-  w.Int(kCompose, u"SpaceSize", c.SpaceSize);
-  w.Int(kCompose, u"BlankColorRed", c.BlankColorRed);
-  w.Int(kCompose, u"BlankColorGreen", c.BlankColorGreen);
-  w.Int(kCompose, u"BlankColorBlue", c.BlankColorBlue);
-  w.Int(kCompose, u"CreateJpgHeight", c.CreateJpgHeight);
-  w.Int(kCompose, u"CreateJpgWidth", c.CreateJpgWidth);
-  w.Int(kCompose, u"JpgQuality", c.JpgQuality);
-  w.Int(kCompose, u"TitleColorR", c.TitleColorR);
-  w.Int(kCompose, u"TitleColorG", c.TitleColorG);
-  w.Int(kCompose, u"TitleColorB", c.TitleColorB);
-  w.Int(kCompose, u"TitleFontSize", c.TitleFontSize);
-
-  w.Int(kSetting, u"CreateMode", s.CreateMode);
-
-  w.Int(kSlideShow, u"Speed", ss.Speed);
-  w.Int(kSlideShow, u"Size", ss.Size);
-
-  w.Int(kCompose, u"Multiple", c.Multiple);
-  w.Int(kCompose, u"MultipleX", c.MultipleX);
-  w.Int(kCompose, u"MultipleY", c.MultipleY);
-
-  w.Int(kResize, u"Quality", rs.Quality);
-  w.Int(kResize, u"Size", rs.Size);
-  w.Int(kResize, u"ResizeMode", rs.ResizeMode);
-  w.Int(kResize, u"RaitoY", rs.RaitoY);
-  w.Int(kResize, u"RaitoX", rs.RaitoX);
-  w.Int(kResize, u"ResizeY", rs.ResizeY);
-  w.Int(kResize, u"ResizeX", rs.ResizeX);
-
-  w.Int(kThumbnail, u"Sougo", t.Sougo);
-  w.Int(kThumbnail, u"FrameWidth", t.FrameWidth);
-
-  w.Flag(kThumbnail, u"NotResize", t.NotResize);
-  w.Flag(kSetting, u"Reverse", s.Reverse);
-  w.Flag(kThumbnail, u"EnbLink", t.EnbLink);
-  w.Flag(kCompose, u"ArroundBlank", c.ArroundBlank);
-  w.Flag(kCompose, u"ChangeRaito", c.ChangeRaito);
-  w.Flag(kSetting, u"NoD&DtoRun", s.NoDDtoRun);
-  w.Flag(kCompose, u"EnableTitle", c.EnableTitle);
-  w.Flag(kCompose, u"TitleDouble", c.TitleDouble);
-  w.Flag(kCompose, u"EnbMulti", c.EnbMulti);
-  w.Flag(kThumbnail, u"SortPage", t.SortPage);
-  w.Flag(kResize, u"Exif", rs.Exif);
-  w.Flag(kResize, u"Rotate", rs.Rotate);
-  w.Flag(kResize, u"OverWrite", rs.OverWrite);
-  w.Flag(kSetting, u"AutoClose", s.AutoClose);
-  w.Flag(kThumbnail, u"TopHtml", t.TopHtml);
-
-  w.Lines(kThumbnail, u"TopString", t.TopString);
-  w.Lines(kThumbnail, u"Exif", t.Exif);
-  w.Text(kSetting, u"Sort", s.Sort);
-  w.Text(kThumbnail, u"TitleString", t.TitleString);
-  w.Text(kCompose, u"PaperSize", c.PaperSize);
-  w.Text(kSetting, u"Directory", folderBoxText);
-  w.Lines(kCompose, u"Title", c.Title);
-  w.Text(kCompose, u"Position", c.Position);
-  w.Lines(kSlideShow, u"TopString", ss.TopString);
-  w.Text(kResize, u"SaveDir", rs.SaveDir);
-  return w.ok();
+  // The table's accessors work on a record they may change: save a copy.
+  Settings record = settings;
+  bool ok = true;
+  for (const Key& key : kKeys) {
+    bool written = false;
+    switch (key.kind) {
+      case Kind::kInt:
+        written = profile.WriteInt(key.section, key.name, key.number(record));
+        break;
+      case Kind::kFlag:
+        written = profile.WriteString(key.section, key.name, key.number(record) != 0 ? u"1" : u"0");
+        break;
+      case Kind::kText:
+        written = profile.WriteString(key.section, key.name, Quoted(key.text(record)));
+        break;
+      case Kind::kLines:
+        written = profile.WriteString(key.section, key.name, Quoted(LinesToStored(key.text(record))));
+        break;
+      case Kind::kDirectory:
+        written = profile.WriteString(key.section, key.name, Quoted(folderBoxText));
+        break;
+    }
+    ok = written && ok;
+  }
+  return ok;
 }
 
 }  // namespace folio

@@ -26,6 +26,7 @@
 #include "app/gui/shell_rules.h"
 #include "options/option_dlg.h"
 #include "options/widget_util.h"
+#include "platform/files.h"
 #include "platform/ini_profile.h"
 #include "platform/text.h"
 
@@ -38,10 +39,7 @@ const QString kTitle = QStringLiteral("Folioscope Ver3.75");
 const QString kExecute = QStringLiteral("実行(&C)");
 const QString kCancel = QStringLiteral("キャンセル(&C)");
 
-bool IsFolder(std::u16string_view path) {
-  std::error_code error;
-  return !path.empty() && std::filesystem::is_directory(folio::ToPath(path), error);
-}
+bool IsFolder(std::u16string_view path) { return folio::IsFolder(folio::ToPath(path)); }
 
 QPushButton* NewButton(const QString& text, QWidget* parent) {
   auto* button = new QPushButton(text, parent);
@@ -209,11 +207,6 @@ void CFolioscopeDlg::showJobRunning(bool running) {
   execute_->setText(running ? kCancel : kExecute);
 }
 
-void CFolioscopeDlg::showDropHint() {
-  progress_->hide();
-  hint_->show();
-}
-
 void CFolioscopeDlg::clearStatusLog() { result_->Clear(); }
 bool CFolioscopeDlg::running() const { return result_->running(); }
 void CFolioscopeDlg::setRunning(bool running) { result_->setRunning(running); }
@@ -232,7 +225,10 @@ void CFolioscopeDlg::showStatusDialog(bool visible) {
   }
 }
 
-void CFolioscopeDlg::setFolderBox(std::u16string_view text) { folderBox_->setText(ToQ(text)); }
+void CFolioscopeDlg::setFolderBox(std::u16string_view text) {
+  folderPath_ = text;
+  folderBox_->setText(ToQ(text));
+}
 
 // ---- Window --------------------------------------------------------------
 
@@ -261,11 +257,25 @@ void CFolioscopeDlg::showEvent(QShowEvent* event) {
   folderBox_->setText(ToQ(folderPath_));
 }
 
+void CFolioscopeDlg::runSingleJob() {
+  JobScope scope(*this);
+  batchMode_ = false;
+  showOutcome(folio::RunFolderJob(*this, settings(), folderPath_));
+}
+
+void CFolioscopeDlg::showOutcome(folio::Outcome outcome) {
+  const folio::OutcomeText text = folio::Describe(outcome);
+  if (text.statusLine.empty()) return;
+  // An outcome without a box (a cancel) still goes to the log.
+  if (text.boxText.empty())
+    addStatusLine(text.statusLine);
+  else
+    messageBox(text.boxText, text.caption, text.icon);
+}
+
 void CFolioscopeDlg::runCommandLine() {
   if (IsFolder(folderPath_)) {
-    JobScope scope(*this);
-    batchMode_ = false;
-    folio::RunFolderJob(*this);
+    runSingleJob();
   } else {
     messageBox(u"フォルダをドラッグ＆ドロップしてください", u"エラー", folio::MessageIcon::Exclamation);
   }
@@ -305,9 +315,7 @@ void CFolioscopeDlg::onExecute() {
     messageBox(u"フォルダを指定してください", u"エラー", folio::MessageIcon::Exclamation);
     return;
   }
-  JobScope scope(*this);
-  batchMode_ = false;
-  folio::RunFolderJob(*this);
+  runSingleJob();
 }
 
 void CFolioscopeDlg::onOpen() {
@@ -346,7 +354,7 @@ void CFolioscopeDlg::dropEvent(QDropEvent* event) {
   std::vector<std::u16string> paths;
   for (const QUrl& url : event->mimeData()->urls()) {
     if (!url.isLocalFile()) continue;
-    paths.push_back(FromQ(folio::gui::WithoutTrailingSeparator(url.toLocalFile())));
+    paths.push_back(folio::WithoutTrailingSeparators(FromQ(url.toLocalFile())));
   }
   if (paths.empty()) {
     event->ignore();
@@ -361,5 +369,7 @@ void CFolioscopeDlg::dropEvent(QDropEvent* event) {
 void CFolioscopeDlg::runDrop(const std::vector<std::u16string>& paths) {
   if (jobActive()) return;
   JobScope scope(*this);
-  folio::RunDropBatch(*this, paths);
+  batchMode_ = true;
+  folio::RunDropBatch(*this, *this, settings(), paths);
+  batchMode_ = false;
 }

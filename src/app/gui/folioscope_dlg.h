@@ -7,9 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "app/basic_job_host.h"
+#include "app/batch_view.h"
 #include "app/gui/gdiplus_util.h"
 #include "app/job_host.h"
+#include "app/job_outcome.h"
+#include "settings/settings.h"
 
 class QAction;
 class QLabel;
@@ -27,7 +29,14 @@ class CAboutDlg : public QDialog {
   QLabel* dateLabel;   // 1054
 };
 
-class CFolioscopeDlg : public QDialog, public folio::JobHost {
+// A message box as shown, for the tests.
+struct ShownMessage {
+  std::u16string text;
+  std::u16string caption;
+  folio::MessageIcon icon;
+};
+
+class CFolioscopeDlg : public QDialog, public folio::JobHost, public folio::BatchView {
   Q_OBJECT
  public:
   // `iniPath` is the settings file; `commandLineFolder` (already normalised)
@@ -36,26 +45,27 @@ class CFolioscopeDlg : public QDialog, public folio::JobHost {
                           QWidget* parent = nullptr);
   ~CFolioscopeDlg() override;
 
+  folio::Settings& settings();
+  // `FolderPath`: the folder box text as last taken.
+  const std::u16string& folderPath() const { return folderPath_; }
+  // `BatchMode`: a drop batch runs.
+  bool batchMode() const { return batchMode_; }
+  void messageBox(std::u16string_view text, std::u16string_view caption, folio::MessageIcon icon);
+
   // folio::JobHost
-  folio::Settings& settings() override;
-  const std::u16string& folderPath() const override { return folderPath_; }
-  void setFolderPath(std::u16string_view path) override { folderPath_ = path; }
   bool busy() const override { return busy_; }
   void setBusy(bool busy) override { busy_ = busy; }
-  bool batchMode() const override { return batchMode_; }
-  void setBatchMode(bool batch) override { batchMode_ = batch; }
-  void addStatusLine(std::u16string_view text) override;
-  void addFolderLine(std::u16string_view path, int number, int total) override;
-  void messageBox(std::u16string_view text, std::u16string_view caption,
-                  folio::MessageIcon icon) override;
+  void showJobRunning(bool running) override;
   std::u16string title() const override;
   void setTitle(std::u16string_view title) override;
   void setProgressRange(int low, int high) override;
   void setProgressPos(int position) override;
   void pumpMessages() override;
-  void showJobRunning(bool running) override;
-  void showDropHint() override;
+
+  // folio::BatchView
   void clearStatusLog() override;
+  void addStatusLine(std::u16string_view text) override;
+  void addFolderLine(std::u16string_view path, int number, int total) override;
   bool running() const override;
   void setRunning(bool running) override;
   void setStatusButton(std::u16string_view caption, bool enabled) override;
@@ -77,7 +87,7 @@ class CFolioscopeDlg : public QDialog, public folio::JobHost {
   CDlgResult* statusDialog() const { return result_; }
   COptionDlg* optionDialog() const { return options_; }
   // Every message box shown, in order.
-  const std::vector<folio::ShownMessage>& shownMessages() const { return shown_; }
+  const std::vector<ShownMessage>& shownMessages() const { return shown_; }
 
   void showAbout();
 
@@ -98,6 +108,9 @@ class CFolioscopeDlg : public QDialog, public folio::JobHost {
   void onSettings();
   void runCommandLine();
   void runDrop(const std::vector<std::u16string>& paths);
+  // Runs the job of the mode on `folderPath_` outside a batch and shows its outcome.
+  void runSingleJob();
+  void showOutcome(folio::Outcome outcome);
 
   GdiplusUtil gdiplus_;
   std::filesystem::path iniPath_;
@@ -111,7 +124,7 @@ class CFolioscopeDlg : public QDialog, public folio::JobHost {
   bool commandLineRun_ = false;
   bool waitCursor_ = false;
   int progressLow_ = 0;
-  std::vector<folio::ShownMessage> shown_;
+  std::vector<ShownMessage> shown_;
 
   QLabel* hint_;
   QProgressBar* progress_;

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "imaging/resize_job.h"
+#include "imaging/resize.h"
 #include "platform/text.h"
 
 namespace folio::gui {
@@ -19,8 +19,7 @@ std::u16string NormaliseCommandLine(std::u16string_view commandLine) {
   std::error_code error;
   std::filesystem::path absolute = std::filesystem::absolute(ToPath(path), error);
   if (!error) path = FromPath(absolute.lexically_normal());
-  while (path.size() > 1 && path.back() == u'/') path.pop_back();
-  return path;
+  return WithoutTrailingSeparators(path);
 }
 
 std::u16string OpenTarget(const Settings& settings, std::u16string_view folderPath) {

@@ -1,4 +1,4 @@
-#include "app/demo_photos.h"
+#include "imaging/demo_photos.h"
 
 #include <QColor>
 

@@ -1,18 +1,12 @@
-#include "imaging/resize_job.h"
+#include "imaging/resize.h"
 
-#include <fcntl.h>
-#include <stdio.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <fstream>
 #include <system_error>
 #include <vector>
 
-#include "app/job_host.h"
 #include "imaging/image_ops.h"
 #include "imaging/scaled_copy.h"
-#include "platform/dir_list.h"
+#include "platform/files.h"
 #include "platform/text.h"
 
 namespace fs = std::filesystem;
@@ -23,98 +17,19 @@ namespace {
 
 bool IsAbsoluteFolder(std::u16string_view folder) { return !folder.empty() && folder[0] == u'/'; }
 
-void ReplaceAll(std::u16string& text, std::u16string_view what, std::u16string_view with) {
-  for (std::size_t at = text.find(what); at != text.npos; at = text.find(what, at + with.size()))
-    text.replace(at, what.size(), with);
-}
-
-// Same place on disk, following links and "..", even when it does not exist yet.
-bool SamePlace(const fs::path& a, const fs::path& b) {
-  std::error_code ec1, ec2;
-  const fs::path ca = fs::weakly_canonical(a, ec1);
-  const fs::path cb = fs::weakly_canonical(b, ec2);
-  if (ec1 || ec2) return a.lexically_normal() == b.lexically_normal();
-  std::error_code ec;
-  if (fs::exists(ca, ec) && fs::exists(cb, ec) && fs::equivalent(ca, cb, ec)) return true;
-  return ca == cb;
-}
-
-bool EntryPresent(const fs::path& path) {
-  std::error_code ec;
-  return fs::exists(fs::symlink_status(path, ec));
-}
-
-// A hidden name beside the destination for the file being written, so that a
-// half-written copy never stands under the photo's name. Short, whatever the
-// photo's name: that may already use all the bytes a file name can hold.
-fs::path TemporaryBeside(const fs::path& destination) {
-  static unsigned serial = 0;
-  std::string name = ".~folio-" + std::to_string(static_cast<long>(getpid())) + "." +
-                     std::to_string(++serial) + ".tmp";
-  return destination.parent_path() / name;
-}
-
-// Moves the finished temporary file onto the destination. Without
-// overwriting, a file that appeared there meanwhile is left alone: the move
-// itself refuses to replace it.
-int PlaceFile(const fs::path& temporary, const fs::path& destination, bool overwrite) {
-  std::error_code ec;
-  if (overwrite) {
-    fs::rename(temporary, destination, ec);
-    if (!ec) return kResizeWritten;
-    fs::remove(temporary, ec);
-    return kResizeNotWritten;
+int ResizeResult(WriteResult result) {
+  switch (result) {
+    case WriteResult::kWritten: return kResizeWritten;
+    case WriteResult::kExists: return kResizeExists;
+    case WriteResult::kFailed: break;
   }
-  if (renameat2(AT_FDCWD, temporary.c_str(), AT_FDCWD, destination.c_str(), RENAME_NOREPLACE) == 0)
-    return kResizeWritten;
-  int error = errno;
-  if (error == EINVAL || error == ENOSYS) {
-    // No atomic no-replace move on this file system: a hard link cannot
-    // replace an entry either.
-    if (link(temporary.c_str(), destination.c_str()) == 0) {
-      fs::remove(temporary, ec);
-      return kResizeWritten;
-    }
-    error = errno;
-    if (error != EEXIST && !EntryPresent(destination)) {
-      fs::rename(temporary, destination, ec);  // last resort, the window is tiny
-      if (!ec) return kResizeWritten;
-    }
-  }
-  fs::remove(temporary, ec);
-  return error == EEXIST || EntryPresent(destination) ? kResizeExists : kResizeNotWritten;
-}
-
-int CopyFileTo(const fs::path& source, const fs::path& destination, bool overwrite) {
-  const fs::path temporary = TemporaryBeside(destination);
-  std::error_code ec;
-  if (!fs::copy_file(source, temporary, fs::copy_options::overwrite_existing, ec) || ec) {
-    fs::remove(temporary, ec);
-    return kResizeNotWritten;
-  }
-  return PlaceFile(temporary, destination, overwrite);
-}
-
-int SaveCanvasTo(const Canvas& canvas, const fs::path& destination, int quality, bool overwrite) {
-  const fs::path temporary = TemporaryBeside(destination);
-  if (!canvas.SaveJpeg(temporary, quality)) {
-    std::error_code ec;
-    fs::remove(temporary, ec);
-    return kResizeNotWritten;
-  }
-  return PlaceFile(temporary, destination, overwrite);
+  return kResizeNotWritten;
 }
 
 void PutLittle16(std::vector<uint8_t>& value, int number) {
   if (value.size() < 2) return;
   value[0] = static_cast<uint8_t>(number & 0xFF);
   value[1] = static_cast<uint8_t>((number >> 8) & 0xFF);
-}
-
-void ReportError(JobHost& host, std::u16string_view text) {
-  std::u16string line = u"エラー：";
-  line += text;
-  ReportOutcome(host, line, text, u"エラー", MessageIcon::Exclamation);
 }
 
 }  // namespace
@@ -230,12 +145,12 @@ int ResizeOneImage(const ResizeOptions& options, std::u16string_view fileName,
   if (fileName.empty()) return kResizeNotWritten;
   const fs::path source = ToPath(folder) / ToPath(fileName);
   const fs::path destination = ResizeSavePath(options.saveFolder, folder) / ToPath(fileName);
-  if (EntryPresent(destination)) {
+  if (EntryExists(destination)) {
     if (!options.overwrite) return kResizeExists;
     // Never onto the photo itself, whichever way the save folder names it.
     if (SamePlace(source, destination)) return kResizeNotWritten;
   }
-  const bool overwrite = options.overwrite != 0;
+  const Replace replace = options.overwrite != 0 ? Replace::kYes : Replace::kNo;
 
   Photo photo = Photo::Load(source);
   const int width = photo.width(), height = photo.height();
@@ -244,7 +159,7 @@ int ResizeOneImage(const ResizeOptions& options, std::u16string_view fileName,
   // blank picture of the target size would stand in for it otherwise.
   if (!photo.ok() || !ResizedSize(options, width, height, w, h)) {
     photo = Photo();  // released before the byte copy
-    return CopyFileTo(source, destination, overwrite);
+    return ResizeResult(CopyFileAtomically(source, destination, replace));
   }
 
   std::optional<int> orientation;
@@ -272,55 +187,7 @@ int ResizeOneImage(const ResizeOptions& options, std::u16string_view fileName,
   // unturned one (mirrored values, or a big-endian file whose tag the scan
   // does not find) keeps its tag and still shows the right way round.
   if (options.keepExif) CopyExifProperties(FromPath(source), canvas, turned);
-  return SaveCanvasTo(canvas, destination, options.quality, overwrite);
-}
-
-void ResizeJob(JobHost& host, std::u16string_view fileList, int count) {
-  const std::u16string folder = host.folderPath();
-  const ResizeOptions options = MakeResizeOptions(host.settings().resize, folder);
-  const fs::path savePath = ResizeSavePath(options.saveFolder, folder);
-
-  // Copies written into the photo folder would replace the photos.
-  if (SamePlace(savePath, ToPath(folder))) {
-    ReportError(host, u"保存先が元画像のフォルダです");
-    return;
-  }
-  std::error_code ec;
-  fs::create_directory(savePath, ec);
-  if (!IsFolder(savePath)) {
-    ReportError(host, u"保存先フォルダを作成できませんでした");
-    return;
-  }
-
-  const std::u16string savedTitle = host.title();
-  bool someNotResized = false;
-  std::size_t lineStart = 0;
-  for (int i = 1; i <= count; ++i) {
-    std::u16string_view name;
-    if (lineStart < fileList.size()) {
-      std::size_t end = fileList.find(u'\n', lineStart);
-      if (end == fileList.npos) end = fileList.size();
-      name = fileList.substr(lineStart, end - lineStart);
-      lineStart = end + 1;
-    }
-    if (ResizeOneImage(options, name, folder) != kResizeWritten) someNotResized = true;
-
-    host.pumpMessages();
-    host.setTitle(ProgressTitle(i, count));
-    host.setProgressPos(i);
-    if (!host.busy()) {
-      host.setTitle(savedTitle);
-      host.addStatusLine(kCancelledLine);
-      return;
-    }
-  }
-  host.setTitle(savedTitle);
-  if (someNotResized)
-    ReportOutcome(host, u"終了：同名ファイルが存在します。リサイズされなかったファイルが存在します",
-                  u"保存先に同名ファイルが存在します\nリサイズされなかったファイルが存在します",
-                  u"成功", MessageIcon::None);
-  else
-    ReportOutcome(host, u"終了：リサイズ完了", u"リサイズ完了", u"成功", MessageIcon::None);
+  return ResizeResult(canvas.WriteJpeg(destination, options.quality, replace));
 }
 
 }  // namespace folio

@@ -1,5 +1,5 @@
 #pragma once
-// Resized JPEG copies of every photo of a folder, written into a save folder.
+// Resized JPEG copies of photos, written into a save folder.
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -8,7 +8,6 @@
 
 namespace folio {
 
-class JobHost;
 class Canvas;
 
 struct ResizeOptions {
@@ -25,7 +24,6 @@ struct ResizeOptions {
   int rotate = 0;
 };
 
-void ResizeJob(JobHost& host, std::u16string_view fileList, int count);
 // 0 written, -1 no JPEG encoder, -2 destination exists and overwriting is off.
 int ResizeOneImage(const ResizeOptions& options, std::u16string_view fileName,
                    std::u16string_view folder);

@@ -1,0 +1,46 @@
+#include "app/composite_job.h"
+
+#include "app/job_progress.h"
+#include "imaging/scaled_copy.h"
+#include "platform/text.h"
+
+namespace folio {
+
+Outcome RunCompositeJob(JobHost& host, const CompositeParams& params, std::u16string_view folder,
+                        std::span<const ImageRecord> records) {
+  // Nothing to lay out (for instance one photo with a title on): a failure,
+  // never a division by zero or a success with no sheet.
+  if (!CanLayOut(params) || records.empty()) return Outcome::kSheetsFailed;
+  if (FindJpegEncoder() < 0) return Outcome::kSheetsFailed;
+
+  const int count = static_cast<int>(records.size());
+  const SheetLayout layout = LayOutSheets(params);
+  const int sheets = params.imagesUsed / params.perSheet;
+  const std::filesystem::path folderPath = ToPath(folder);
+  SheetPainter painter(params);
+  JobProgress progress(host, params.imagesUsed);
+  int placed = 0;
+  // A sheet that could not be written does not stop the job, but the job
+  // then does not report success.
+  bool everySheetSaved = true;
+
+  for (int sheet = 0; sheet < sheets; ++sheet) {
+    painter.Begin();
+    for (const SheetStep& step : PlanSheet(params, layout, placed, count)) {
+      if (progress.Cancelled()) return Outcome::kCancelled;
+      if (step.kind == SheetStep::Kind::kTitle) {
+        painter.DrawTitle(PickSheetTitle(params.titleText, sheet), step.area);
+      } else {
+        const ImageRecord& record = records[static_cast<std::size_t>(step.photo)];
+        painter.DrawPhoto(folderPath / ToPath(FieldText(record.fileName)), step.area);
+        ++placed;
+      }
+      progress.Advance(placed);
+    }
+    const std::u16string name = u"Image" + DecimalText(sheet + 1) + u".jpg";
+    if (!painter.Save(folderPath / "img" / ToPath(name))) everySheetSaved = false;
+  }
+  return everySheetSaved ? Outcome::kSheetsMade : Outcome::kSheetsFailed;
+}
+
+}  // namespace folio

@@ -1,0 +1,54 @@
+#pragma once
+// How a folder job ended, as a value: the batch turns it into a status line,
+// the Execute button and the command-line start into a message box, and the
+// command-line program into its exit status.
+#include <cstdint>
+#include <string_view>
+
+namespace folio {
+
+enum class Outcome : uint8_t {
+  // No JPEG file
+  kNoPhotos,        // and not a processed folder
+  kRewindDeclined,  // a processed folder, `Sougo` 1
+  kRewound,         // a processed folder, rewound
+  // Thumbnail pages
+  kPagesNotMade,  // `Sougo` 2
+  kPagesMade,
+  kPagesMadeLensUnread,  // some maker notes could not be read
+  kPageExists,           // stopped at a page file already there
+  kPageNotWritten,       // a page (or slideshow.html) could not be written
+  // Slideshow, sheets, resize
+  kSlideshowMade,
+  kSheetsMade,
+  kSheetsFailed,  // no encoder, nothing to lay out, or a sheet not written
+  kResized,
+  kResizedSomeKept,           // names taken in the save folder, or not written
+  kSaveFolderIsPhotoFolder,
+  kSaveFolderNotMade,
+  // Any job
+  kCancelled,
+  // A dropped path that is no folder (the batch alone)
+  kNotAFolder,
+  // An unknown `CreateMode`: nothing done, nothing said
+  kNoJob,
+};
+
+enum class MessageIcon { None, Exclamation };
+
+// The words of an outcome. An outcome with no box text goes to the status
+// log only, also outside a batch; one with no status line says nothing.
+struct OutcomeText {
+  std::u16string_view statusLine;
+  std::u16string_view boxText;
+  std::u16string_view caption;
+  MessageIcon icon = MessageIcon::None;
+};
+OutcomeText Describe(Outcome outcome);
+
+// An error in the tool's words ("エラー：..."): the command line exits with 1.
+bool IsFailure(Outcome outcome);
+
+inline constexpr std::u16string_view kCancelledLine = u"キャンセル：処理がキャンセルされました";
+
+}  // namespace folio

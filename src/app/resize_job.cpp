@@ -1,0 +1,37 @@
+#include "app/resize_job.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "app/job_progress.h"
+#include "imaging/resize.h"
+#include "platform/files.h"
+#include "platform/text.h"
+
+namespace folio {
+
+Outcome RunResizeJob(JobHost& host, const ResizeSettings& settings, std::u16string_view folder,
+                     std::span<const std::u16string> fileNames) {
+  const ResizeOptions options = MakeResizeOptions(settings, folder);
+  const std::filesystem::path savePath = ResizeSavePath(options.saveFolder, folder);
+
+  // Copies written into the photo folder would replace the photos.
+  if (SamePlace(savePath, ToPath(folder))) return Outcome::kSaveFolderIsPhotoFolder;
+  std::error_code ec;
+  std::filesystem::create_directory(savePath, ec);
+  if (!IsFolder(savePath)) return Outcome::kSaveFolderNotMade;
+
+  const int count = static_cast<int>(fileNames.size());
+  JobProgress progress(host, count);
+  bool someNotResized = false;
+  for (int i = 1; i <= count; ++i) {
+    if (ResizeOneImage(options, fileNames[static_cast<std::size_t>(i - 1)], folder) !=
+        kResizeWritten)
+      someNotResized = true;
+    progress.Advance(i);
+    if (progress.Cancelled()) return Outcome::kCancelled;
+  }
+  return someNotResized ? Outcome::kResizedSomeKept : Outcome::kResized;
+}
+
+}  // namespace folio

@@ -1,0 +1,19 @@
+#pragma once
+// The resize job: a resized copy of every photo in the save folder.
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "app/job_host.h"
+#include "app/job_outcome.h"
+#include "settings/settings.h"
+
+namespace folio {
+
+// kResized; kResizedSomeKept when some copy was not written (its name was
+// taken and overwriting is off, or writing failed); kCancelled;
+// kSaveFolderIsPhotoFolder or kSaveFolderNotMade before any copy.
+Outcome RunResizeJob(JobHost& host, const ResizeSettings& settings, std::u16string_view folder,
+                     std::span<const std::u16string> fileNames);
+
+}  // namespace folio

@@ -1,0 +1,18 @@
+#pragma once
+// The slideshow job: a reduced copy of every photo in slideshow/ and
+// slideshow.html that shows them.
+#include <span>
+#include <string_view>
+
+#include "app/job_host.h"
+#include "app/job_outcome.h"
+#include "catalogue/image_record.h"
+#include "settings/settings.h"
+
+namespace folio {
+
+// kSlideshowMade, kCancelled (the copies made stay) or kPageNotWritten.
+Outcome RunSlideshowJob(JobHost& host, const SlideShowSettings& settings,
+                        std::u16string_view folder, std::span<const ImageRecord> records);
+
+}  // namespace folio

@@ -1,0 +1,19 @@
+#pragma once
+// The thumbnail job: every photo gets its thumbnail in thum/ and moves into
+// jpg/, and the pages page1.html onwards link them.
+#include <string_view>
+
+#include "app/job_host.h"
+#include "app/job_outcome.h"
+#include "catalogue/catalogue.h"
+#include "settings/settings.h"
+
+namespace folio {
+
+// kPagesMade (or kPagesMadeLensUnread); kCancelled after undoing what the
+// job did; kPageExists or kPageNotWritten when it stopped at a page (the
+// photos placed so far stay in jpg).
+Outcome RunThumbnailJob(JobHost& host, const ThumbnailSettings& settings,
+                        std::u16string_view folder, const Catalogue& catalogue);
+
+}  // namespace folio

@@ -1,0 +1,64 @@
+#include "html/batch_pages.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "platform/text.h"
+
+namespace folio {
+
+FolderNames NamesOfFolder(std::u16string_view given) {
+  std::u16string path(given);
+  // A relative path (typed on a command line) would put the pages at the
+  // file-system root; name its folders as they really lie.
+  if (!path.empty() && path.front() != u'/') {
+    std::error_code ec;
+    std::filesystem::path absolute = std::filesystem::absolute(ToPath(path), ec).lexically_normal();
+    if (!ec) path = FromPath(absolute);
+  }
+  path = WithoutTrailingSeparators(path);
+
+  FolderNames names;
+  // A separator in first position never counts.
+  const std::size_t last = path.size() > 1 ? path.rfind(u'/') : std::u16string::npos;
+  if (last == std::u16string::npos || last == 0) {
+    names.own = path.empty() ? path : path.substr(1);
+    return names;
+  }
+  names.own = path.substr(last + 1);
+  names.parentPath = path.substr(0, last);
+  const std::size_t before = last > 1 ? path.rfind(u'/', last - 1) : std::u16string::npos;
+  if (before == std::u16string::npos || before == 0)
+    names.parentName = path.substr(1, last - 1);
+  else
+    names.parentName = path.substr(before + 1, last - before - 1);
+  return names;
+}
+
+std::u16string TopPageText(const FolderNames& names, int frameWidth) {
+  std::u16string page = u"<html>\r\n<head>\r\n<title>";
+  page += names.parentName;
+  page += u"</title>\r\n";
+  page += u"</head>\r\n\r\n";
+  page += u"<frameset framespacing=\"0\" border=\"0\" frameborder=\"0\" cols=\"" +
+          DecimalText(frameWidth) + u",*\">\r\n";
+  page += u"  <frame name=\"contents\" target=\"main\" src=\"Menu.html\" scrolling=\"auto\">\r\n";
+  page += u"  <frame name=\"main\" src=\"";
+  page += names.own;
+  page += u"/page1.html\" scrolling=\"auto\" target=\"_self\">\r\n";
+  page += u"  <noframes>\r\n";
+  page += u"  <body>\r\n\r\n";
+  page += u"  <p>このページにはフレームが使用されていますが、お使いのブラウザではサポートされていません。</p>\r\n\r\n";
+  page += u"  </body>\r\n";
+  page += u"  </noframes>\r\n";
+  page += u"  </frameset>\r\n";
+  page += u"</html>\r\n";
+  return page;
+}
+
+std::u16string MenuLinkLine(std::u16string_view ownName) {
+  const std::u16string own(ownName);
+  return u"<a target=\"main\" href = \"" + own + u"/page1.html\">" + own + u"</a><br>\r\n";
+}
+
+}  // namespace folio

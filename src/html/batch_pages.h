@@ -1,0 +1,28 @@
+#pragma once
+// The two pages of a drop batch beside its folders: Top.html, a frameset
+// with Menu.html on the left and a folder's page1.html on the right, and
+// Menu.html, a link to each folder's first page.
+#include <string>
+#include <string_view>
+
+namespace folio {
+
+// Names taken from a folder path without a trailing separator.
+struct FolderNames {
+  std::u16string own;         // the folder's own name
+  std::u16string parentPath;  // where Top.html and Menu.html lie
+  std::u16string parentName;  // the title of Top.html
+};
+FolderNames NamesOfFolder(std::u16string_view path);
+
+// The frameset; `frameWidth` is the menu's width in pixels.
+std::u16string TopPageText(const FolderNames& names, int frameWidth);
+
+// The opening of Menu.html, before the first link.
+inline constexpr std::u16string_view kMenuStart = u"<html>\r\n<base target=\"main\">\r\n";
+// The menu line of one folder.
+std::u16string MenuLinkLine(std::u16string_view ownName);
+// The closing of Menu.html, after the last link.
+inline constexpr std::u16string_view kMenuEnd = u"</html>\r\n";
+
+}  // namespace folio

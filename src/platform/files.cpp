@@ -1,0 +1,124 @@
+#include "platform/files.h"
+
+#include <fcntl.h>
+#include <stdio.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <string>
+#include <system_error>
+
+namespace folio {
+
+namespace fs = std::filesystem;
+
+bool EntryExists(const fs::path& path) {
+  std::error_code ec;
+  // symlink_status: a link whose target is gone is still an entry of the folder.
+  const auto st = fs::symlink_status(path, ec);
+  return !ec && fs::exists(st);
+}
+
+bool IsFolder(const fs::path& path) {
+  std::error_code ec;
+  return !path.empty() && fs::is_directory(path, ec);
+}
+
+bool SamePlace(const fs::path& a, const fs::path& b) {
+  std::error_code ec1, ec2;
+  const fs::path ca = fs::weakly_canonical(a, ec1);
+  const fs::path cb = fs::weakly_canonical(b, ec2);
+  if (ec1 || ec2) return a.lexically_normal() == b.lexically_normal();
+  std::error_code ec;
+  if (fs::exists(ca, ec) && fs::exists(cb, ec) && fs::equivalent(ca, cb, ec)) return true;
+  return ca == cb;
+}
+
+fs::path TemporaryNameBeside(const fs::path& path) {
+  static std::atomic<unsigned> counter{0};
+  const std::string name =
+      ".folio-" + std::to_string(getpid()) + "-" + std::to_string(counter++) + ".tmp";
+  return path.parent_path() / name;
+}
+
+bool MoveNoReplace(const fs::path& from, const fs::path& to) {
+#ifdef RENAME_NOREPLACE
+  if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
+    return true;
+  if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP) return false;
+#endif
+  // File systems without an atomic no-replace rename: a hard link fails on an
+  // existing target; folders (named like photos) fall back to a checked rename.
+  if (::link(from.c_str(), to.c_str()) == 0) {
+    if (::unlink(from.c_str()) == 0) return true;
+    ::unlink(to.c_str());  // the source could not be let go: keep it alone
+    return false;
+  }
+  if (errno == EEXIST) return false;
+  if (EntryExists(to)) return false;
+  std::error_code ec;
+  fs::rename(from, to, ec);
+  return !ec;
+}
+
+namespace {
+
+bool WriteAll(int fd, const uint8_t* data, size_t size) {
+  while (size > 0) {
+    const ssize_t n = ::write(fd, data, size);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    data += n;
+    size -= static_cast<size_t>(n);
+  }
+  return true;
+}
+
+// Moves the finished temporary file into place; it is removed when it
+// cannot go there.
+WriteResult PlaceTemporary(const fs::path& temporary, const fs::path& path, Replace replace) {
+  std::error_code ec;
+  if (replace == Replace::kYes) {
+    fs::rename(temporary, path, ec);
+    if (!ec) return WriteResult::kWritten;
+    fs::remove(temporary, ec);
+    return WriteResult::kFailed;
+  }
+  if (MoveNoReplace(temporary, path)) return WriteResult::kWritten;
+  fs::remove(temporary, ec);
+  return EntryExists(path) ? WriteResult::kExists : WriteResult::kFailed;
+}
+
+}  // namespace
+
+WriteResult WriteFileAtomically(const fs::path& path,
+                                std::initializer_list<std::span<const uint8_t>> pieces,
+                                Replace replace) {
+  const fs::path temporary = TemporaryNameBeside(path);
+  const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+  if (fd < 0) return WriteResult::kFailed;
+  bool ok = true;
+  for (const auto& piece : pieces) ok = ok && WriteAll(fd, piece.data(), piece.size());
+  if (::close(fd) != 0) ok = false;
+  if (!ok) {
+    std::error_code ec;
+    fs::remove(temporary, ec);
+    return WriteResult::kFailed;
+  }
+  return PlaceTemporary(temporary, path, replace);
+}
+
+WriteResult CopyFileAtomically(const fs::path& from, const fs::path& to, Replace replace) {
+  const fs::path temporary = TemporaryNameBeside(to);
+  std::error_code ec;
+  if (!fs::copy_file(from, temporary, fs::copy_options::none, ec) || ec) {
+    fs::remove(temporary, ec);
+    return WriteResult::kFailed;
+  }
+  return PlaceTemporary(temporary, to, replace);
+}
+
+}  // namespace folio
