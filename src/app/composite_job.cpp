@@ -27,7 +27,7 @@ Outcome RunCompositeJob(JobHost& host, const CompositeParams& params, std::u16st
   for (int sheet = 0; sheet < sheets; ++sheet) {
     painter.Begin();
     for (const SheetStep& step : PlanSheet(params, layout, placed, count)) {
-      if (progress.Cancelled()) return Outcome::kCancelled;
+      if (progress.Cancelled()) return Outcome::kSheetsCancelled;
       if (step.kind == SheetStep::Kind::kTitle) {
         painter.DrawTitle(PickSheetTitle(params.titleText, sheet), step.area);
       } else {

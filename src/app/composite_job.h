@@ -12,7 +12,7 @@ namespace folio {
 
 // kSheetsMade; kSheetsFailed when there is no JPEG encoder, nothing can be
 // laid out, or a sheet could not be written (the others are still made);
-// kCancelled, seen at the next cell drawn: the sheet in progress is
+// kSheetsCancelled, seen at the next cell drawn: the sheet in progress is
 // dropped, a sheet whose last cell was drawn is still saved.
 Outcome RunCompositeJob(JobHost& host, const CompositeParams& params, std::u16string_view folder,
                         std::span<const ImageRecord> records);

@@ -110,7 +110,7 @@ std::vector<Outcome> RunDropBatch(JobHost& host, BatchView& view, Settings& sett
         IsFolder(ToPath(path)) ? RunFolderJob(host, settings, path) : Outcome::kNotAFolder;
     LogOutcome(view, outcome);
     outcomes.push_back(outcome);
-    if (outcome != Outcome::kCancelled && outcome != Outcome::kNotAFolder)
+    if (!IsCancel(outcome) && outcome != Outcome::kNotAFolder)
       AppendMenuLink(settings, path, menuText);
     if (!view.running()) {
       cancelled = true;

@@ -46,12 +46,18 @@ OutcomeText Describe(Outcome outcome) {
               u"エラー", kWarn};
     case Outcome::kCancelled:
       return {kCancelledLine, {}, {}, kNone};
+    case Outcome::kSheetsCancelled:
+      return {kCancelledLine, {}, {}, kNone, true};
     case Outcome::kNotAFolder:
       return {u"エラー：フォルダではありません", {}, {}, kNone};
     case Outcome::kNoJob:
       break;
   }
   return {};
+}
+
+bool IsCancel(Outcome outcome) {
+  return outcome == Outcome::kCancelled || outcome == Outcome::kSheetsCancelled;
 }
 
 bool IsFailure(Outcome outcome) {

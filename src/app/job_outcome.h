@@ -28,6 +28,7 @@ enum class Outcome : uint8_t {
   kSaveFolderNotMade,
   // Any job
   kCancelled,
+  kSheetsCancelled,  // the composite job leaves its cancel line to a batch
   // A dropped path that is no folder (the batch alone)
   kNotAFolder,
   // An unknown `CreateMode`: nothing done, nothing said
@@ -37,17 +38,20 @@ enum class Outcome : uint8_t {
 enum class MessageIcon { None, Exclamation };
 
 // The words of an outcome. An outcome with no box text goes to the status
-// log only, also outside a batch; one with no status line says nothing.
+// log only, also outside a batch unless `batchOnly`; one with no status line
+// says nothing.
 struct OutcomeText {
   std::u16string_view statusLine;
   std::u16string_view boxText;
   std::u16string_view caption;
   MessageIcon icon = MessageIcon::None;
+  bool batchOnly = false;
 };
 OutcomeText Describe(Outcome outcome);
 
 // An error in the tool's words ("エラー：..."): the command line exits with 1.
 bool IsFailure(Outcome outcome);
+bool IsCancel(Outcome outcome);
 
 inline constexpr std::u16string_view kCancelledLine = u"キャンセル：処理がキャンセルされました";
 

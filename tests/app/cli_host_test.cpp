@@ -26,6 +26,7 @@ struct CliBatch {
   std::vector<std::u16string> paths;
   std::vector<std::map<std::string, uint64_t>> before;
   folio::CliHost host;
+  folio::Settings settings;
 
   CliBatch() {
     for (const char* name : {"Spring", "Summer", "Autumn"}) {
@@ -36,7 +37,7 @@ struct CliBatch {
       paths.push_back(folio::FromPath(root / name));
       before.push_back(HashTree(root / name));
     }
-    host.settings().thumbnail.PhotoNo = 1;  // a page, and a pump, per photo
+    settings.thumbnail.PhotoNo = 1;  // a page, and a pump, per photo
   }
   // Ctrl-C pressed at the given pumps (2 pumps per folder).
   void Run(std::vector<int> pressAt) {
@@ -45,7 +46,7 @@ struct CliBatch {
         if (h.pumps() == at) std::raise(SIGINT);
     };
     const folio::InterruptCatcher catcher;
-    folio::RunDropBatch(host, paths);
+    folio::RunDropBatch(host, host, settings, paths);
     presses = folio::InterruptCatcher::count();
   }
   bool Done(const char* name) const { return fs::exists(root / name / "page2.html"); }

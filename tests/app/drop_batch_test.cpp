@@ -5,9 +5,10 @@
 #include <filesystem>
 #include <vector>
 
-#include "app/basic_job_host.h"
 #include "app/drop_batch.h"
 #include "app/folder_job.h"
+#include "app/test_window.h"
+#include "html/batch_pages.h"
 #include "platform/cp932.h"
 #include "platform/text.h"
 #include "support/test_support.h"
@@ -22,7 +23,7 @@ struct Batch {
   TempDir root;
   fs::path trips = root / "Trips";
   std::vector<std::u16string> paths;
-  folio::BasicJobHost host;
+  folio::test::TestWindow host;
 
   explicit Batch(std::initializer_list<const char*> folders, int photos = 2) {
     for (const char* name : folders) {
@@ -48,12 +49,12 @@ std::u16string Link(std::u16string_view name) {
 TEST(DropBatch, ReportsEachFolderAndEndsWithTheCloseButton) {
   Batch batch({"Spring", "Summer"});
   batch.host.settings().setting.AutoClose = 0;
-  folio::RunDropBatch(batch.host, batch.paths);
+  folio::RunDropBatch(batch.host, batch.host, batch.host.settings(), batch.paths);
   const std::vector<std::u16string> expected = {
       batch.paths[0] + u" (1/2)", u"    終了：サムネイルHTMLファイル作成完了",
       batch.paths[1] + u" (2/2)", u"    終了：サムネイルHTMLファイル作成完了"};
   EXPECT_EQ(batch.host.statusLines(), expected);
-  EXPECT_TRUE(batch.host.messages().empty());
+  EXPECT_TRUE(batch.host.messages.empty());
   EXPECT_FALSE(batch.host.batchMode());
   EXPECT_FALSE(batch.host.running());
   EXPECT_EQ(batch.host.statusButton(), u"閉じる");
@@ -64,7 +65,7 @@ TEST(DropBatch, ReportsEachFolderAndEndsWithTheCloseButton) {
 
   Batch autoClose({"Autumn"});
   autoClose.host.settings().setting.AutoClose = 1;
-  folio::RunDropBatch(autoClose.host, autoClose.paths);
+  folio::RunDropBatch(autoClose.host, autoClose.host, autoClose.host.settings(), autoClose.paths);
   EXPECT_FALSE(autoClose.host.statusVisible());
 }
 
@@ -72,7 +73,7 @@ TEST(DropBatch, OneFolderWritesAMenuButNoTopPage) {
   for (int sougo : {0, 1}) {
     Batch batch({"Spring"});
     batch.host.settings().thumbnail.Sougo = sougo;
-    folio::RunDropBatch(batch.host, batch.paths);
+    folio::RunDropBatch(batch.host, batch.host, batch.host.settings(), batch.paths);
     EXPECT_FALSE(fs::exists(batch.trips / "Top.html"));
     EXPECT_EQ(batch.Menu(), std::u16string(folio::kMenuStart) + Link(u"Spring") + u"</html>\r\n");
   }
@@ -85,7 +86,7 @@ TEST(DropBatch, NoPagesOutsideThumbnailModeOrWithRewindOnly) {
     batch.host.settings().setting.CreateMode = c.mode;
     batch.host.settings().thumbnail.TopHtml = c.topHtml;
     batch.host.settings().thumbnail.Sougo = c.sougo;
-    folio::RunDropBatch(batch.host, batch.paths);
+    folio::RunDropBatch(batch.host, batch.host, batch.host.settings(), batch.paths);
     EXPECT_FALSE(fs::exists(batch.trips / "Top.html")) << c.mode << c.topHtml << c.sougo;
     EXPECT_FALSE(fs::exists(batch.trips / "Menu.html")) << c.mode << c.topHtml << c.sougo;
   }
@@ -96,7 +97,7 @@ TEST(DropBatch, AFileGivesAnErrorLineAndNoLink) {
   folio::test::WriteBytes(batch.trips / "notes.txt", "x");
   const std::vector<std::u16string> paths = {folio::FromPath(batch.trips / "notes.txt"),
                                              batch.paths[0]};
-  folio::RunDropBatch(batch.host, paths);
+  folio::RunDropBatch(batch.host, batch.host, batch.host.settings(), paths);
   EXPECT_EQ(batch.host.statusLines()[1], u"    エラー：フォルダではありません");
   const std::u16string top = folio::Cp932ToUtf16(ReadBytes(batch.trips / "Top.html"));
   EXPECT_NE(top.find(u"src=\"notes.txt/page1.html\""), std::u16string::npos);
@@ -106,7 +107,7 @@ TEST(DropBatch, AFileGivesAnErrorLineAndNoLink) {
 TEST(DropBatch, TakingPathsIntoTheFolderBoxOnlyRunsNoJob) {
   Batch batch({"Spring", "Summer", "Autumn"});
   batch.host.settings().setting.NoDDtoRun = 1;
-  folio::RunDropBatch(batch.host, batch.paths);
+  folio::RunDropBatch(batch.host, batch.host, batch.host.settings(), batch.paths);
   EXPECT_TRUE(batch.host.statusLines().empty());
   EXPECT_FALSE(batch.host.statusVisible());
   EXPECT_EQ(batch.host.folderBox(), batch.paths[2]);
@@ -123,7 +124,7 @@ TEST(DropBatch, StopThroughTheStatusDialogFinishesTheFolderAndRemovesTopPage) {
   batch.host.onPump = [](folio::BasicJobHost& host) {
     if (host.pumps() == 3) host.setRunning(false);
   };
-  folio::RunDropBatch(batch.host, batch.paths);
+  folio::RunDropBatch(batch.host, batch.host, batch.host.settings(), batch.paths);
   EXPECT_TRUE(fs::exists(batch.trips / "Summer" / "page2.html"));  // finished
   EXPECT_EQ(folio::test::HashTree(batch.trips / "Autumn"), autumn);  // never started
   EXPECT_FALSE(fs::exists(batch.trips / "Top.html"));
@@ -137,14 +138,14 @@ TEST(DropBatch, AStoppedBatchNeverLosesATopPageItDidNotWrite) {
   Batch batch({"Spring", "Summer"});
   folio::test::WriteBytes(batch.trips / "Top.html", "earlier frameset");
   batch.host.onPump = [](folio::BasicJobHost& host) { host.setRunning(false); };
-  folio::RunDropBatch(batch.host, batch.paths);
+  folio::RunDropBatch(batch.host, batch.host, batch.host.settings(), batch.paths);
   EXPECT_EQ(ReadBytes(batch.trips / "Top.html"), "earlier frameset");
 
   // One folder writes no Top.html, so a stop leaves the one it finds alone.
   Batch single({"Spring"});
   folio::test::WriteBytes(single.trips / "Top.html", "earlier frameset");
   single.host.onPump = [](folio::BasicJobHost& host) { host.setRunning(false); };
-  folio::RunDropBatch(single.host, single.paths);
+  folio::RunDropBatch(single.host, single.host, single.host.settings(), single.paths);
   EXPECT_EQ(ReadBytes(single.trips / "Top.html"), "earlier frameset");
 
   // Top pages switched off: the same.
@@ -152,7 +153,7 @@ TEST(DropBatch, AStoppedBatchNeverLosesATopPageItDidNotWrite) {
   off.host.settings().thumbnail.TopHtml = 0;
   folio::test::WriteBytes(off.trips / "Top.html", "earlier frameset");
   off.host.onPump = [](folio::BasicJobHost& host) { host.setRunning(false); };
-  folio::RunDropBatch(off.host, off.paths);
+  folio::RunDropBatch(off.host, off.host, off.host.settings(), off.paths);
   EXPECT_EQ(ReadBytes(off.trips / "Top.html"), "earlier frameset");
 }
 
@@ -162,7 +163,7 @@ TEST(DropBatch, CancellingOneJobSkipsItsLinkAndGoesOn) {
   batch.host.onPump = [](folio::BasicJobHost& host) {
     if (host.pumps() == 3) host.setBusy(false);
   };
-  folio::RunDropBatch(batch.host, batch.paths);
+  folio::RunDropBatch(batch.host, batch.host, batch.host.settings(), batch.paths);
   EXPECT_EQ(folio::test::HashTree(batch.trips / "Summer"), summer);  // undone
   EXPECT_TRUE(fs::exists(batch.trips / "Autumn" / "page2.html"));
   EXPECT_TRUE(fs::exists(batch.trips / "Top.html"));
@@ -173,7 +174,7 @@ TEST(DropBatch, ADropDuringAJobIsIgnored) {
   Batch batch({"Spring"});
   batch.host.setBusy(true);
   batch.host.addStatusLine(u"running");
-  folio::RunDropBatch(batch.host, batch.paths);
+  folio::RunDropBatch(batch.host, batch.host, batch.host.settings(), batch.paths);
   EXPECT_EQ(batch.host.statusLines().size(), 1u);
   EXPECT_FALSE(fs::exists(batch.trips / "Spring" / "jpg"));
   EXPECT_FALSE(fs::exists(batch.trips / "Menu.html"));
@@ -202,7 +203,7 @@ TEST(NamesOfFolder, OwnNameParentAndParentName) {
 TEST(DropBatch, TopAndMenuPagesAreTheTemplatesByteForByte) {
   Batch batch({"Spring", "Summer", "Autumn"}, 1);
   batch.host.settings().thumbnail.FrameWidth = 150;
-  folio::RunDropBatch(batch.host, batch.paths);
+  folio::RunDropBatch(batch.host, batch.host, batch.host.settings(), batch.paths);
   const std::u16string top =
       u"<html>\r\n<head>\r\n<title>Trips</title>\r\n</head>\r\n\r\n"
       u"<frameset framespacing=\"0\" border=\"0\" frameborder=\"0\" cols=\"150,*\">\r\n"

@@ -4,14 +4,15 @@
 
 #include <filesystem>
 
-#include "app/basic_job_host.h"
 #include "app/folder_job.h"
-#include "catalogue/exif_tallies.h"
-#include "imaging/composite.h"
+#include "app/test_window.h"
+#include "catalogue/catalogue.h"
+#include "platform/lcg.h"
 #include "platform/text.h"
 #include "support/test_support.h"
 
 namespace fs = std::filesystem;
+using folio::Outcome;
 using folio::test::TempDir;
 
 namespace {
@@ -26,21 +27,29 @@ void WritePhotos(const TempDir& dir, int count) {
 
 struct Job {
   TempDir dir;
-  folio::BasicJobHost host;
-  Job() { host.setFolderPath(dir.u16()); }
+  folio::test::TestWindow host;
+  // The job on the folder, reported as the window reports it.
+  Outcome Run() {
+    const Outcome outcome = folio::RunFolderJob(host, host.settings(), dir.u16());
+    host.Report(outcome);
+    return outcome;
+  }
 };
 
 }  // namespace
 
 TEST(ListJpegFiles, PageCountRoundsUp) {
-  struct Case { int files, perPage, lastPageIndex; };
-  for (Case c : {Case{10, 10, 0}, Case{11, 10, 1}, Case{20, 10, 1}, Case{25, 10, 2},
-                 Case{25, 12, 2}, Case{1, 10, 0}}) {
+  struct Case { int files, perPage, pages; };
+  for (Case c : {Case{10, 10, 1}, Case{11, 10, 2}, Case{20, 10, 2}, Case{25, 10, 3},
+                 Case{25, 12, 3}, Case{1, 10, 1}}) {
     TempDir dir;
     WritePhotos(dir, c.files);
-    folio::FolderListing listing = folio::ListJpegFiles(dir.u16(), c.perPage);
-    EXPECT_EQ(listing.count, c.files);
-    EXPECT_EQ(listing.lastPageIndex, c.lastPageIndex) << c.files << " files, " << c.perPage;
+    const std::vector<std::u16string> names = folio::ListJpegFiles(dir.u16());
+    EXPECT_EQ(static_cast<int>(names.size()), c.files);
+    folio::Settings settings;
+    settings.thumbnail.PhotoNo = c.perPage;
+    EXPECT_EQ(folio::BuildCatalogue(names, dir.u16(), settings).pageCount, c.pages)
+        << c.files << " files, " << c.perPage;
   }
 }
 
@@ -51,22 +60,21 @@ TEST(ListJpegFiles, MatchesAnyCaseAndFoldersSortedByName) {
   folio::test::WriteJpeg(dir / "c.jpeg", 8, 8);  // not "*.jpg"
   fs::create_directory(dir / "album.jpg");
   folio::test::WriteBytes(dir / "notes.txt", "x");
-  folio::FolderListing listing = folio::ListJpegFiles(dir.u16(), 10);
-  EXPECT_EQ(listing.count, 3);
-  EXPECT_EQ(listing.fileList, u"a.jpg\nalbum.jpg\nb.JPG\n");
+  EXPECT_EQ(folio::ListJpegFiles(dir.u16()),
+            (std::vector<std::u16string>{u"a.jpg", u"album.jpg", u"b.JPG"}));
 }
 
 TEST(RunFolderJob, FolderWithoutPhotosThatIsNotProcessedIsAnError) {
   Job job;
-  EXPECT_EQ(folio::RunFolderJob(job.host), folio::kJobNoImages);
-  ASSERT_EQ(job.host.messages().size(), 1u);
-  EXPECT_EQ(job.host.messages()[0].text, u"JPG画像ファイルがありません");
-  EXPECT_EQ(job.host.messages()[0].caption, u"エラー");
-  EXPECT_EQ(job.host.messages()[0].icon, folio::MessageIcon::Exclamation);
+  EXPECT_EQ(job.Run(), Outcome::kNoPhotos);
+  ASSERT_EQ(job.host.messages.size(), 1u);
+  EXPECT_EQ(job.host.messages[0].text, u"JPG画像ファイルがありません");
+  EXPECT_EQ(job.host.messages[0].caption, u"エラー");
+  EXPECT_EQ(job.host.messages[0].icon, folio::MessageIcon::Exclamation);
   EXPECT_FALSE(job.host.busy());
 
   job.host.setBatchMode(true);
-  folio::RunFolderJob(job.host);
+  job.Run();
   ASSERT_EQ(job.host.statusLines().size(), 1u);
   EXPECT_EQ(job.host.statusLines()[0], u"    エラー：JPG画像ファイルがありません");
 }
@@ -81,7 +89,7 @@ TEST(RunFolderJob, ProcessedFolderIsRewoundInAnyModeUnlessPagesOnly) {
       job.host.setBatchMode(true);
       job.host.settings().setting.CreateMode = mode;
       job.host.settings().thumbnail.Sougo = sougo;
-      EXPECT_EQ(folio::RunFolderJob(job.host), folio::kJobNoImages);
+      EXPECT_EQ(job.Run(), sougo == 1 ? Outcome::kRewindDeclined : Outcome::kRewound);
       ASSERT_EQ(job.host.statusLines().size(), 1u);
       if (sougo == 1) {
         EXPECT_EQ(job.host.statusLines()[0], u"    終了：巻き戻しは行われませんでした");
@@ -99,14 +107,14 @@ TEST(RunFolderJob, RewindOnlyModeMakesFoldersButNoPages) {
   Job job;
   WritePhotos(job.dir, 3);
   job.host.settings().thumbnail.Sougo = 2;
-  EXPECT_EQ(folio::RunFolderJob(job.host), folio::kJobDone);
+  EXPECT_EQ(job.Run(), Outcome::kPagesNotMade);
   EXPECT_TRUE(fs::is_directory(job.dir / "thum"));
   EXPECT_TRUE(fs::is_directory(job.dir / "jpg"));
   EXPECT_FALSE(fs::exists(job.dir / "page1.html"));
   // A status line whatever the batch mode says.
   ASSERT_EQ(job.host.statusLines().size(), 1u);
   EXPECT_EQ(job.host.statusLines()[0], u"    終了：サムネイルHTMLは作成されませんでした");
-  EXPECT_TRUE(job.host.messages().empty());
+  EXPECT_TRUE(job.host.messages.empty());
 }
 
 TEST(RunFolderJob, SubFoldersFollowTheMode) {
@@ -126,7 +134,7 @@ TEST(RunFolderJob, SubFoldersFollowTheMode) {
     job.host.settings().thumbnail.NotResize = c.notResize;
     job.host.settings().thumbnail.Sougo = 2;  // no pages: only the preparation matters here
     job.host.settings().resize.SaveDir = u"out";
-    folio::RunFolderJob(job.host);
+    job.Run();
     for (const char* name : c.made) EXPECT_TRUE(fs::is_directory(job.dir / name)) << c.mode << name;
     for (const char* name : c.notMade) EXPECT_FALSE(fs::exists(job.dir / name)) << c.mode << name;
   }
@@ -137,7 +145,7 @@ TEST(RunFolderJob, EveryJobWritesThePaperSizeBack) {
   WritePhotos(job.dir, 2);
   job.host.settings().thumbnail.Sougo = 2;
   job.host.settings().compose.PaperSize = u"はがき（102×152）";
-  folio::RunFolderJob(job.host);
+  job.Run();
   EXPECT_EQ(job.host.settings().compose.CreateJpgWidth, 4917);
   EXPECT_EQ(job.host.settings().compose.CreateJpgHeight, 3300);
 }
@@ -151,7 +159,7 @@ TEST(RunFolderJob, BusyOnlyWhileTheJobRunsAndProgressRangeIsCountMinusOne) {
     busyDuringJob = h.busy();
     uiDuringJob = h.jobUiRunning();
   };
-  folio::RunFolderJob(job.host);
+  job.Run();
   EXPECT_TRUE(busyDuringJob);
   EXPECT_TRUE(uiDuringJob);
   EXPECT_FALSE(job.host.busy());
@@ -169,10 +177,10 @@ TEST(RunFolderJob, CompositeOutcomesByChannel) {
     job.host.settings().setting.CreateMode = 2;
     job.host.settings().compose.JpgNumberH = 2;
     job.host.settings().compose.JpgNumberW = 2;
-    EXPECT_EQ(folio::RunFolderJob(job.host), folio::kJobCompositeMade);
-    ASSERT_EQ(job.host.messages().size(), 1u);
-    EXPECT_EQ(job.host.messages()[0].text, u"画像ファイル作成完了");
-    EXPECT_EQ(job.host.messages()[0].caption, u"成功");
+    EXPECT_EQ(job.Run(), Outcome::kSheetsMade);
+    ASSERT_EQ(job.host.messages.size(), 1u);
+    EXPECT_EQ(job.host.messages[0].text, u"画像ファイル作成完了");
+    EXPECT_EQ(job.host.messages[0].caption, u"成功");
     EXPECT_EQ(job.host.progressHigh(), 4);  // images used
   }
   for (bool batch : {true, false}) {  // cancelled: a status line in a batch only
@@ -183,8 +191,8 @@ TEST(RunFolderJob, CompositeOutcomesByChannel) {
     job.host.settings().compose.JpgNumberH = 2;
     job.host.settings().compose.JpgNumberW = 2;
     job.host.onPump = [](folio::BasicJobHost& h) { h.setBusy(false); };
-    EXPECT_EQ(folio::RunFolderJob(job.host), folio::kJobCancelled);
-    EXPECT_TRUE(job.host.messages().empty());
+    EXPECT_EQ(job.Run(), Outcome::kSheetsCancelled);
+    EXPECT_TRUE(job.host.messages.empty());
     if (batch) {
       ASSERT_EQ(job.host.statusLines().size(), 1u);
       EXPECT_EQ(job.host.statusLines()[0], u"    キャンセル：処理がキャンセルされました");
@@ -199,12 +207,12 @@ TEST(RunFolderJob, ZeroPhotosPerPageDoesNotCrash) {
   WritePhotos(job.dir, 3);
   job.host.settings().thumbnail.PhotoNo = 0;
   job.host.settings().thumbnail.Sougo = 2;
-  EXPECT_EQ(folio::RunFolderJob(job.host), folio::kJobDone);
+  EXPECT_EQ(job.Run(), Outcome::kPagesNotMade);
 }
 
 TEST(RunFolderJob, ResizeBuildsNoCatalogueAndCompositeDoes) {
-  // The catalogue starts the folder's tallies afresh and counts each photo's
-  // focal length into them; a job without a catalogue leaves them alone.
+  // The catalogue draws a random key for each photo; a job without a
+  // catalogue leaves the generator where it was.
   for (int mode : {folio::kModeResize, folio::kModeComposite}) {
     Job job;
     folio::test::ExifFields exif;
@@ -217,16 +225,14 @@ TEST(RunFolderJob, ResizeBuildsNoCatalogueAndCompositeDoes) {
     job.host.settings().compose.JpgNumberH = 2;
     job.host.settings().compose.JpgNumberW = 2;
     job.host.settings().resize.SaveDir = u"%s_small";
-    folio::ResetExifTallies();
-    folio::g_exifTallies.FocalTally[999] = 7;
-    folio::RunFolderJob(job.host);
-    if (mode == folio::kModeResize) {
-      EXPECT_EQ(folio::g_exifTallies.FocalTally[999], 7u);
-      EXPECT_EQ(folio::g_exifTallies.FocalTally[50], 0u);
-    } else {
-      EXPECT_EQ(folio::g_exifTallies.FocalTally[999], 0u);
-      EXPECT_EQ(folio::g_exifTallies.FocalTally[50], 4u);
-    }
+    folio::Srand(7);
+    const int untouched = folio::Rand();
+    folio::Srand(7);
+    job.Run();
+    if (mode == folio::kModeResize)
+      EXPECT_EQ(folio::Rand(), untouched);
+    else
+      EXPECT_NE(folio::Rand(), untouched);
   }
 }
 
@@ -241,7 +247,7 @@ TEST(RunFolderJob, PhotosNamedInAnotherCodePageArePlacedAndRewound) {
   folio::test::WriteJpeg(job.dir / "plain.jpg", 64, 48);
   const auto before = folio::test::HashTree(job.dir.path());
 
-  EXPECT_EQ(folio::RunFolderJob(job.host), 0);
+  EXPECT_EQ(job.Run(), Outcome::kPagesMade);
   for (const std::string& name : {sjis, latin1}) {
     EXPECT_FALSE(fs::exists(job.dir / name));
     EXPECT_TRUE(fs::exists(job.dir / "jpg" / name));
@@ -253,8 +259,8 @@ TEST(RunFolderJob, PhotosNamedInAnotherCodePageArePlacedAndRewound) {
             std::string::npos);
   EXPECT_NE(page.find("<img src=\"thum/caf%E9.JPG\">"), std::string::npos);
 
-  EXPECT_EQ(folio::RunFolderJob(job.host), folio::kJobNoImages);
-  EXPECT_EQ(job.host.messages().back().text, u"サムネイルHTMLの巻き戻しが行われました");
+  EXPECT_EQ(job.Run(), Outcome::kRewound);
+  EXPECT_EQ(job.host.messages.back().text, u"サムネイルHTMLの巻き戻しが行われました");
   EXPECT_EQ(folio::test::HashTree(job.dir.path()), before);
   EXPECT_FALSE(fs::exists(job.dir / "jpg"));
 }
@@ -267,17 +273,17 @@ TEST(RunFolderJob, ANameWithALineFeedIsLeftAloneAndSplitsIntoNoOtherFile) {
   folio::test::WriteBytes(job.dir / "a", "notes");
   folio::test::WriteJpeg(job.dir / "c.jpg", 64, 48);
   const auto before = folio::test::HashTree(job.dir.path());
-  EXPECT_EQ(folio::ListJpegFiles(job.dir.u16(), 10).fileList, u"c.jpg\n");
+  EXPECT_EQ(folio::ListJpegFiles(job.dir.u16()), std::vector<std::u16string>{u"c.jpg"});
 
-  EXPECT_EQ(folio::RunFolderJob(job.host), 0);
+  EXPECT_EQ(job.Run(), Outcome::kPagesMade);
   EXPECT_EQ(folio::test::ReadBytes(job.dir / "a"), "notes");
   EXPECT_TRUE(fs::exists(job.dir / "a\nb.jpg"));
   EXPECT_TRUE(fs::exists(job.dir / "jpg" / "c.jpg"));
   EXPECT_FALSE(fs::exists(job.dir / "jpg" / "a"));
   EXPECT_FALSE(fs::exists(job.dir / "thum" / "a"));
 
-  EXPECT_EQ(folio::RunFolderJob(job.host), folio::kJobNoImages);
-  EXPECT_EQ(job.host.messages().back().text, u"サムネイルHTMLの巻き戻しが行われました");
+  EXPECT_EQ(job.Run(), Outcome::kRewound);
+  EXPECT_EQ(job.host.messages.back().text, u"サムネイルHTMLの巻き戻しが行われました");
   EXPECT_EQ(folio::test::HashTree(job.dir.path()), before);
 }
 
@@ -290,14 +296,14 @@ TEST(RunFolderJob, KeywordPagesByATypedKeywordPlaceEveryPhoto) {
   folio::Settings& settings = job.host.settings();
   settings.thumbnail.SortPage = 1;
   settings.setting.Sort = u"撮影場所";
-  EXPECT_EQ(folio::RunFolderJob(job.host), 0);
-  EXPECT_EQ(folio::ListJpegFiles(job.dir.u16(), 10).count, 0);
-  EXPECT_EQ(folio::ListJpegFiles((job.dir / "jpg").u16string(), 10).count, 11);
+  EXPECT_EQ(job.Run(), Outcome::kPagesMade);
+  EXPECT_EQ(folio::ListJpegFiles(job.dir.u16()).size(), 0u);
+  EXPECT_EQ(folio::ListJpegFiles((job.dir / "jpg").u16string()).size(), 11u);
   EXPECT_TRUE(fs::exists(job.dir / "page2.html"));
   EXPECT_FALSE(fs::exists(job.dir / "page3.html"));
 
-  EXPECT_EQ(folio::RunFolderJob(job.host), folio::kJobNoImages);
-  EXPECT_EQ(job.host.messages().back().text, u"サムネイルHTMLの巻き戻しが行われました");
+  EXPECT_EQ(job.Run(), Outcome::kRewound);
+  EXPECT_EQ(job.host.messages.back().text, u"サムネイルHTMLの巻き戻しが行われました");
   EXPECT_EQ(folio::test::HashTree(job.dir.path()), before);
 }
 
@@ -307,11 +313,12 @@ TEST(RunFolderJob, MissingFolderOrFileIsLeftAloneWithTheNoPhotosError) {
   for (const char* name : {"missing", "photo.jpg.txt"}) {
     for (int mode : {0, 1, 2, 3}) {
       const auto before = folio::test::HashTree(dir.path());
-      folio::BasicJobHost host;
+      folio::test::TestWindow host;
       host.setBatchMode(true);
       host.settings().setting.CreateMode = mode;
-      host.setFolderPath(folio::FromPath(dir / name));
-      EXPECT_EQ(folio::RunFolderJob(host), folio::kJobNoImages) << name;
+      const Outcome outcome = folio::RunFolderJob(host, host.settings(), folio::FromPath(dir / name));
+      host.Report(outcome);
+      EXPECT_EQ(outcome, Outcome::kNoPhotos) << name;
       EXPECT_EQ(host.statusLines(),
                 std::vector<std::u16string>{u"    エラー：JPG画像ファイルがありません"});
       EXPECT_FALSE(host.busy());

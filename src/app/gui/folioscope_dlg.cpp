@@ -265,7 +265,7 @@ void CFolioscopeDlg::runSingleJob() {
 
 void CFolioscopeDlg::showOutcome(folio::Outcome outcome) {
   const folio::OutcomeText text = folio::Describe(outcome);
-  if (text.statusLine.empty()) return;
+  if (text.statusLine.empty() || text.batchOnly) return;
   // An outcome without a box (a cancel) still goes to the log.
   if (text.boxText.empty())
     addStatusLine(text.statusLine);
