@@ -13,17 +13,15 @@
 #include <vector>
 
 #include "app/cli_host.h"
-#include "imaging/demo_photos.h"
 #include "app/drop_batch.h"
+#include "imaging/demo_photos.h"
 #include "platform/ini_profile.h"
 #include "platform/text.h"
 #include "settings/settings.h"
 
 namespace {
 
-void PrintLine(std::u16string_view line) {
-  std::cout << folio::ToUtf8(line) << '\n' << std::flush;
-}
+void PrintLine(std::u16string_view line) { std::cout << folio::ToUtf8(line) << '\n' << std::flush; }
 
 int Usage() {
   std::cerr << "usage: folioscope-cli [--ini FILE] FOLDER...\n"

@@ -67,8 +67,7 @@ void AppendMenuLink(const Settings& settings, std::u16string_view folder,
   menuText += MenuLinkLine(NamesOfFolder(folder).own);
 }
 
-void WriteMenuPage(const Settings& settings, std::u16string_view folder,
-                   std::u16string& menuText) {
+void WriteMenuPage(const Settings& settings, std::u16string_view folder, std::u16string& menuText) {
   if (!TopPagesWanted(settings) || folder.empty()) return;
   menuText += kMenuEnd;
   WriteCp932TextFile(BesideFolder(NamesOfFolder(folder), u"Menu.html"), menuText);

@@ -48,14 +48,9 @@ void PrepareJob(JobHost& host, Settings& settings, std::u16string_view folder, i
       if (settings.thumbnail.NotResize == 0) MakeSubFolder(folder, u"thum");
       MakeSubFolder(folder, u"jpg");
       break;
-    case kModeSlideshow:
-      MakeSubFolder(folder, u"slideshow");
-      break;
-    case kModeComposite:
-      MakeSubFolder(folder, u"img");
-      break;
-    default:
-      break;
+    case kModeSlideshow: MakeSubFolder(folder, u"slideshow"); break;
+    case kModeComposite: MakeSubFolder(folder, u"img"); break;
+    default: break;
   }
   host.showJobRunning(true);
   FillCompositeParams(settings, count, params);
@@ -99,14 +94,9 @@ Outcome RunFolderJob(JobHost& host, Settings& settings, std::u16string_view fold
     case kModeSlideshow:
       outcome = RunSlideshowJob(host, settings.slideShow, folder, catalogue.records);
       break;
-    case kModeComposite:
-      outcome = RunCompositeJob(host, params, folder, catalogue.records);
-      break;
-    case kModeResize:
-      outcome = RunResizeJob(host, settings.resize, folder, names);
-      break;
-    default:
-      break;
+    case kModeComposite: outcome = RunCompositeJob(host, params, folder, catalogue.records); break;
+    case kModeResize: outcome = RunResizeJob(host, settings.resize, folder, names); break;
+    default: break;
   }
 
   FinishJob(host);

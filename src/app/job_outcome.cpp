@@ -7,22 +7,27 @@ OutcomeText Describe(Outcome outcome) {
   constexpr MessageIcon kNone = MessageIcon::None;
   switch (outcome) {
     case Outcome::kNoPhotos:
-      return {u"エラー：JPG画像ファイルがありません", u"JPG画像ファイルがありません", u"エラー", kWarn};
+      return {u"エラー：JPG画像ファイルがありません", u"JPG画像ファイルがありません", u"エラー",
+              kWarn};
     case Outcome::kRewindDeclined:
-      return {u"終了：巻き戻しは行われませんでした", u"巻き戻しは行われませんでした", u"終了", kWarn};
+      return {u"終了：巻き戻しは行われませんでした", u"巻き戻しは行われませんでした", u"終了",
+              kWarn};
     case Outcome::kRewound:
       return {u"終了：サムネイルHTMLの巻き戻しが行われました",
               u"サムネイルHTMLの巻き戻しが行われました", u"終了", kWarn};
     case Outcome::kPagesNotMade:
       return {u"終了：サムネイルHTMLは作成されませんでした", {}, {}, kNone};
     case Outcome::kPagesMade:
-      return {u"終了：サムネイルHTMLファイル作成完了", u"サムネイルHTMLファイル作成完了", u"成功", kNone};
+      return {u"終了：サムネイルHTMLファイル作成完了", u"サムネイルHTMLファイル作成完了", u"成功",
+              kNone};
     case Outcome::kPagesMadeLensUnread:
-      return {u"終了：サムネイルHTMLファイル作成完了。レンズ名、ホワイトバランスを正しく取得できなかった画像があります。",
-              u"サムネイルHTMLファイル作成完了。\r\nレンズ名、ホワイトバランスを正しく\r\n取得できなかった画像があります。",
-              u"成功", kNone};
+      return {
+          u"終了：サムネイルHTMLファイル作成完了。レンズ名、ホワイトバランスを正しく取得できなかった画像があります。",
+          u"サムネイルHTMLファイル作成完了。\r\nレンズ名、ホワイトバランスを正しく\r\n取得できなかった画像があります。",
+          u"成功", kNone};
     case Outcome::kPageExists:
-      return {u"エラー：HTMLファイルがすでに存在します", u"ファイルがすでに存在します", u"エラー", kWarn};
+      return {u"エラー：HTMLファイルがすでに存在します", u"ファイルがすでに存在します", u"エラー",
+              kWarn};
     case Outcome::kPageNotWritten:
       return {u"エラー：HTMLファイルを書き込めませんでした", u"HTMLファイルを書き込めませんでした",
               u"エラー", kWarn};
@@ -32,26 +37,23 @@ OutcomeText Describe(Outcome outcome) {
     case Outcome::kSheetsMade:
       return {u"終了：合成画像を作成しました", u"画像ファイル作成完了", u"成功", kNone};
     case Outcome::kSheetsFailed:
-      return {u"エラー：合成画像作成に失敗しました", u"合成画像作成に失敗しました", u"エラー", kNone};
-    case Outcome::kResized:
-      return {u"終了：リサイズ完了", u"リサイズ完了", u"成功", kNone};
+      return {u"エラー：合成画像作成に失敗しました", u"合成画像作成に失敗しました", u"エラー",
+              kNone};
+    case Outcome::kResized: return {u"終了：リサイズ完了", u"リサイズ完了", u"成功", kNone};
     case Outcome::kResizedSomeKept:
       return {u"終了：同名ファイルが存在します。リサイズされなかったファイルが存在します",
-              u"保存先に同名ファイルが存在します\nリサイズされなかったファイルが存在します", u"成功",
-              kNone};
+              u"保存先に同名ファイルが存在します\nリサイズされなかったファイルが存在します",
+              u"成功", kNone};
     case Outcome::kSaveFolderIsPhotoFolder:
-      return {u"エラー：保存先が元画像のフォルダです", u"保存先が元画像のフォルダです", u"エラー", kWarn};
+      return {u"エラー：保存先が元画像のフォルダです", u"保存先が元画像のフォルダです", u"エラー",
+              kWarn};
     case Outcome::kSaveFolderNotMade:
-      return {u"エラー：保存先フォルダを作成できませんでした", u"保存先フォルダを作成できませんでした",
-              u"エラー", kWarn};
-    case Outcome::kCancelled:
-      return {kCancelledLine, {}, {}, kNone};
-    case Outcome::kSheetsCancelled:
-      return {kCancelledLine, {}, {}, kNone, true};
-    case Outcome::kNotAFolder:
-      return {u"エラー：フォルダではありません", {}, {}, kNone};
-    case Outcome::kNoJob:
-      break;
+      return {u"エラー：保存先フォルダを作成できませんでした",
+              u"保存先フォルダを作成できませんでした", u"エラー", kWarn};
+    case Outcome::kCancelled: return {kCancelledLine, {}, {}, kNone};
+    case Outcome::kSheetsCancelled: return {kCancelledLine, {}, {}, kNone, true};
+    case Outcome::kNotAFolder: return {u"エラー：フォルダではありません", {}, {}, kNone};
+    case Outcome::kNoJob: break;
   }
   return {};
 }
@@ -68,10 +70,8 @@ bool IsFailure(Outcome outcome) {
     case Outcome::kSheetsFailed:
     case Outcome::kSaveFolderIsPhotoFolder:
     case Outcome::kSaveFolderNotMade:
-    case Outcome::kNotAFolder:
-      return true;
-    default:
-      return false;
+    case Outcome::kNotAFolder: return true;
+    default: return false;
   }
 }
 

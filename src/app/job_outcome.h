@@ -23,7 +23,7 @@ enum class Outcome : uint8_t {
   kSheetsMade,
   kSheetsFailed,  // no encoder, nothing to lay out, or a sheet not written
   kResized,
-  kResizedSomeKept,           // names taken in the save folder, or not written
+  kResizedSomeKept,  // names taken in the save folder, or not written
   kSaveFolderIsPhotoFolder,
   kSaveFolderNotMade,
   // Any job

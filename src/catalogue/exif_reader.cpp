@@ -52,12 +52,8 @@ void ReadDimension(const PropertyItem& item, uint32_t& out) {
 
 void ApplyExifProperty(const PropertyItem& item, ImageRecord& record, ExifTallies& tallies) {
   switch (item.id) {
-    case kTagMake:
-      SetText(record.make, item);
-      break;
-    case kTagModel:
-      SetText(record.model, item);
-      break;
+    case kTagMake: SetText(record.make, item); break;
+    case kTagModel: SetText(record.model, item); break;
     case kTagExposureTime:
       if (ReadRational(item, record.exposureTime))
         tallies.CountShutter(record.exposureTime.numerator, record.exposureTime.denominator);
@@ -66,24 +62,14 @@ void ApplyExifProperty(const PropertyItem& item, ImageRecord& record, ExifTallie
       if (ReadRational(item, record.fNumber))
         tallies.CountAperture(record.fNumber.numerator, record.fNumber.denominator);
       break;
-    case kTagExposureProgram:
-      ReadShort(item, record.exposureProgram);
-      break;
+    case kTagExposureProgram: ReadShort(item, record.exposureProgram); break;
     case kTagIsoSpeedRatings:
       if (ReadShort(item, record.isoSpeed)) tallies.CountIso(record.isoSpeed);
       break;
-    case kTagDateTimeOriginal:
-      SetText(record.dateTimeOriginal, item);
-      break;
-    case kTagShutterSpeedValue:
-      ReadSRational(item, record.shutterSpeedValue);
-      break;
-    case kTagExposureBiasValue:
-      ReadSRational(item, record.exposureBias);
-      break;
-    case kTagFlash:
-      ReadShort(item, record.flash);
-      break;
+    case kTagDateTimeOriginal: SetText(record.dateTimeOriginal, item); break;
+    case kTagShutterSpeedValue: ReadSRational(item, record.shutterSpeedValue); break;
+    case kTagExposureBiasValue: ReadSRational(item, record.exposureBias); break;
+    case kTagFlash: ReadShort(item, record.flash); break;
     case kTagFocalLength:
       if (ReadRational(item, record.focalLength))
         tallies.CountFocal(record.focalLength.numerator, record.focalLength.denominator);
@@ -93,17 +79,10 @@ void ApplyExifProperty(const PropertyItem& item, ImageRecord& record, ExifTallie
       if (FieldText(record.make) == u"Canon")
         WalkMakerNote(record, item.value.data(), item.value.size());
       break;
-    case kTagPixelXDimension:
-      ReadDimension(item, record.pixelWidth);
-      break;
-    case kTagPixelYDimension:
-      ReadDimension(item, record.pixelHeight);
-      break;
-    case kTagWhiteBalance:
-      ReadShort(item, record.whiteBalance);
-      break;
-    default:
-      break;
+    case kTagPixelXDimension: ReadDimension(item, record.pixelWidth); break;
+    case kTagPixelYDimension: ReadDimension(item, record.pixelHeight); break;
+    case kTagWhiteBalance: ReadShort(item, record.whiteBalance); break;
+    default: break;
   }
 }
 

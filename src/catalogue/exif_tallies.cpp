@@ -14,13 +14,13 @@ constexpr uint32_t kShutterStart[] = {
     3, 4, 5, 6, 8, 10, 13, 16, 20, 25, 32, 40, 50, 60, 80, 100, 130, 150, 200, 250, 300};
 static_assert(std::size(kShutterStart) == kShutterAddedFirst);
 
-constexpr uint32_t kApertureStart[] = {0,  8,  9,  10, 11, 12,  14,  16,  18,  20,  22,  25,  28,
-                                       32, 35, 40, 45, 50, 56,  63,  71,  80,  90,  100, 110, 130,
-                                       140, 160, 180, 200, 220, 250, 290, 320, 360, 400, 450};
+constexpr uint32_t kApertureStart[] = {
+    0,  8,  9,  10, 11,  12,  14,  16,  18,  20,  22,  25,  28,  32,  35,  40,  45,  50, 56,
+    63, 71, 80, 90, 100, 110, 130, 140, 160, 180, 200, 220, 250, 290, 320, 360, 400, 450};
 
-constexpr uint32_t kIsoStart[] = {50,   100,  125,   160,   200,   250,   320,   400,  640,   800,
-                                  1000, 1250, 1600,  2000,  2500,  3200,  4000,  5000, 6400,  8000,
-                                  10000, 12800, 16000, 20000, 25600, 51200, 65535, 102400};
+constexpr uint32_t kIsoStart[] = {
+    50,   100,  125,  160,  200,  250,  320,   400,   640,   800,   1000,  1250,  1600,  2000,
+    2500, 3200, 4000, 5000, 6400, 8000, 10000, 12800, 16000, 20000, 25600, 51200, 65535, 102400};
 
 template <std::size_t N, std::size_t M>
 void Fill(std::array<TallySlot, N>& table, const uint32_t (&start)[M]) {
@@ -30,8 +30,7 @@ void Fill(std::array<TallySlot, N>& table, const uint32_t (&start)[M]) {
 
 // Adds one to the first slot in [first, last) holding the value.
 template <std::size_t N>
-bool CountIn(std::array<TallySlot, N>& table, std::size_t first, std::size_t last,
-             uint32_t value) {
+bool CountIn(std::array<TallySlot, N>& table, std::size_t first, std::size_t last, uint32_t value) {
   for (std::size_t i = first; i < last; ++i) {
     if (table[i].value == value) {
       ++table[i].count;

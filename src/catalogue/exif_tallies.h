@@ -22,13 +22,13 @@ struct LensTallySlot {
 
 // Layout of ShutterTally: denominators of 1/x s exposures, then numerators of
 // x/10 s exposures, then numerators added in order of first appearance.
-inline constexpr int kShutterFractionSlots = 34;      // slots 0..33: 1/x
-inline constexpr int kShutterTenthsFirst = 34;        // slots 34..54: x/10
-inline constexpr int kShutterAddedFirst = 55;         // slots 55..99: added
+inline constexpr int kShutterFractionSlots = 34;  // slots 0..33: 1/x
+inline constexpr int kShutterTenthsFirst = 34;    // slots 34..54: x/10
+inline constexpr int kShutterAddedFirst = 55;     // slots 55..99: added
 inline constexpr int kShutterSlots = 100;
-inline constexpr int kApertureSlots = 50;             // tenths of an F number
+inline constexpr int kApertureSlots = 50;  // tenths of an F number
 inline constexpr int kIsoSlots = 50;
-inline constexpr int kFocalSlots = 1000;              // index: whole millimetres
+inline constexpr int kFocalSlots = 1000;  // index: whole millimetres
 inline constexpr int kLensSlots = 500;
 
 struct ExifTallies {

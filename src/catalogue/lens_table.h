@@ -11,7 +11,7 @@
 namespace folio {
 
 struct LensEntry {
-  std::u16string_view key;   // "%04X-%04X-%04X": short end, long end, lens type
+  std::u16string_view key;  // "%04X-%04X-%04X": short end, long end, lens type
   std::u16string_view text;
 };
 

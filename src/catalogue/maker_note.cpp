@@ -109,21 +109,14 @@ void WalkMakerNote(ImageRecord& record, const uint8_t* data, std::size_t size) {
     if (at + 12 > size) break;  // the entry would lie beyond the value bytes
     const uint8_t* entry = data + at;
     switch (Le16(entry)) {
-      case kTagFirmware:
-        record.firmwareOffset = static_cast<int32_t>(Le32(entry + 8));
-        break;
+      case kTagFirmware: record.firmwareOffset = static_cast<int32_t>(Le32(entry + 8)); break;
       case kTagLensModel:
         record.lensModelLength = static_cast<int32_t>(Le32(entry + 4));
         record.lensModelOffset = static_cast<int32_t>(Le32(entry + 8));
         return;  // later entries are not looked at
-      case kTagCameraSettings:
-        record.cameraSettingsOffset = Le16(entry + 8);
-        break;
-      case kTagShotInfo:
-        record.makerWhiteBalance = static_cast<int32_t>(Le32(entry + 8));
-        break;
-      default:
-        break;
+      case kTagCameraSettings: record.cameraSettingsOffset = Le16(entry + 8); break;
+      case kTagShotInfo: record.makerWhiteBalance = static_cast<int32_t>(Le32(entry + 8)); break;
+      default: break;
     }
   }
 }

@@ -31,8 +31,8 @@ void WalkMakerNote(ImageRecord& record, const uint8_t* data, std::size_t size);
 
 // For a record whose make is exactly "Canon": finds the TIFF header in the
 // file by the firmware text, reads the lens-model text, the lens from the
-// camera settings (counted in the tallies) and the white-balance code. File errors end the reading and
-// are noted in makerNoteFailStage; it never fails towards the caller.
+// camera settings (counted in the tallies) and the white-balance code. File errors end the reading
+// and are noted in makerNoteFailStage; it never fails towards the caller.
 void ReadMakerNote(ImageRecord& record, const std::filesystem::path& path, ExifTallies& tallies);
 
 }  // namespace folio

@@ -101,7 +101,8 @@ double ExposureSeconds(const ImageRecord& r) {
   if (r.exposureTime.denominator != 0)
     return static_cast<double>(r.exposureTime.numerator) / r.exposureTime.denominator;
   if (r.shutterSpeedValue.denominator != 0) {
-    double apex = static_cast<double>(r.shutterSpeedValue.numerator) / r.shutterSpeedValue.denominator;
+    double apex =
+        static_cast<double>(r.shutterSpeedValue.numerator) / r.shutterSpeedValue.denominator;
     return 1.0 / std::pow(2.0, apex);
   }
   return 0;

@@ -22,7 +22,16 @@ inline constexpr std::u16string_view kKeywordLens = u"レンズ情報";
 
 enum class SortKeyword {
   kNone,  // empty, or a typed text that is none of the ten
-  kFileName, kMake, kModel, kDate, kShutter, kFNumber, kIso, kFocal, kRandom, kLens,
+  kFileName,
+  kMake,
+  kModel,
+  kDate,
+  kShutter,
+  kFNumber,
+  kIso,
+  kFocal,
+  kRandom,
+  kLens,
 };
 
 // Exact match against the ten texts.

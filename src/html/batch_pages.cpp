@@ -48,7 +48,8 @@ std::u16string TopPageText(const FolderNames& names, int frameWidth) {
   page += u"/page1.html\" scrolling=\"auto\" target=\"_self\">\r\n";
   page += u"  <noframes>\r\n";
   page += u"  <body>\r\n\r\n";
-  page += u"  <p>このページにはフレームが使用されていますが、お使いのブラウザではサポートされていません。</p>\r\n\r\n";
+  page +=
+      u"  <p>このページにはフレームが使用されていますが、お使いのブラウザではサポートされていません。</p>\r\n\r\n";
   page += u"  </body>\r\n";
   page += u"  </noframes>\r\n";
   page += u"  </frameset>\r\n";

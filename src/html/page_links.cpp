@@ -41,8 +41,8 @@ std::u16string KeywordPageLabel(const ImageRecord& first) {
   const std::u16string_view keyword = FieldText(first.sortKeyword);
   if (keyword == u"F値") {
     if (first.fNumber.denominator == 0) return u"：F値不明";
-    return u"：F" + FormatFixed(static_cast<double>(first.fNumber.numerator) /
-                                    first.fNumber.denominator, 2);
+    return u"：F" +
+           FormatFixed(static_cast<double>(first.fNumber.numerator) / first.fNumber.denominator, 2);
   }
   if (keyword == u"ISO感度") {
     if (first.isoSpeed == 0) return u"：ISO感度不明";
@@ -67,8 +67,7 @@ std::u16string KeywordPageLabel(const ImageRecord& first) {
   }
   if (keyword == u"焦点距離") {
     if (first.focalLength.denominator == 0) return u"：焦点距離不明";
-    return u"：" + DecimalText(first.focalLength.numerator / first.focalLength.denominator) +
-           u"mm";
+    return u"：" + DecimalText(first.focalLength.numerator / first.focalLength.denominator) + u"mm";
   }
   if (keyword == u"撮影日時") {
     // Same pattern as the other keywords: the keyword's own name and "不明".

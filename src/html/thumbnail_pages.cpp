@@ -22,7 +22,8 @@ std::u16string NavigationRow(int p, int pages, int lineNo) {
 std::u16string CellContent(const ThumbnailSettings& settings, std::u16string_view name) {
   const std::u16string n(name);
   if (settings.NotResize == 0) {
-    if (settings.EnbLink == 0) return u"<a href=\"jpg/" + n + u"\"><img src=\"thum/" + n + u"\"></a>";
+    if (settings.EnbLink == 0)
+      return u"<a href=\"jpg/" + n + u"\"><img src=\"thum/" + n + u"\"></a>";
     return u"<img src=\"thum/" + n + u"\">";
   }
   if (settings.EnbLink == 0) return u"<a href=\"jpg/" + n + u"\">" + n + u"</a>";

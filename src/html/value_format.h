@@ -14,15 +14,15 @@ std::u16string FormatShutterSpeed(const ImageRecord& record);
 
 // One text per caption command; an absent value prints as "0", except the
 // white balance, which reads as auto.
-std::u16string FormatIso(const ImageRecord& record);             // %i
-std::u16string FormatFNumber(const ImageRecord& record);         // %f
-std::u16string FormatFocalLength(const ImageRecord& record);     // %l
-std::u16string FormatPixelHeight(const ImageRecord& record);     // %h
-std::u16string FormatPixelWidth(const ImageRecord& record);      // %w
-std::u16string FormatExposureBias(const ImageRecord& record);    // %r
-std::u16string FormatExposureProgram(const ImageRecord& record); // %e
-std::u16string FormatWhiteBalance(const ImageRecord& record);    // %b
-std::u16string FormatFlash(const ImageRecord& record);           // %t
+std::u16string FormatIso(const ImageRecord& record);              // %i
+std::u16string FormatFNumber(const ImageRecord& record);          // %f
+std::u16string FormatFocalLength(const ImageRecord& record);      // %l
+std::u16string FormatPixelHeight(const ImageRecord& record);      // %h
+std::u16string FormatPixelWidth(const ImageRecord& record);       // %w
+std::u16string FormatExposureBias(const ImageRecord& record);     // %r
+std::u16string FormatExposureProgram(const ImageRecord& record);  // %e
+std::u16string FormatWhiteBalance(const ImageRecord& record);     // %b
+std::u16string FormatFlash(const ImageRecord& record);            // %t
 
 enum class Tally { Shutter, Aperture, Iso, Focal, Lens };
 

@@ -6,8 +6,8 @@
 
 #include "imaging/image_ops.h"
 #include "platform/lcg.h"
-#include "settings/paper_sizes.h"
 #include "platform/text.h"
+#include "settings/paper_sizes.h"
 
 namespace folio {
 
@@ -108,10 +108,10 @@ void CellSize(const CompositeParams& params, int& cellWidth, int& cellHeight) {
   }
   const int rowGaps = params.outerMargin ? params.rows + 1 : params.rows - 1;
   const int columnGaps = params.outerMargin ? params.columns + 1 : params.columns - 1;
-  cellHeight = static_cast<int>((1LL * params.canvasHeight - 1LL * params.gap * rowGaps) /
-                                params.rows);
-  cellWidth = static_cast<int>((1LL * params.canvasWidth - 1LL * params.gap * columnGaps) /
-                               params.columns);
+  cellHeight =
+      static_cast<int>((1LL * params.canvasHeight - 1LL * params.gap * rowGaps) / params.rows);
+  cellWidth =
+      static_cast<int>((1LL * params.canvasWidth - 1LL * params.gap * columnGaps) / params.columns);
 }
 
 SheetRect CellRect(const CompositeParams& params, int cellWidth, int cellHeight, int column,

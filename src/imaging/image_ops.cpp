@@ -146,12 +146,16 @@ void Canvas::DrawScaled(const Photo& photo, const QRect& destination, const QRec
   if (inside.isEmpty()) return;
   const double sx = static_cast<double>(destination.width()) / source.width();
   const double sy = static_cast<double>(destination.height()) / source.height();
-  const int dx0 = destination.x() + static_cast<int>(std::lround((inside.left() - source.left()) * sx));
-  const int dy0 = destination.y() + static_cast<int>(std::lround((inside.top() - source.top()) * sy));
-  const int dx1 = destination.x() +
-                  static_cast<int>(std::lround((inside.left() + inside.width() - source.left()) * sx));
-  const int dy1 = destination.y() +
-                  static_cast<int>(std::lround((inside.top() + inside.height() - source.top()) * sy));
+  const int dx0 =
+      destination.x() + static_cast<int>(std::lround((inside.left() - source.left()) * sx));
+  const int dy0 =
+      destination.y() + static_cast<int>(std::lround((inside.top() - source.top()) * sy));
+  const int dx1 =
+      destination.x() +
+      static_cast<int>(std::lround((inside.left() + inside.width() - source.left()) * sx));
+  const int dy1 =
+      destination.y() +
+      static_cast<int>(std::lround((inside.top() + inside.height() - source.top()) * sy));
   const int dw = dx1 - dx0, dh = dy1 - dy0;
   if (dw <= 0 || dh <= 0) return;
 
@@ -194,8 +198,8 @@ void Canvas::DrawTurned(const Photo& photo, QPoint upperLeft, QPoint upperRight,
   if (image_.isNull() || !photo.ok()) return;
   const QPoint u = upperRight - upperLeft;  // where the photo's top edge runs
   const QPoint v = lowerLeft - upperLeft;   // where its left edge runs
-  const bool rightAngled = (u.x() == 0 || u.y() == 0) && (v.x() == 0 || v.y() == 0) &&
-                           (u.x() == 0) != (v.x() == 0);
+  const bool rightAngled =
+      (u.x() == 0 || u.y() == 0) && (v.x() == 0 || v.y() == 0) && (u.x() == 0) != (v.x() == 0);
   if (rightAngled) {
     const int across = std::abs(u.x()) + std::abs(u.y());
     const int down = std::abs(v.x()) + std::abs(v.y());
@@ -206,7 +210,8 @@ void Canvas::DrawTurned(const Photo& photo, QPoint upperLeft, QPoint upperRight,
     // A turn by a multiple of 90 degrees (or a mirror) maps pixels onto
     // pixels: turn the image exactly, then place it by its corner.
     const QTransform turn(static_cast<double>(u.x()) / across, static_cast<double>(u.y()) / across,
-                          static_cast<double>(v.x()) / down, static_cast<double>(v.y()) / down, 0, 0);
+                          static_cast<double>(v.x()) / down, static_cast<double>(v.y()) / down, 0,
+                          0);
     const QImage turned = scaled.transformed(turn);
     const QPoint far = upperLeft + u + v;
     const QPoint corner(std::min({upperLeft.x(), upperRight.x(), lowerLeft.x(), far.x()}),
@@ -232,7 +237,8 @@ void Canvas::DrawTurned(const Photo& photo, QPoint upperLeft, QPoint upperRight,
   painter.drawImage(QPoint(0, 0), decoded);
 }
 
-void Canvas::DrawText(std::u16string_view text, double pointSize, uint32_t argb, const QRectF& rect) {
+void Canvas::DrawText(std::u16string_view text, double pointSize, uint32_t argb,
+                      const QRectF& rect) {
   if (image_.isNull() || text.empty() || pointSize <= 0) return;
   EnsureGuiApplication();
   if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) return;
@@ -292,7 +298,8 @@ void EnsureGuiApplication() {
 QString TitleFontFamily() {
   EnsureGuiApplication();
   static const QString family = [] {
-    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) return QStringLiteral("Sans Serif");
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+      return QStringLiteral("Sans Serif");
     if (QFontDatabase::hasFamily(QStringLiteral("IPAGothic"))) return QStringLiteral("IPAGothic");
     QFont sans(QStringLiteral("Sans Serif"));
     sans.setStyleHint(QFont::SansSerif);

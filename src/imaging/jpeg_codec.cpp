@@ -71,7 +71,8 @@ bool HasAdobeMarker(const uint8_t* data, size_t size) {
     if (marker == 0xDA || marker == 0xD9) return false;  // start of scan / end
     size_t length = (static_cast<size_t>(data[p + 2]) << 8) | data[p + 3];
     if (length < 2) return false;
-    if (marker == 0xEE && length >= 7 && p + 9 <= size && std::memcmp(data + p + 4, "Adobe", 5) == 0)
+    if (marker == 0xEE && length >= 7 && p + 9 <= size &&
+        std::memcmp(data + p + 4, "Adobe", 5) == 0)
       return true;
     p += 2 + length;
   }
@@ -94,7 +95,8 @@ bool ReadHeader(const uint8_t* data, size_t size, Header& header) {
   tjhandle handle = Decompressor();
   if (!handle) return false;
   int w = 0, h = 0, sub = 0, space = 0;
-  if (tjDecompressHeader3(handle, data, static_cast<unsigned long>(size), &w, &h, &sub, &space) != 0) {
+  if (tjDecompressHeader3(handle, data, static_cast<unsigned long>(size), &w, &h, &sub, &space) !=
+      0) {
     DiscardDecompressor();
     return false;
   }
@@ -121,8 +123,7 @@ Scale ChooseScale(int width, int height, int minWidth, int minHeight) {
   return Scale{1, 1};
 }
 
-QImage Decode(const uint8_t* data, size_t size, const Header& header, int minWidth,
-              int minHeight) {
+QImage Decode(const uint8_t* data, size_t size, const Header& header, int minWidth, int minHeight) {
   tjhandle handle = Decompressor();
   if (!handle || header.width <= 0 || header.height <= 0) return QImage();
   Scale scale = ChooseScale(header.width, header.height, minWidth, minHeight);
@@ -171,8 +172,7 @@ bool Encode(const QImage& source, int quality, std::vector<uint8_t>& out) {
   switch (source.format()) {
     case QImage::Format_RGB32:
     case QImage::Format_ARGB32:
-    case QImage::Format_ARGB32_Premultiplied:
-      break;
+    case QImage::Format_ARGB32_Premultiplied: break;
     default:
       converted = source.convertToFormat(QImage::Format_RGB32);
       if (converted.isNull()) return false;

@@ -32,8 +32,7 @@ int ScaledDimension(int dimension, Scale scale);
 // The picture at that DCT scale as Format_RGB32 (grey and CMYK pictures
 // converted); a null image when nothing could be decoded. A truncated or
 // slightly corrupt stream gives what could be decoded, as viewers show it.
-QImage Decode(const uint8_t* data, size_t size, const Header& header, int minWidth,
-              int minHeight);
+QImage Decode(const uint8_t* data, size_t size, const Header& header, int minWidth, int minHeight);
 
 // Baseline JPEG, 4:2:0, of a 32-bit image (alpha dropped). Other formats are
 // converted first. False when the encoder failed.

@@ -86,8 +86,7 @@ bool ResizedSize(const ResizeOptions& options, int width, int height, int& newWi
       w = options.targetWidth;
       h = options.targetHeight;
       break;
-    default:
-      return false;
+    default: return false;
   }
   if (w == width) return false;  // whatever the height says
   newWidth = static_cast<int>(w);
@@ -133,8 +132,7 @@ void CopyExifProperties(const std::u16string& sourcePath, Canvas& canvas, bool r
       case 0x0112:  // Orientation: the copy is drawn upright
         if (rotate) PutLittle16(item.value, 1);
         break;
-      default:
-        break;
+      default: break;
     }
     canvas.SetProperty(item);
   }
@@ -171,8 +169,7 @@ int ResizeOneImage(const ResizeOptions& options, std::u16string_view fileName,
 
   if (FindJpegEncoder() < 0) return kResizeNoEncoder;
   Canvas canvas(w, h);
-  const bool turned =
-      options.rotate && (orientation == 6 || orientation == 8 || orientation == 3);
+  const bool turned = options.rotate && (orientation == 6 || orientation == 8 || orientation == 3);
   if (options.rotate && orientation == 6)
     canvas.DrawTurned(photo, QPoint(w, 0), QPoint(w, h), QPoint(0, 0));
   else if (options.rotate && orientation == 8)

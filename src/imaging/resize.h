@@ -33,8 +33,9 @@ void CopyExifProperties(const std::u16string& sourcePath, Canvas& canvas, bool r
 // Results of ResizeOneImage.
 inline constexpr int kResizeWritten = 0;
 inline constexpr int kResizeNoEncoder = -1;
-inline constexpr int kResizeExists = -2;      // the save folder has that name, overwriting is off
-inline constexpr int kResizeNotWritten = -3;  // the copy would replace its own source, or writing failed
+inline constexpr int kResizeExists = -2;  // the save folder has that name, overwriting is off
+inline constexpr int kResizeNotWritten =
+    -3;  // the copy would replace its own source, or writing failed
 
 // The options of one job; `saveFolder` after the save-folder rule: an empty
 // `SaveDir`, or one equal to the folder, gives "resize"; every "%s" becomes

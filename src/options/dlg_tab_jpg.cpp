@@ -10,8 +10,8 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 
-#include "settings/paper_sizes.h"
 #include "options/page_util.h"
+#include "settings/paper_sizes.h"
 
 using folio::gui::FromQ;
 using folio::gui::NewNumber;
@@ -55,7 +55,8 @@ void ColorSample::setColor(uint32_t colorRef) {
 
 void ColorSample::mouseReleaseEvent(QMouseEvent* event) {
   QLabel::mouseReleaseEvent(event);
-  if (isEnabled() && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+  if (isEnabled() && event->button() == Qt::LeftButton &&
+      rect().contains(event->position().toPoint()))
     emit clicked();
 }
 
@@ -66,8 +67,9 @@ CDlgTabJpg::CDlgTabJpg(QWidget* parent) : QWidget(parent) {
   paperSize->setEditable(true);
   paperSize->setCompleter(nullptr);  // what is typed stays as typed
   paperSize->setInsertPolicy(QComboBox::NoInsert);
-  for (const char16_t* item : {u"L版（89×127）", u"はがき（102×152）", u"A4（210×297）", u"八切（165×216）",
-                               u"六切（203×254）", u"四切（254×305）", u"半切（356×432）", u"カスタム"})
+  for (const char16_t* item :
+       {u"L版（89×127）", u"はがき（102×152）", u"A4（210×297）", u"八切（165×216）",
+        u"六切（203×254）", u"四切（254×305）", u"半切（356×432）", u"カスタム"})
     paperSize->addItem(QString::fromUtf16(item));
   grid->addWidget(Label(u"・作成する画像のサイズ（mm×mm）", this), row, 0);
   grid->addWidget(paperSize, row++, 1);
@@ -246,19 +248,19 @@ bool CDlgTabJpg::readFields() {
 
 void CDlgTabJpg::refresh(int mode) {
   if (mode == 2) {
-    QWidget* controls[] = {paperSize, spaceSize, arroundBlank, changeRaito, jpgNumberH,
-                           blank[0],  blank[1],  blank[2],     createJpgHeight, createJpgWidth,
-                           jpgQuality, jpgNumberW, enableTitle, enbMulti,   blankSample};
+    QWidget* controls[] = {paperSize,  spaceSize,  arroundBlank, changeRaito,     jpgNumberH,
+                           blank[0],   blank[1],   blank[2],     createJpgHeight, createJpgWidth,
+                           jpgQuality, jpgNumberW, enableTitle,  enbMulti,        blankSample};
     for (QWidget* control : controls) control->setEnabled(true);
     applyBigImageRule();
     applyTitleRule();
   } else {
-    QWidget* controls[] = {paperSize,     createJpgWidth, createJpgHeight, jpgNumberW,   jpgNumberH,
-                           spaceSize,     arroundBlank,   blank[0],        blank[1],     blank[2],
-                           blankSample,   changeRaito,    jpgQuality,      enbMulti,     multiple,
-                           multipleX,     multipleY,      enableTitle,     position,     titleColor[0],
-                           titleColor[1], titleColor[2],  titleSampleBox,  title,        titleFontSize,
-                           titleDouble};
+    QWidget* controls[] = {
+        paperSize,     createJpgWidth, createJpgHeight, jpgNumberW,    jpgNumberH,     spaceSize,
+        arroundBlank,  blank[0],       blank[1],        blank[2],      blankSample,    changeRaito,
+        jpgQuality,    enbMulti,       multiple,        multipleX,     multipleY,      enableTitle,
+        position,      titleColor[0],  titleColor[1],   titleColor[2], titleSampleBox, title,
+        titleFontSize, titleDouble};
     for (QWidget* control : controls) control->setEnabled(false);
   }
   updateSamples();
@@ -273,7 +275,8 @@ void CDlgTabJpg::updateSamples() {
 
 void CDlgTabJpg::applyBigImageRule() {
   readFields();
-  for (QWidget* control : {multiple, multipleX, multipleY}) control->setEnabled(enbMulti->isChecked());
+  for (QWidget* control : {multiple, multipleX, multipleY})
+    control->setEnabled(enbMulti->isChecked());
 }
 
 void CDlgTabJpg::applyTitleRule() {

@@ -16,13 +16,15 @@
 
 namespace folio::gui {
 
-NumberField::NumberField(bool digitsOnly, QWidget* parent) : QWidget(parent), edit_(new QLineEdit(this)) {
+NumberField::NumberField(bool digitsOnly, QWidget* parent)
+    : QWidget(parent), edit_(new QLineEdit(this)) {
   auto* layout = new QHBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
   layout->addWidget(edit_);
   if (digitsOnly)
-    edit_->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit_));
+    edit_->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit_));
   setFocusProxy(edit_);
 }
 
@@ -113,7 +115,8 @@ bool ReadIntField(QLineEdit* edit, int low, int high, int& value) {
     return false;
   }
   if (parsed < low || parsed > high) {
-    ShowCheckMessage(edit, QStringLiteral("Enter an integer between %1 and %2.").arg(low).arg(high));
+    ShowCheckMessage(edit,
+                     QStringLiteral("Enter an integer between %1 and %2.").arg(low).arg(high));
     return false;
   }
   value = parsed;

@@ -44,8 +44,7 @@ fs::path TemporaryNameBeside(const fs::path& path) {
 
 bool MoveNoReplace(const fs::path& from, const fs::path& to) {
 #ifdef RENAME_NOREPLACE
-  if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
-    return true;
+  if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return true;
   if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP) return false;
 #endif
   // File systems without an atomic no-replace rename: a hard link fails on an

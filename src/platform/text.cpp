@@ -52,11 +52,21 @@ std::string EncodeUtf8(std::u16string_view text, bool bytesEscaped) {
 std::size_t DecodeUtf8At(std::string_view text, std::size_t i, uint32_t& c) {
   const unsigned char b = static_cast<unsigned char>(text[i]);
   std::size_t extra;
-  if (b < 0x80) { c = b; return 1; }
-  if ((b & 0xE0) == 0xC0) { c = b & 0x1F; extra = 1; }
-  else if ((b & 0xF0) == 0xE0) { c = b & 0x0F; extra = 2; }
-  else if ((b & 0xF8) == 0xF0) { c = b & 0x07; extra = 3; }
-  else return 0;
+  if (b < 0x80) {
+    c = b;
+    return 1;
+  }
+  if ((b & 0xE0) == 0xC0) {
+    c = b & 0x1F;
+    extra = 1;
+  } else if ((b & 0xF0) == 0xE0) {
+    c = b & 0x0F;
+    extra = 2;
+  } else if ((b & 0xF8) == 0xF0) {
+    c = b & 0x07;
+    extra = 3;
+  } else
+    return 0;
   for (std::size_t k = 1; k <= extra; ++k) {
     if (i + k >= text.size() || (static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return 0;
     c = (c << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
@@ -75,9 +85,9 @@ std::u16string DecodeUtf8(std::string_view text, bool bytesEscaped) {
     const std::size_t length = DecodeUtf8At(text, i, c);
     if (length == 0) {
       // A bad byte is always 0x80 or above.
-      out.push_back(bytesEscaped ? static_cast<char16_t>(kByteEscape +
-                                                         static_cast<unsigned char>(text[i]))
-                                 : u'\uFFFD');
+      out.push_back(bytesEscaped
+                        ? static_cast<char16_t>(kByteEscape + static_cast<unsigned char>(text[i]))
+                        : u'\uFFFD');
       ++i;
       continue;
     }
@@ -113,7 +123,9 @@ std::filesystem::path ToPath(std::u16string_view text) {
   return std::filesystem::path(EncodeUtf8(text, true));
 }
 
-std::u16string FromPath(const std::filesystem::path& path) { return DecodeUtf8(path.native(), true); }
+std::u16string FromPath(const std::filesystem::path& path) {
+  return DecodeUtf8(path.native(), true);
+}
 
 std::u16string DecimalText(long long value) {
   std::string digits = std::to_string(value);
@@ -135,7 +147,11 @@ std::u16string FormatText(std::u16string_view pattern,
   for (std::size_t i = 0; i < pattern.size(); ++i) {
     if (pattern[i] == u'%' && i + 1 < pattern.size()) {
       char16_t conversion = pattern[i + 1];
-      if (conversion == u'%') { out.push_back(u'%'); ++i; continue; }
+      if (conversion == u'%') {
+        out.push_back(u'%');
+        ++i;
+        continue;
+      }
       if ((conversion == u's' || conversion == u'd') && next != args.end()) {
         out.append(*next++);
         ++i;

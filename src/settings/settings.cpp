@@ -39,8 +39,10 @@ std::u16string StoredToLines(std::u16string_view text) {
   std::u16string out;
   out.reserve(text.size());
   for (char16_t c : text) {
-    if (c == u'\x01') out += u"\r\n";
-    else out.push_back(c);
+    if (c == u'\x01')
+      out += u"\r\n";
+    else
+      out.push_back(c);
   }
   return out;
 }
@@ -251,9 +253,7 @@ bool SaveSettings(const Settings& settings, std::u16string_view folderBoxText,
   for (const Key& key : kKeys) {
     bool written = false;
     switch (key.kind) {
-      case Kind::kInt:
-        written = profile.WriteInt(key.section, key.name, key.number(record));
-        break;
+      case Kind::kInt: written = profile.WriteInt(key.section, key.name, key.number(record)); break;
       case Kind::kFlag:
         written = profile.WriteString(key.section, key.name, key.number(record) != 0 ? u"1" : u"0");
         break;
@@ -261,7 +261,8 @@ bool SaveSettings(const Settings& settings, std::u16string_view folderBoxText,
         written = profile.WriteString(key.section, key.name, Quoted(key.text(record)));
         break;
       case Kind::kLines:
-        written = profile.WriteString(key.section, key.name, Quoted(LinesToStored(key.text(record))));
+        written =
+            profile.WriteString(key.section, key.name, Quoted(LinesToStored(key.text(record))));
         break;
       case Kind::kDirectory:
         written = profile.WriteString(key.section, key.name, Quoted(folderBoxText));

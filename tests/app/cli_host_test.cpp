@@ -32,8 +32,8 @@ struct CliBatch {
     for (const char* name : {"Spring", "Summer", "Autumn"}) {
       fs::create_directories(root / name);
       for (int i = 0; i < 2; ++i)
-        folio::test::WriteJpeg(root / name / ("IMG_000" + std::to_string(i) + ".jpg"), 40, 30,
-                               80, static_cast<unsigned>(i));
+        folio::test::WriteJpeg(root / name / ("IMG_000" + std::to_string(i) + ".jpg"), 40, 30, 80,
+                               static_cast<unsigned>(i));
       paths.push_back(folio::FromPath(root / name));
       before.push_back(HashTree(root / name));
     }

@@ -2,9 +2,9 @@
 // cell shows, the title and big square, cancels and failures.
 #include "app/composite_job.h"
 
+#include <gtest/gtest.h>
 #include <QFontDatabase>
 #include <QPainter>
-#include <gtest/gtest.h>
 
 #include <vector>
 
@@ -29,9 +29,9 @@ namespace {
 
 // ---------------------------------------------------------------- sheets
 
-const QColor kPalette[] = {Qt::red,        Qt::green,     Qt::blue,     Qt::cyan,
-                           Qt::magenta,    Qt::yellow,    Qt::darkRed,  Qt::darkGreen,
-                           Qt::darkBlue,   Qt::darkCyan,  Qt::darkMagenta};
+const QColor kPalette[] = {Qt::red,      Qt::green,    Qt::blue,       Qt::cyan,
+                           Qt::magenta,  Qt::yellow,   Qt::darkRed,    Qt::darkGreen,
+                           Qt::darkBlue, Qt::darkCyan, Qt::darkMagenta};
 constexpr int kPaletteSize = sizeof kPalette / sizeof kPalette[0];
 
 struct SheetFolder {
@@ -52,7 +52,8 @@ struct SheetFolder {
   void AddSolid(int n, int width = 400, int height = 300) {
     for (int i = 0; i < n; ++i) {
       const std::string name = "p" + std::to_string(records.size()) + ".jpg";
-      WritePicture(dir / name, SolidPicture(width, height, kPalette[records.size() % kPaletteSize]));
+      WritePicture(dir / name,
+                   SolidPicture(width, height, kPalette[records.size() % kPaletteSize]));
       Add(name);
     }
   }
@@ -122,8 +123,8 @@ TEST(CompositeSheets, CropOnARealSheetFollowsTheGeometry) {
     int secondColumnX;
   };
   const QRgb white = qRgb(255, 255, 255);
-  for (const Case c : {Case{0, 0, 1169, 817, 1179}, Case{1, 0, 1169, 817, 1179},
-                       Case{0, 1, 1164, 812, 1184}}) {
+  for (const Case c :
+       {Case{0, 0, 1169, 817, 1179}, Case{1, 0, 1169, 817, 1179}, Case{0, 1, 1164, 812, 1184}}) {
     SheetFolder folder;
     WritePicture(folder.dir / "band.jpg", banded);
     for (int i = 0; i < 16; ++i) {
@@ -232,7 +233,8 @@ TEST(CompositeSheets, TitleAndBigImagePlacement) {
   // Each sheet has its own title, drawn as real glyphs: missing glyphs would
   // all be the same empty box.
   int differing = 0;
-  for (std::size_t i = 0; i < inks[0].mask.size(); ++i) differing += inks[0].mask[i] != inks[1].mask[i];
+  for (std::size_t i = 0; i < inks[0].mask.size(); ++i)
+    differing += inks[0].mask[i] != inks[1].mask[i];
   EXPECT_GT(differing, inks[0].count / 3);
   if (QFontDatabase::hasFamily(QStringLiteral("IPAGothic"))) {
     EXPECT_EQ(TitleFontFamily(), QStringLiteral("IPAGothic"));
@@ -259,7 +261,7 @@ TEST(CompositeSheets, CancelKeepsFinishedSheetsAndDropsTheOneInProgress) {
       {2, Outcome::kSheetsCancelled, false, false},  // sheet 1 in progress: nothing saved
       {4, Outcome::kSheetsCancelled, true, false},   // sheet 1 complete at the cancel: it is saved
       {6, Outcome::kSheetsCancelled, true, false},
-      {8, Outcome::kSheetsMade, true, true},   // after the last cell the work is done
+      {8, Outcome::kSheetsMade, true, true},  // after the last cell the work is done
   };
   for (const Case& c : cases) {
     SheetFolder folder;

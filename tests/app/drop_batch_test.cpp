@@ -29,8 +29,8 @@ struct Batch {
     for (const char* name : folders) {
       fs::create_directories(trips / name);
       for (int i = 0; i < photos; ++i)
-        folio::test::WriteJpeg(trips / name / ("IMG_000" + std::to_string(i) + ".jpg"), 40, 30,
-                               80, static_cast<unsigned>(i));
+        folio::test::WriteJpeg(trips / name / ("IMG_000" + std::to_string(i) + ".jpg"), 40, 30, 80,
+                               static_cast<unsigned>(i));
       paths.push_back(folio::FromPath(trips / name));
     }
     host.settings().thumbnail.TopHtml = 1;
@@ -61,7 +61,8 @@ TEST(DropBatch, ReportsEachFolderAndEndsWithTheCloseButton) {
   EXPECT_TRUE(batch.host.statusButtonEnabled());
   EXPECT_TRUE(batch.host.statusVisible());
   EXPECT_EQ(batch.host.folderBox(), batch.paths[1]);
-  EXPECT_EQ(batch.Menu(), std::u16string(folio::kMenuStart) + Link(u"Spring") + Link(u"Summer") + u"</html>\r\n");
+  EXPECT_EQ(batch.Menu(),
+            std::u16string(folio::kMenuStart) + Link(u"Spring") + Link(u"Summer") + u"</html>\r\n");
 
   Batch autoClose({"Autumn"});
   autoClose.host.settings().setting.AutoClose = 1;
@@ -80,7 +81,9 @@ TEST(DropBatch, OneFolderWritesAMenuButNoTopPage) {
 }
 
 TEST(DropBatch, NoPagesOutsideThumbnailModeOrWithRewindOnly) {
-  struct Case { int mode, topHtml, sougo; };
+  struct Case {
+    int mode, topHtml, sougo;
+  };
   for (Case c : {Case{1, 1, 0}, Case{0, 0, 0}, Case{0, 1, 2}}) {
     Batch batch({"Spring", "Summer"});
     batch.host.settings().setting.CreateMode = c.mode;
@@ -125,7 +128,7 @@ TEST(DropBatch, StopThroughTheStatusDialogFinishesTheFolderAndRemovesTopPage) {
     if (host.pumps() == 3) host.setRunning(false);
   };
   folio::RunDropBatch(batch.host, batch.host, batch.host.settings(), batch.paths);
-  EXPECT_TRUE(fs::exists(batch.trips / "Summer" / "page2.html"));  // finished
+  EXPECT_TRUE(fs::exists(batch.trips / "Summer" / "page2.html"));    // finished
   EXPECT_EQ(folio::test::HashTree(batch.trips / "Autumn"), autumn);  // never started
   EXPECT_FALSE(fs::exists(batch.trips / "Top.html"));
   EXPECT_EQ(ReadBytes(batch.trips / "Menu.html"), "older menu");
@@ -167,7 +170,8 @@ TEST(DropBatch, CancellingOneJobSkipsItsLinkAndGoesOn) {
   EXPECT_EQ(folio::test::HashTree(batch.trips / "Summer"), summer);  // undone
   EXPECT_TRUE(fs::exists(batch.trips / "Autumn" / "page2.html"));
   EXPECT_TRUE(fs::exists(batch.trips / "Top.html"));
-  EXPECT_EQ(batch.Menu(), std::u16string(folio::kMenuStart) + Link(u"Spring") + Link(u"Autumn") + u"</html>\r\n");
+  EXPECT_EQ(batch.Menu(),
+            std::u16string(folio::kMenuStart) + Link(u"Spring") + Link(u"Autumn") + u"</html>\r\n");
 }
 
 TEST(DropBatch, ADropDuringAJobIsIgnored) {
@@ -181,7 +185,9 @@ TEST(DropBatch, ADropDuringAJobIsIgnored) {
 }
 
 TEST(NamesOfFolder, OwnNameParentAndParentName) {
-  struct Case { const char16_t *path, *own, *parent, *parentName; };
+  struct Case {
+    const char16_t *path, *own, *parent, *parentName;
+  };
   const Case cases[] = {
       {u"/photos/Trips/Spring", u"Spring", u"/photos/Trips", u"Trips"},
       {u"/Trips/Spring", u"Spring", u"/Trips", u"Trips"},

@@ -39,7 +39,9 @@ struct Job {
 }  // namespace
 
 TEST(ListJpegFiles, PageCountRoundsUp) {
-  struct Case { int files, perPage, pages; };
+  struct Case {
+    int files, perPage, pages;
+  };
   for (Case c : {Case{10, 10, 1}, Case{11, 10, 2}, Case{20, 10, 2}, Case{25, 10, 3},
                  Case{25, 12, 3}, Case{1, 10, 1}}) {
     TempDir dir;
@@ -118,7 +120,11 @@ TEST(RunFolderJob, RewindOnlyModeMakesFoldersButNoPages) {
 }
 
 TEST(RunFolderJob, SubFoldersFollowTheMode) {
-  struct Case { int mode; int notResize; std::vector<const char*> made, notMade; };
+  struct Case {
+    int mode;
+    int notResize;
+    std::vector<const char*> made, notMade;
+  };
   const Case cases[] = {
       {0, 0, {"thum", "jpg"}, {"slideshow", "img"}},
       {0, 1, {"jpg"}, {"thum"}},
@@ -316,7 +322,8 @@ TEST(RunFolderJob, MissingFolderOrFileIsLeftAloneWithTheNoPhotosError) {
       folio::test::TestWindow host;
       host.setBatchMode(true);
       host.settings().setting.CreateMode = mode;
-      const Outcome outcome = folio::RunFolderJob(host, host.settings(), folio::FromPath(dir / name));
+      const Outcome outcome =
+          folio::RunFolderJob(host, host.settings(), folio::FromPath(dir / name));
       host.Report(outcome);
       EXPECT_EQ(outcome, Outcome::kNoPhotos) << name;
       EXPECT_EQ(host.statusLines(),

@@ -1,8 +1,8 @@
 #include "imaging/composite.h"
 
+#include <gtest/gtest.h>
 #include <QFontDatabase>
 #include <QPainter>
-#include <gtest/gtest.h>
 
 #include <vector>
 
@@ -168,10 +168,10 @@ TEST(CompositeGeometry, TitleCellByPosition) {
     int column, row;
   };
   const Case cases[] = {
-      {u"中央", 0, true, 1, 1},  {u"左上", 0, true, 0, 0},   {u"右上", 0, true, 3, 0},
-      {u"右上", 1, true, 2, 0},  {u"左下", 0, true, 0, 3},   {u"右下", 1, true, 2, 3},
-      {u"2:3", 0, true, 1, 2},   {u"5:1", 0, true, 4, 0},  // off the grid: no cell takes it
-      {u":3", 0, false, 0, 0},   {u"abc", 0, false, 0, 0}, {u"", 0, false, 0, 0},
+      {u"中央", 0, true, 1, 1}, {u"左上", 0, true, 0, 0}, {u"右上", 0, true, 3, 0},
+      {u"右上", 1, true, 2, 0}, {u"左下", 0, true, 0, 3}, {u"右下", 1, true, 2, 3},
+      {u"2:3", 0, true, 1, 2},  {u"5:1", 0, true, 4, 0},  // off the grid: no cell takes it
+      {u":3", 0, false, 0, 0},  {u"abc", 0, false, 0, 0}, {u"", 0, false, 0, 0},
   };
   for (const Case& c : cases) {
     CompositeParams params = LSheet(4, 4, 0);

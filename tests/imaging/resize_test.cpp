@@ -1,7 +1,7 @@
 #include "imaging/resize.h"
 
-#include <exiv2/exiv2.hpp>
 #include <gtest/gtest.h>
+#include <exiv2/exiv2.hpp>
 
 #include <optional>
 
@@ -174,7 +174,7 @@ TEST(ResizeOneImage, CopiesUnchangedWhenNoScalingIsNeeded) {
   exif.model = "Model";
   exif.orientation = 6;
   WriteJpegWithExif(folder.dir / "small.jpg", 640, 480, exif);
-  folder.options.rotate = 1;  // a copy is never turned
+  folder.options.rotate = 1;    // a copy is never turned
   folder.options.keepExif = 0;  // and keeps its Exif all the same
   ASSERT_EQ(folder.Run("small.jpg"), kResizeWritten);
   EXPECT_EQ(ReadBytes(folder.Out("small.jpg")), ReadBytes(folder.dir / "small.jpg"));
@@ -224,8 +224,8 @@ TEST(CopyExifProperties, SizesFollowTheCanvasAndOrientationFollowsTheTurn) {
     Exiv2::ExifData data;
     data["Exif.Image.Make"] = "Maker";
     data["Exif.Image.Orientation"] = uint16_t(8);
-    data["Exif.Photo.PixelXDimension"] = uint16_t(1600);     // SHORT
-    data["Exif.Photo.PixelYDimension"] = uint32_t(1200);     // LONG
+    data["Exif.Photo.PixelXDimension"] = uint16_t(1600);  // SHORT
+    data["Exif.Photo.PixelYDimension"] = uint32_t(1200);  // LONG
     data["Exif.Iop.RelatedImageWidth"] = uint16_t(1600);
     data["Exif.Iop.RelatedImageLength"] = uint16_t(1200);
     {
@@ -248,7 +248,7 @@ TEST(CopyExifProperties, SizesFollowTheCanvasAndOrientationFollowsTheTurn) {
     CopyExifProperties(U16(dir / "src.jpg"), canvas, rotate);
     const auto& items = canvas.Properties();
     EXPECT_EQ(items.size(), source.Properties().size()) << rotate;
-    EXPECT_EQ(valueOf(items, 0xA002), (std::vector<uint8_t>{0x2C, 0x01})) << rotate;  // 300
+    EXPECT_EQ(valueOf(items, 0xA002), (std::vector<uint8_t>{0x2C, 0x01})) << rotate;        // 300
     EXPECT_EQ(valueOf(items, 0xA003), (std::vector<uint8_t>{0x90, 0x01, 0, 0})) << rotate;  // 400
     EXPECT_EQ(valueOf(items, 0x1001), (std::vector<uint8_t>{0x2C, 0x01})) << rotate;
     EXPECT_EQ(valueOf(items, 0x1002), (std::vector<uint8_t>{0x90, 0x01})) << rotate;
@@ -305,7 +305,8 @@ TEST(ResizeOneImage, TurnedPixelsLandWhereTheOrientationSays) {
         EXPECT_TRUE(Near(out.pixel(at), expected)) << c.orientation << " corner " << cx << cy;
       }
     }
-    EXPECT_EQ(ExifValue(folder.Out("m.jpg"), "Exif.Image.Orientation"), c.tagAfter) << c.orientation;
+    EXPECT_EQ(ExifValue(folder.Out("m.jpg"), "Exif.Image.Orientation"), c.tagAfter)
+        << c.orientation;
   }
 }
 

@@ -88,7 +88,8 @@ CAboutDlg::CAboutDlg(const QString& windowTitle, QWidget* parent) : QDialog(pare
   auto* texts = new QVBoxLayout;
   titleLabel = new QLabel(windowTitle, this);
   titleLabel->setTextFormat(Qt::PlainText);
-  dateLabel = new QLabel(QStringLiteral("Kirameki ") + ToQ(folio::gui::BuildDateText(__DATE__)), this);
+  dateLabel =
+      new QLabel(QStringLiteral("Kirameki ") + ToQ(folio::gui::BuildDateText(__DATE__)), this);
   dateLabel->setTextFormat(Qt::PlainText);
   texts->addWidget(titleLabel);
   texts->addWidget(dateLabel);
@@ -168,8 +169,9 @@ void CFolioscopeDlg::addFolderLine(std::u16string_view path, int number, int tot
 void CFolioscopeDlg::messageBox(std::u16string_view text, std::u16string_view caption,
                                 folio::MessageIcon icon) {
   shown_.push_back({std::u16string(text), std::u16string(caption), icon});
-  QMessageBox box(icon == folio::MessageIcon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon,
-                  ToQ(caption), ToQ(text), QMessageBox::Ok, this);
+  QMessageBox box(
+      icon == folio::MessageIcon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon,
+      ToQ(caption), ToQ(text), QMessageBox::Ok, this);
   ArrowCursorScope arrow(waitCursor_);
   box.exec();
 }
@@ -234,7 +236,8 @@ void CFolioscopeDlg::setFolderBox(std::u16string_view text) {
 
 void CFolioscopeDlg::keyPressEvent(QKeyEvent* event) {
   // Enter and Escape neither close the window nor start a job.
-  if (event->key() == Qt::Key_Escape || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+  if (event->key() == Qt::Key_Escape || event->key() == Qt::Key_Return ||
+      event->key() == Qt::Key_Enter) {
     event->accept();
     return;
   }
@@ -277,7 +280,8 @@ void CFolioscopeDlg::runCommandLine() {
   if (IsFolder(folderPath_)) {
     runSingleJob();
   } else {
-    messageBox(u"フォルダをドラッグ＆ドロップしてください", u"エラー", folio::MessageIcon::Exclamation);
+    messageBox(u"フォルダをドラッグ＆ドロップしてください", u"エラー",
+               folio::MessageIcon::Exclamation);
   }
   QDialog::done(QDialog::Accepted);  // ends without saving the settings
 }
@@ -363,7 +367,8 @@ void CFolioscopeDlg::dropEvent(QDropEvent* event) {
   event->acceptProposedAction();
   // The batch runs once the drag has been answered, so the file manager is
   // not held for the length of the batch.
-  QMetaObject::invokeMethod(this, [this, paths] { runDrop(paths); }, Qt::QueuedConnection);
+  QMetaObject::invokeMethod(
+      this, [this, paths] { runDrop(paths); }, Qt::QueuedConnection);
 }
 
 void CFolioscopeDlg::runDrop(const std::vector<std::u16string>& paths) {
