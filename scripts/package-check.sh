@@ -1,0 +1,96 @@
+#!/usr/bin/env bash
+# Builds the Debian package, validates its desktop entry and metainfo,
+# installs it into this machine with apt, runs a thumbnail job with the
+# installed program and removes the package again. Needs root (or sudo);
+# meant for CI and for a throwaway machine. Exits non-zero on any failure.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+export DEBIAN_FRONTEND=noninteractive
+
+SUDO=""; [ "$(id -u)" -eq 0 ] || SUDO="sudo"
+fail() { echo "package-check: $*" >&2; exit 1; }
+
+# dpkg-shlibdeps (dpkg-dev) and file are what CPack's Debian generator runs.
+TOOLS=(desktop-file-utils appstream dpkg-dev file)
+missing=()
+for p in "${TOOLS[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  $SUDO apt-get update -qq
+  $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+bash scripts/setup.sh
+rm -f build/folioscope_*.deb
+(cd build && cpack -G DEB) >/dev/null
+debs=(build/folioscope_*.deb)
+[ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || fail "expected one build/folioscope_*.deb, found: ${debs[*]}"
+deb=${debs[0]}
+echo "Built $deb"
+
+work=$(mktemp -d)
+installed_here=0
+cleanup() {
+  if [ "$installed_here" -eq 1 ] && dpkg-query -W -f='${Status}' folioscope 2>/dev/null | grep -q "ok installed"; then
+    $SUDO apt-get remove -y -qq folioscope >/dev/null || true
+  fi
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+# Validate the files as they ship, not as they lie in the source tree.
+dpkg-deb -x "$deb" "$work/root"
+desktop=$work/root/usr/share/applications/io.github.folioscope.Folioscope.desktop
+metainfo=$work/root/usr/share/metainfo/io.github.folioscope.Folioscope.metainfo.xml
+for f in "$desktop" "$metainfo" \
+         "$work/root/usr/share/icons/hicolor/scalable/apps/io.github.folioscope.Folioscope.svg" \
+         "$work/root/usr/share/icons/hicolor/256x256/apps/io.github.folioscope.Folioscope.png" \
+         "$work/root/usr/share/man/man1/folioscope.1" "$work/root/usr/share/man/man1/folioscope-cli.1" \
+         "$work/root/usr/bin/folioscope" "$work/root/usr/bin/folioscope-cli"; do
+  [ -f "$f" ] || fail "the package lacks ${f#"$work/root"}"
+done
+echo "desktop-file-validate ${desktop##*/}"
+desktop-file-validate "$desktop"
+appstreamcli validate --no-net "$metainfo"
+appstreamcli validate-tree --no-net "$work/root"
+
+# dpkg-shlibdeps must have filled in the linked libraries beside the
+# dependencies written by hand.
+depends=$(dpkg-deb -f "$deb" Depends)
+echo "Depends: $depends"
+for d in fonts-ipafont-gothic libqt6gui6 libexiv2 libturbojpeg libc6; do
+  grep -q "$d" <<<"$depends" || fail "Depends lacks $d"
+done
+
+if ! $SUDO apt-get install -y -qq "./$deb"; then
+  # A fresh machine may have no package lists yet.
+  $SUDO apt-get update -qq
+  $SUDO apt-get install -y -qq "./$deb"
+fi
+installed_here=1
+[ -x /usr/bin/folioscope-cli ] || fail "/usr/bin/folioscope-cli is missing after install"
+
+# Run from an empty folder with a fresh home, so nothing of the build or of
+# the user's settings is found.
+cd "$work"
+export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config
+mkdir -p "$HOME"
+# TODO(version): drop the --help fallback once the CLI has --version.
+/usr/bin/folioscope-cli --version || /usr/bin/folioscope-cli --help
+
+demo=$work/demo
+/usr/bin/folioscope-cli --make-demo "$demo" 5
+printf '[Setting]\r\nCreateMode=0\r\n' >"$work/check.ini"
+/usr/bin/folioscope-cli --ini "$work/check.ini" "$demo"
+[ -f "$demo/page1.html" ] || fail "the thumbnail job wrote no page1.html"
+[ -f "$demo/jpg/demo_001.jpg" ] || fail "the thumbnail job did not move the photos into jpg/"
+[ -n "$(ls -A "$demo/thum")" ] || fail "the thumbnail job wrote no thumbnails"
+cd - >/dev/null
+
+$SUDO apt-get remove -y -qq folioscope
+installed_here=0
+[ ! -e /usr/bin/folioscope-cli ] || fail "/usr/bin/folioscope-cli is still there after remove"
+[ ! -e /usr/bin/folioscope ] || fail "/usr/bin/folioscope is still there after remove"
+echo "package-check: OK"
