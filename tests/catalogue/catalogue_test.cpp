@@ -15,7 +15,7 @@
 namespace folio {
 namespace {
 
-class Catalogue : public ::testing::Test {
+class CatalogueOfFolder : public ::testing::Test {
  protected:
   void AddPhoto(const std::string& name, const test::ExifFields& exif) {
     test::WriteJpegWithExif(dir_ / name, 48, 32, exif, 90, static_cast<unsigned>(names_.size() + 1));
@@ -28,28 +28,14 @@ class Catalogue : public ::testing::Test {
     test::WriteBytes(dir_ / name, test::JpegWithTiff(test::ReadBytes(dir_ / "plain.tmp"), tiff));
     names_.push_back(FromUtf8(name));
   }
-  std::u16string FileList() const {
-    std::u16string list;
-    for (const auto& n : names_) list += n + u"\n";
-    return list;
-  }
-  std::vector<ImageRecord> Build(std::u16string_view sort, bool reverse = false, bool sortPage = false,
-                                 int* lastPageIndex = nullptr) {
+  Catalogue Build(std::u16string_view sort, bool reverse = false, bool sortPage = false,
+                  int photoNo = 10) {
     Settings settings;
     settings.setting.Sort = std::u16string(sort);
     settings.setting.Reverse = reverse;
     settings.thumbnail.SortPage = sortPage;
-    std::vector<ImageRecord> records(names_.size());
-    // Leftovers from earlier use of the memory must not show through.
-    for (auto& r : records) {
-      SetField(r.lensName, u"stale");
-      r.groupNumber = 77;
-      r.isoSpeed = 999;
-    }
-    int last = 42;
-    BuildCatalogue(FileList(), dir_.u16(), settings, static_cast<int>(records.size()), records.data(),
-                   lastPageIndex ? *lastPageIndex : last);
-    return records;
+    settings.thumbnail.PhotoNo = photoNo;
+    return BuildCatalogue(names_, dir_.u16(), settings);
   }
   static std::vector<std::u16string> Names(const std::vector<ImageRecord>& records) {
     std::vector<std::u16string> out;
@@ -61,29 +47,33 @@ class Catalogue : public ::testing::Test {
   std::vector<std::u16string> names_;
 };
 
-TEST_F(Catalogue, EmptySortKeepsListingOrderAndNeverGroups) {
+TEST_F(CatalogueOfFolder, EmptySortKeepsListingOrderAndNeverGroups) {
   test::ExifFields e;
   for (const char* name : {"b.jpg", "A.jpg", "a.jpg"}) AddPhoto(name, e);
-  int last = 5;
-  auto records = Build(u"", false, true, &last);
+  const Catalogue catalogue = Build(u"", false, true, 2);
+  const auto& records = catalogue.records;
   EXPECT_EQ(Names(records), (std::vector<std::u16string>{u"b.jpg", u"A.jpg", u"a.jpg"}));
   for (const auto& r : records) {
     EXPECT_EQ(r.groupNumber, 0);
     EXPECT_EQ(FieldText(r.lensName), u"");
     EXPECT_EQ(r.isoSpeed, 0);
   }
-  EXPECT_EQ(last, 5);
+  // Pages of PhotoNo photos; a PhotoNo of 0 counts as 1.
+  EXPECT_FALSE(catalogue.keywordPages);
+  EXPECT_EQ(catalogue.pageCount, 2);
+  EXPECT_EQ(Build(u"", false, true, 0).pageCount, 3);
+  EXPECT_EQ(Build(u"", false, true, 3).pageCount, 1);
 }
 
-TEST_F(Catalogue, FileNameOrderIsByCodeUnit) {
+TEST_F(CatalogueOfFolder, FileNameOrderIsByCodeUnit) {
   test::ExifFields e;
   for (const char* name : {"b.jpg", "a.jpg", "Z.jpg", "B.jpg"}) AddPhoto(name, e);
-  auto records = Build(kKeywordFileName);
+  auto records = Build(kKeywordFileName).records;
   EXPECT_EQ(Names(records), (std::vector<std::u16string>{u"B.jpg", u"Z.jpg", u"a.jpg", u"b.jpg"}));
   for (const auto& r : records) EXPECT_EQ(FieldText(r.sortKeyword), kKeywordFileName);
 }
 
-TEST_F(Catalogue, DatePagesGroupByDay) {
+TEST_F(CatalogueOfFolder, DatePagesGroupByDay) {
   const char* dates[] = {"2010:05:02 10:00:00", "2010:05:01 09:00:00", "2010:05:01 11:00:00",
                          "2010:05:02 08:00:00", "2010:05:01 10:00:00"};
   for (int i = 0; i < 5; ++i) {
@@ -91,24 +81,26 @@ TEST_F(Catalogue, DatePagesGroupByDay) {
     e.dateTimeOriginal = dates[i];
     AddPhoto("IMG_" + std::to_string(i) + ".jpg", e);
   }
-  int last = 0;
-  auto records = Build(kKeywordDate, false, true, &last);
+  const Catalogue catalogue = Build(kKeywordDate, false, true, 1);
+  const auto& records = catalogue.records;
   std::vector<int> groups;
   for (const auto& r : records) groups.push_back(r.groupNumber);
   EXPECT_EQ(groups, (std::vector<int>{1, 1, 1, 2, 2}));
-  EXPECT_EQ(last, 1);
+  // One page per day, whatever PhotoNo says.
+  EXPECT_TRUE(catalogue.keywordPages);
+  EXPECT_EQ(catalogue.pageCount, 2);
   EXPECT_EQ(FieldText(records[0].dateTimeOriginal), u"2010:05:01 09:00:00");
   EXPECT_EQ(FieldText(records[4].dateTimeOriginal), u"2010:05:02 10:00:00");
 }
 
-TEST_F(Catalogue, IsoDescendingPutsThePhotoWithoutExifLast) {
+TEST_F(CatalogueOfFolder, IsoDescendingPutsThePhotoWithoutExifLast) {
   const uint16_t isos[] = {400, 0, 1600, 100};
   for (int i = 0; i < 4; ++i) {
     test::ExifFields e;
     if (isos[i]) e.iso = isos[i];
     AddPhoto("P" + std::to_string(i) + ".jpg", e);
   }
-  auto records = Build(kKeywordIso, true);
+  auto records = Build(kKeywordIso, true).records;
   EXPECT_EQ(Names(records), (std::vector<std::u16string>{u"P2.jpg", u"P0.jpg", u"P3.jpg", u"P1.jpg"}));
   // No Exif: still catalogued, every Exif field absent.
   const ImageRecord& bare = records[3];
@@ -124,7 +116,7 @@ TEST_F(Catalogue, IsoDescendingPutsThePhotoWithoutExifLast) {
   EXPECT_EQ(bare.pixelWidth, 0u);
 }
 
-TEST_F(Catalogue, RandomKeysRepeatFromTheSameGeneratorState) {
+TEST_F(CatalogueOfFolder, RandomKeysRepeatFromTheSameGeneratorState) {
   test::ExifFields e;
   for (int i = 0; i < 6; ++i) AddPhoto("R" + std::to_string(i) + ".jpg", e);
   auto keys = [](const std::vector<ImageRecord>& records) {
@@ -133,10 +125,10 @@ TEST_F(Catalogue, RandomKeysRepeatFromTheSameGeneratorState) {
     return out;
   };
   Srand(1);  // as at program start
-  auto first = Build(kKeywordRandom);
-  auto second = Build(kKeywordRandom);
+  auto first = Build(kKeywordRandom).records;
+  auto second = Build(kKeywordRandom).records;
   Srand(1);
-  auto again = Build(kKeywordRandom);
+  auto again = Build(kKeywordRandom).records;
   EXPECT_EQ(Names(first), Names(again));
   EXPECT_EQ(keys(first), keys(again));
   EXPECT_NE(keys(first), keys(second));
@@ -151,7 +143,7 @@ TEST_F(Catalogue, RandomKeysRepeatFromTheSameGeneratorState) {
   EXPECT_TRUE(found);
 }
 
-TEST_F(Catalogue, LensTallyCountsPerFolderAndLensPagesGroup) {
+TEST_F(CatalogueOfFolder, LensTallyCountsPerFolderAndLensPagesGroup) {
   test::CanonNote sigma;
   test::CanonNote fifty;
   fifty.lensType = 0x01;
@@ -159,49 +151,74 @@ TEST_F(Catalogue, LensTallyCountsPerFolderAndLensPagesGroup) {
   AddCanonPhoto("IMG_0001.JPG", sigma);
   AddCanonPhoto("IMG_0002.JPG", fifty);
   AddCanonPhoto("IMG_0003.JPG", sigma);
-  int last = 0;
-  auto records = Build(kKeywordLens, false, true, &last);
+  const Catalogue catalogue = Build(kKeywordLens, false, true);
+  const auto& records = catalogue.records;
   EXPECT_EQ(FieldText(records[0].lensName), u"Canon EF 50mm F1.8");
   EXPECT_EQ(FieldText(records[2].lensName), u"Sigma 10-20mm F4-5.6 EX DC HSM (APS-C用)");
   EXPECT_EQ(records[1].groupNumber, 2);
   EXPECT_EQ(records[2].groupNumber, 2);
-  EXPECT_EQ(last, 1);
+  EXPECT_TRUE(catalogue.keywordPages);
+  EXPECT_EQ(catalogue.pageCount, 2);
   for (const auto& r : records) EXPECT_EQ(r.makerNoteFailStage, 0);
-  EXPECT_EQ(g_exifTallies.LensTally[0].text, u"Sigma 10-20mm F4-5.6 EX DC HSM (APS-C用)");
-  EXPECT_EQ(g_exifTallies.LensTally[0].count, 2u);
-  EXPECT_EQ(g_exifTallies.LensTally[1].count, 1u);
-  EXPECT_EQ(g_exifTallies.LensTally[2].count, 0u);
+  const ExifTallies& tallies = catalogue.tallies;
+  EXPECT_EQ(tallies.LensTally[0].text, u"Sigma 10-20mm F4-5.6 EX DC HSM (APS-C用)");
+  EXPECT_EQ(tallies.LensTally[0].count, 2u);
+  EXPECT_EQ(tallies.LensTally[1].count, 1u);
+  EXPECT_EQ(tallies.LensTally[2].count, 0u);
 
   // The next folder starts from empty tallies.
   test::TempDir other;
-  Settings settings;
-  std::vector<ImageRecord> none(1);
-  int unused = 0;
   test::WriteJpeg(other / "x.jpg", 16, 16);
-  BuildCatalogue(u"x.jpg\n", other.u16(), settings, 1, none.data(), unused);
-  EXPECT_EQ(g_exifTallies.LensTally[0].count, 0u);
-  EXPECT_TRUE(g_exifTallies.LensTally[0].text.empty());
+  const std::vector<std::u16string> x = {u"x.jpg"};
+  const Catalogue next = BuildCatalogue(x, other.u16(), Settings{});
+  EXPECT_EQ(next.tallies.LensTally[0].count, 0u);
+  EXPECT_TRUE(next.tallies.LensTally[0].text.empty());
+  EXPECT_EQ(catalogue.tallies.LensTally[0].count, 2u);
 }
 
-TEST_F(Catalogue, ShortFileListLeavesBlankRecordsThatStillSortSafely) {
+// A name whose file has gone (or never loads) still gets its record, with
+// every Exif field absent, and sorts and groups with the others.
+TEST_F(CatalogueOfFolder, NameWithoutFileKeepsABlankRecordThatStillSorts) {
   test::ExifFields e;
   e.iso = 200;
   AddPhoto("only.jpg", e);
+  names_.push_back(u"gone.jpg");
+  const Catalogue catalogue = Build(kKeywordIso, false, true);
+  const auto& records = catalogue.records;
+  ASSERT_EQ(records.size(), 2u);
+  EXPECT_EQ(FieldText(records[0].fileName), u"gone.jpg");  // ISO 0 before 200
+  EXPECT_EQ(records[0].isoSpeed, 0);
+  EXPECT_EQ(FieldText(records[0].sortKeyword), kKeywordIso);
+  EXPECT_EQ(FieldText(records[1].fileName), u"only.jpg");
+  EXPECT_EQ(records[1].isoSpeed, 200);
+  EXPECT_EQ(records[0].groupNumber, 1);
+  EXPECT_EQ(records[1].groupNumber, 2);
+  EXPECT_EQ(catalogue.pageCount, 2);
+  for (const auto& slot : catalogue.tallies.IsoTally)
+    EXPECT_EQ(slot.count, slot.value == 200 ? 1u : 0u);
+}
+
+// A typed sort text that is none of the keywords groups nothing but the
+// first record, so the pages go by PhotoNo.
+TEST_F(CatalogueOfFolder, TypedKeywordPagesGoByPhotoCount) {
+  test::ExifFields e;
+  for (int i = 0; i < 3; ++i) AddPhoto("T" + std::to_string(i) + ".jpg", e);
+  const Catalogue catalogue = Build(u"ISO", false, true, 2);
+  EXPECT_EQ(Names(catalogue.records),
+            (std::vector<std::u16string>{u"T0.jpg", u"T1.jpg", u"T2.jpg"}));
+  EXPECT_FALSE(catalogue.keywordPages);
+  EXPECT_EQ(catalogue.pageCount, 2);
+}
+
+TEST(BuildCatalogue, NoNamesGiveNoRecordsAndNoPages) {
+  test::TempDir dir;
   Settings settings;
   settings.setting.Sort = std::u16string(kKeywordIso);
   settings.thumbnail.SortPage = 1;
-  std::vector<ImageRecord> records(40);
-  for (auto& r : records) r.isoSpeed = 999;
-  int last = 3;
-  BuildCatalogue(u"only.jpg\nno-line-feed.jpg", dir_.u16(), settings, 40, records.data(), last);
-  EXPECT_EQ(FieldText(records[39].fileName), u"only.jpg");  // 200 after 39 blanks (0)
-  EXPECT_EQ(records[39].isoSpeed, 200);
-  for (int i = 0; i < 39; ++i) {
-    EXPECT_EQ(records[i].isoSpeed, 0);
-    EXPECT_EQ(FieldText(records[i].fileName), u"");
-    EXPECT_EQ(FieldText(records[i].sortKeyword), kKeywordIso);
-  }
-  EXPECT_EQ(last, 1);
+  const Catalogue catalogue = BuildCatalogue({}, dir.u16(), settings);
+  EXPECT_TRUE(catalogue.records.empty());
+  EXPECT_EQ(catalogue.pageCount, 0);
+  EXPECT_FALSE(catalogue.keywordPages);
 }
 
 }  // namespace

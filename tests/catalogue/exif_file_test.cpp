@@ -12,7 +12,7 @@ namespace {
 
 class ExifFile : public ::testing::TestWithParam<bool> {
  protected:
-  void SetUp() override { ResetExifTallies(); }
+  ExifTallies tallies;
   test::TempDir dir_;
 };
 
@@ -37,7 +37,7 @@ TEST_P(ExifFile, ValuesAgreeWithWhatThePhotoHolds) {
   test::WriteJpegWithExif(path, 96, 64, exif);
 
   ImageRecord r;
-  ReadExifProperties(path, r);
+  ReadExifProperties(path, r, tallies);
   EXPECT_EQ(FieldText(r.make), u"NIKON CORPORATION");
   EXPECT_EQ(FieldText(r.model), u"NIKON D300");
   EXPECT_EQ(FieldText(r.dateTimeOriginal), u"2010:05:01 12:34:56");
@@ -60,13 +60,13 @@ TEST_P(ExifFile, ValuesAgreeWithWhatThePhotoHolds) {
   EXPECT_EQ(FieldText(r.lensName), u"");
 
   // Counted once each.
-  EXPECT_EQ(g_exifTallies.ShutterTally[15].value, 250u);
-  EXPECT_EQ(g_exifTallies.ShutterTally[15].count, 1u);
-  EXPECT_EQ(g_exifTallies.ApertureTally[12].value, 28u);
-  EXPECT_EQ(g_exifTallies.ApertureTally[12].count, 1u);
-  EXPECT_EQ(g_exifTallies.IsoTally[15].value, 3200u);
-  EXPECT_EQ(g_exifTallies.IsoTally[15].count, 1u);
-  EXPECT_EQ(g_exifTallies.FocalTally[18], 0u);  // 185/10 is not counted
+  EXPECT_EQ(tallies.ShutterTally[15].value, 250u);
+  EXPECT_EQ(tallies.ShutterTally[15].count, 1u);
+  EXPECT_EQ(tallies.ApertureTally[12].value, 28u);
+  EXPECT_EQ(tallies.ApertureTally[12].count, 1u);
+  EXPECT_EQ(tallies.IsoTally[15].value, 3200u);
+  EXPECT_EQ(tallies.IsoTally[15].count, 1u);
+  EXPECT_EQ(tallies.FocalTally[18], 0u);  // 185/10 is not counted
 }
 
 INSTANTIATE_TEST_SUITE_P(ByteOrder, ExifFile, ::testing::Values(false, true),
@@ -83,18 +83,18 @@ TEST(ExifFileHandBuilt, BigEndianShortDimensionsAndCp932Text) {
   const auto path = dir / "IMG.jpg";
   test::WriteBytes(path, test::JpegWithTiff(test::ReadBytes(dir / "plain.jpg"), tiff));
 
-  ResetExifTallies();
+  ExifTallies tallies;
   ImageRecord r;
-  ReadExifProperties(path, r);
+  ReadExifProperties(path, r, tallies);
   EXPECT_EQ(FieldText(r.make), u"ｶﾒﾗ");
   EXPECT_EQ(FieldText(r.model), u"写真");
   EXPECT_EQ(r.pixelWidth, 4000u);
   EXPECT_EQ(r.pixelHeight, 3000u);
   EXPECT_EQ(r.isoSpeed, 100);
   EXPECT_EQ(r.exposureTime.numerator, 13u);
-  EXPECT_EQ(g_exifTallies.FocalTally[50], 1u);
-  EXPECT_EQ(g_exifTallies.ShutterTally[40].value, 13u);
-  EXPECT_EQ(g_exifTallies.ShutterTally[40].count, 1u);
+  EXPECT_EQ(tallies.FocalTally[50], 1u);
+  EXPECT_EQ(tallies.ShutterTally[40].value, 13u);
+  EXPECT_EQ(tallies.ShutterTally[40].count, 1u);
 }
 
 // The maker note itself is always little-endian; the Exif block around it
@@ -113,19 +113,19 @@ TEST_P(CanonFile, YieldsLensAndWhiteBalance) {
   const auto path = dir / "IMG_0001.JPG";
   test::WriteBytes(path, test::JpegWithTiff(test::ReadBytes(dir / "plain.jpg"), tiff));
 
-  ResetExifTallies();
+  ExifTallies tallies;
   ImageRecord r;
-  ReadExifProperties(path, r);
+  ReadExifProperties(path, r, tallies);
   EXPECT_GT(r.firmwareOffset, 0);
   EXPECT_GT(r.lensModelLength, 0);
-  ReadMakerNote(r, path);
+  ReadMakerNote(r, path, tallies);
   EXPECT_EQ(r.makerNoteFailStage, 0);
   EXPECT_EQ(FieldText(r.model), u"Canon EOS 40D");
   EXPECT_EQ(FieldText(r.lensName), u"Sigma 10-20mm F4-5.6 EX DC HSM (APS-C用)");
   EXPECT_EQ(r.whiteBalance, kMakerWhiteBalance);
   EXPECT_EQ(r.makerWhiteBalance, 5);
-  EXPECT_EQ(g_exifTallies.LensTally[0].count, 1u);
-  EXPECT_EQ(g_exifTallies.FocalTally[10], 1u);
+  EXPECT_EQ(tallies.LensTally[0].count, 1u);
+  EXPECT_EQ(tallies.FocalTally[10], 1u);
 }
 
 INSTANTIATE_TEST_SUITE_P(ByteOrder, CanonFile, ::testing::Values(false, true),
@@ -149,10 +149,10 @@ TEST(ExifFileHandBuilt, CanonPhotoWithJfifSegmentFirstFindsTheLaterTiffHeader) {
   const auto path = dir / "IMG_0002.JPG";
   test::WriteBytes(path, bytes);
 
-  ResetExifTallies();
+  ExifTallies tallies;
   ImageRecord r;
-  ReadExifProperties(path, r);
-  ReadMakerNote(r, path);
+  ReadExifProperties(path, r, tallies);
+  ReadMakerNote(r, path, tallies);
   EXPECT_EQ(r.makerNoteFailStage, 0);
   EXPECT_EQ(FieldText(r.lensName), u"Canon EF 24-105mm F4L IS USM");
   EXPECT_EQ(r.whiteBalance, kMakerWhiteBalance);
@@ -165,19 +165,19 @@ TEST(ExifFileHandBuilt, PhotosWithoutExifOrNotJpegLeaveTheRecordAndTalliesAlone)
   test::WriteJpeg(dir / "plain.jpg", 32, 32);
   test::WriteBytes(dir / "broken.jpg", "\xFF\xD8\xFF\xE1\x00\x10" "Exif\0\0MM\0*\xFF\xFF\xFF\xFF");
   test::WriteBytes(dir / "text.jpg", "not a photo");
-  ResetExifTallies();
+  ExifTallies tallies;
   for (const char* name : {"plain.jpg", "broken.jpg", "text.jpg", "missing.jpg"}) {
     ImageRecord r;
     SetField(r.fileName, u"kept");
-    ReadExifProperties(dir / name, r);
-    ReadMakerNote(r, dir / name);
+    ReadExifProperties(dir / name, r, tallies);
+    ReadMakerNote(r, dir / name, tallies);
     EXPECT_EQ(FieldText(r.fileName), u"kept") << name;
     EXPECT_EQ(FieldText(r.make), u"") << name;
     EXPECT_EQ(r.exposureTime.denominator, 0u) << name;
     EXPECT_EQ(r.isoSpeed, 0) << name;
   }
-  for (const auto& slot : g_exifTallies.ShutterTally) EXPECT_EQ(slot.count, 0u);
-  for (const auto& slot : g_exifTallies.IsoTally) EXPECT_EQ(slot.count, 0u);
+  for (const auto& slot : tallies.ShutterTally) EXPECT_EQ(slot.count, 0u);
+  for (const auto& slot : tallies.IsoTally) EXPECT_EQ(slot.count, 0u);
 }
 
 }  // namespace

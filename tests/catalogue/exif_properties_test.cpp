@@ -24,15 +24,14 @@ PropertyItem Text(uint32_t id, std::string s) {
 
 class ExifProperties : public ::testing::Test {
  protected:
-  void SetUp() override { ResetExifTallies(); }
   ImageRecord Apply(const std::vector<PropertyItem>& items) {
     ImageRecord r;
-    ApplyExifProperties(items, r);
+    ApplyExifProperties(items, r, tallies_);
     return r;
   }
-  static uint32_t ShutterCount(uint32_t value, int first, int last) {
+  uint32_t ShutterCount(uint32_t value, int first, int last) const {
     for (int i = first; i < last; ++i)
-      if (g_exifTallies.ShutterTally[i].value == value) return g_exifTallies.ShutterTally[i].count;
+      if (tallies_.ShutterTally[i].value == value) return tallies_.ShutterTally[i].count;
     return 0;
   }
   static uint32_t Count(const std::array<TallySlot, 50>& table, uint32_t value) {
@@ -40,11 +39,13 @@ class ExifProperties : public ::testing::Test {
       if (s.value == value) return s.count;
     return 0;
   }
-  static uint32_t TotalShutter() {
+  uint32_t TotalShutter() const {
     uint32_t n = 0;
-    for (const TallySlot& s : g_exifTallies.ShutterTally) n += s.count;
+    for (const TallySlot& s : tallies_.ShutterTally) n += s.count;
     return n;
   }
+
+  ExifTallies tallies_;
 };
 
 TEST_F(ExifProperties, EveryTagLandsInItsField) {
@@ -115,23 +116,23 @@ TEST_F(ExifProperties, ShutterTallyFollowsItsSlots) {
   Apply({Rat(kTagExposureTime, 13, 10)});
   EXPECT_EQ(ShutterCount(13, 34, 55), 1u);
   Apply({Rat(kTagExposureTime, 7, 10)});  // new numerator: first free slot
-  EXPECT_EQ(g_exifTallies.ShutterTally[55].value, 7u);
-  EXPECT_EQ(g_exifTallies.ShutterTally[55].count, 1u);
+  EXPECT_EQ(tallies_.ShutterTally[55].value, 7u);
+  EXPECT_EQ(tallies_.ShutterTally[55].count, 1u);
   Apply({Rat(kTagExposureTime, 7, 2)});  // the denominator plays no part
-  EXPECT_EQ(g_exifTallies.ShutterTally[55].count, 2u);
+  EXPECT_EQ(tallies_.ShutterTally[55].count, 2u);
   Apply({Rat(kTagExposureTime, 0, 10)});  // no exposure: counted nowhere
-  EXPECT_EQ(g_exifTallies.ShutterTally[56].value, 0u);
-  EXPECT_EQ(g_exifTallies.ShutterTally[56].count, 0u);
+  EXPECT_EQ(tallies_.ShutterTally[56].value, 0u);
+  EXPECT_EQ(tallies_.ShutterTally[56].count, 0u);
   EXPECT_EQ(TotalShutter(), 4u);
 }
 
 TEST_F(ExifProperties, ShutterTallyStopsCountingNewValuesWhenFull) {
   for (uint32_t n = 1000; n < 1045; ++n) Apply({Rat(kTagExposureTime, n, 10)});
-  EXPECT_EQ(g_exifTallies.ShutterTally[99].value, 1044u);
+  EXPECT_EQ(tallies_.ShutterTally[99].value, 1044u);
   Apply({Rat(kTagExposureTime, 5000, 10)});
   EXPECT_EQ(TotalShutter(), 45u);
   Apply({Rat(kTagExposureTime, 1044, 10)});
-  EXPECT_EQ(g_exifTallies.ShutterTally[99].count, 2u);
+  EXPECT_EQ(tallies_.ShutterTally[99].count, 2u);
 }
 
 TEST_F(ExifProperties, ApertureIsoAndFocalTallies) {
@@ -139,42 +140,42 @@ TEST_F(ExifProperties, ApertureIsoAndFocalTallies) {
   Apply({Rat(kTagFNumber, 28, 1)});   // would be 280: not in the list
   Apply({Rat(kTagFNumber, 56, 20)});  // denominator neither 10 nor 1
   Apply({Rat(kTagFNumber, 8, 1)});    // 80
-  EXPECT_EQ(Count(g_exifTallies.ApertureTally, 28), 1u);
-  EXPECT_EQ(Count(g_exifTallies.ApertureTally, 80), 1u);
-  EXPECT_EQ(Count(g_exifTallies.ApertureTally, 280), 0u);
+  EXPECT_EQ(Count(tallies_.ApertureTally, 28), 1u);
+  EXPECT_EQ(Count(tallies_.ApertureTally, 80), 1u);
+  EXPECT_EQ(Count(tallies_.ApertureTally, 280), 0u);
 
   Apply({Short(kTagIsoSpeedRatings, 3200)});
   Apply({Short(kTagIsoSpeedRatings, 3000)});
-  EXPECT_EQ(Count(g_exifTallies.IsoTally, 3200), 1u);
-  EXPECT_EQ(Count(g_exifTallies.IsoTally, 3000), 0u);
+  EXPECT_EQ(Count(tallies_.IsoTally, 3200), 1u);
+  EXPECT_EQ(Count(tallies_.IsoTally, 3000), 0u);
 
   Apply({Rat(kTagFocalLength, 50, 1)});
   Apply({Rat(kTagFocalLength, 500, 10)});
   Apply({Rat(kTagFocalLength, 1200, 1)});
   Apply({Rat(kTagFocalLength, 999, 1)});
-  EXPECT_EQ(g_exifTallies.FocalTally[50], 1u);
-  EXPECT_EQ(g_exifTallies.FocalTally[999], 1u);
+  EXPECT_EQ(tallies_.FocalTally[50], 1u);
+  EXPECT_EQ(tallies_.FocalTally[999], 1u);
   uint32_t focal = 0;
-  for (uint32_t c : g_exifTallies.FocalTally) focal += c;
+  for (uint32_t c : tallies_.FocalTally) focal += c;
   EXPECT_EQ(focal, 2u);
 }
 
-TEST_F(ExifProperties, ResetPutsStartValuesBack) {
+TEST_F(ExifProperties, FreshTalliesHoldTheStartValues) {
   Apply({Rat(kTagExposureTime, 7, 10), Rat(kTagFNumber, 28, 10), Short(kTagIsoSpeedRatings, 100)});
-  ResetExifTallies();
-  const auto& s = g_exifTallies.ShutterTally;
+  tallies_ = ExifTallies{};
+  const auto& s = tallies_.ShutterTally;
   EXPECT_EQ(s[0].value, 8000u);
   EXPECT_EQ(s[33].value, 4u);
   EXPECT_EQ(s[34].value, 3u);
   EXPECT_EQ(s[54].value, 300u);
   EXPECT_EQ(s[55].value, 0u);
-  EXPECT_EQ(g_exifTallies.ApertureTally[36].value, 450u);
-  EXPECT_EQ(g_exifTallies.ApertureTally[37].value, 0u);
-  EXPECT_EQ(g_exifTallies.IsoTally[26].value, 65535u);
-  EXPECT_EQ(g_exifTallies.IsoTally[27].value, 102400u);
+  EXPECT_EQ(tallies_.ApertureTally[36].value, 450u);
+  EXPECT_EQ(tallies_.ApertureTally[37].value, 0u);
+  EXPECT_EQ(tallies_.IsoTally[26].value, 65535u);
+  EXPECT_EQ(tallies_.IsoTally[27].value, 102400u);
   for (const auto& slot : s) EXPECT_EQ(slot.count, 0u);
-  EXPECT_EQ(Count(g_exifTallies.ApertureTally, 28), 0u);
-  EXPECT_EQ(Count(g_exifTallies.IsoTally, 100), 0u);
+  EXPECT_EQ(Count(tallies_.ApertureTally, 28), 0u);
+  EXPECT_EQ(Count(tallies_.IsoTally, 100), 0u);
 }
 
 TEST_F(ExifProperties, MakerNoteIsWalkedOnlyAfterMakeReadsExactlyCanon) {

@@ -35,15 +35,15 @@ struct LensCase {
 
 class LookupLensTest : public ::testing::TestWithParam<LensCase> {
  protected:
-  void SetUp() override { ResetExifTallies(); }
+  ExifTallies tallies_;
 };
 
 TEST_P(LookupLensTest, NamesTheLensAndCountsIt) {
   const LensCase& c = GetParam();
-  EXPECT_EQ(LookupLens(c.type, c.shortEnd, c.longEnd), c.expected);
-  EXPECT_EQ(g_exifTallies.LensTally[0].text, c.expected);
-  EXPECT_EQ(g_exifTallies.LensTally[0].count, 1u);
-  EXPECT_EQ(g_exifTallies.LensTally[1].count, 0u);
+  EXPECT_EQ(LookupLens(c.type, c.shortEnd, c.longEnd, tallies_), c.expected);
+  EXPECT_EQ(tallies_.LensTally[0].text, c.expected);
+  EXPECT_EQ(tallies_.LensTally[0].count, 1u);
+  EXPECT_EQ(tallies_.LensTally[1].count, 0u);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -60,19 +60,19 @@ INSTANTIATE_TEST_SUITE_P(
         LensCase{0x1234, 24, 70, u"24-70mm"},                              // not in the table
         LensCase{0x01, 50, 51, u"50-51mm"}));
 
-TEST(CountLens, SameLensSharesASlotAndResetEmptiesAll) {
-  ResetExifTallies();
-  LookupLens(0x98, 10, 20);
-  LookupLens(0x01, 50, 50);
-  LookupLens(0x98, 10, 20);
-  const auto& lens = g_exifTallies.LensTally;
+TEST(CountLens, SameLensSharesASlotAndFreshTalliesAreEmpty) {
+  ExifTallies tallies;
+  LookupLens(0x98, 10, 20, tallies);
+  LookupLens(0x01, 50, 50, tallies);
+  LookupLens(0x98, 10, 20, tallies);
+  const auto& lens = tallies.LensTally;
   EXPECT_EQ(lens[0].text, u"Sigma 10-20mm F4-5.6 EX DC HSM (APS-C用)");
   EXPECT_EQ(lens[0].count, 2u);
   EXPECT_EQ(lens[1].text, u"Canon EF 50mm F1.8");
   EXPECT_EQ(lens[1].count, 1u);
   EXPECT_TRUE(lens[2].text.empty());
 
-  ResetExifTallies();
+  tallies = ExifTallies{};
   for (const LensTallySlot& slot : lens) {
     EXPECT_TRUE(slot.text.empty());
     EXPECT_EQ(slot.count, 0u);
@@ -80,15 +80,15 @@ TEST(CountLens, SameLensSharesASlotAndResetEmptiesAll) {
 }
 
 TEST(CountLens, FullTallyCountsOnlyKnownTextsAndIgnoresEmpty) {
-  ResetExifTallies();
-  CountLens(u"");
-  EXPECT_EQ(g_exifTallies.LensTally[0].count, 0u);
-  for (int i = 0; i < kLensSlots; ++i) CountLens(u"lens " + DecimalText(i));
-  CountLens(u"one too many");
-  CountLens(u"lens 499");
-  EXPECT_EQ(g_exifTallies.LensTally[kLensSlots - 1].text, u"lens 499");
-  EXPECT_EQ(g_exifTallies.LensTally[kLensSlots - 1].count, 2u);
-  for (const LensTallySlot& slot : g_exifTallies.LensTally) EXPECT_NE(slot.text, u"one too many");
+  ExifTallies tallies;
+  tallies.CountLens(u"");
+  EXPECT_EQ(tallies.LensTally[0].count, 0u);
+  for (int i = 0; i < kLensSlots; ++i) tallies.CountLens(u"lens " + DecimalText(i));
+  tallies.CountLens(u"one too many");
+  tallies.CountLens(u"lens 499");
+  EXPECT_EQ(tallies.LensTally[kLensSlots - 1].text, u"lens 499");
+  EXPECT_EQ(tallies.LensTally[kLensSlots - 1].count, 2u);
+  for (const LensTallySlot& slot : tallies.LensTally) EXPECT_NE(slot.text, u"one too many");
 }
 
 }  // namespace

@@ -81,8 +81,6 @@ TEST(WalkMakerNote, NeverReadsPastTheValueBytes) {
 // Photos whose blocks lie at known file positions.
 class ReadMakerNoteTest : public ::testing::Test {
  protected:
-  void SetUp() override { ResetExifTallies(); }
-
   // A Canon JPEG made by hand: the TIFF header 12 bytes into the file.
   std::filesystem::path CanonPhoto(const test::CanonNote& note, uint32_t* noteAt = nullptr) {
     const auto jpegPath = dir_ / "plain.jpg";
@@ -104,11 +102,12 @@ class ReadMakerNoteTest : public ::testing::Test {
     ImageRecord r = Canon();
     auto bytes = note.Build(at);
     WalkMakerNote(r, bytes.data(), bytes.size());
-    ReadMakerNote(r, path);
+    ReadMakerNote(r, path, tallies_);
     return r;
   }
 
   test::TempDir dir_;
+  ExifTallies tallies_;
 };
 
 TEST_F(ReadMakerNoteTest, FindsTheBaseAndNamesTheLensFromTheTable) {
@@ -121,7 +120,7 @@ TEST_F(ReadMakerNoteTest, FindsTheBaseAndNamesTheLensFromTheTable) {
   EXPECT_EQ(FieldText(r.lensName), u"Sigma 10-20mm F4-5.6 EX DC HSM (APS-C用)");
   EXPECT_EQ(r.whiteBalance, kMakerWhiteBalance);
   EXPECT_EQ(r.makerWhiteBalance, 5);  // low byte of 0x0105
-  EXPECT_EQ(g_exifTallies.LensTally[0].count, 1u);
+  EXPECT_EQ(tallies_.LensTally[0].count, 1u);
 
   // Same file with the blocks read 12 bytes early would give other words:
   // make sure the base really was found by moving the firmware text away.
@@ -145,7 +144,7 @@ TEST_F(ReadMakerNoteTest, LensCases) {
       {0x30, 550, 180, 10, u"Canon EF-S 18-55mm F3.5-5.6 IS", 1},          // key 0012-0037-0030
   };
   for (const Case& c : cases) {
-    ResetExifTallies();
+    tallies_ = ExifTallies{};
     test::CanonNote note;
     note.lensType = c.type;
     note.longEnd = c.longEnd;
@@ -155,7 +154,7 @@ TEST_F(ReadMakerNoteTest, LensCases) {
     auto path = CanonPhoto(note, &at);
     ImageRecord r = Read(path, note, at);
     EXPECT_EQ(FieldText(r.lensName), c.expected);
-    EXPECT_EQ(g_exifTallies.LensTally[0].count, c.tallied);
+    EXPECT_EQ(tallies_.LensTally[0].count, c.tallied);
   }
 }
 
@@ -211,7 +210,7 @@ TEST_F(ReadMakerNoteTest, FirmwareTextIsLookedForFromPositionTwoUpToOffsetPlus29
     r.firmwareOffset = 40;
     r.lensModelOffset = 400;
     r.lensModelLength = 8;
-    ReadMakerNote(r, path);
+    ReadMakerNote(r, path, tallies_);
     EXPECT_EQ(FieldText(r.lensName), c.lens) << c.firmwareAt;
     EXPECT_EQ(r.makerNoteFailStage, 0);
   }
@@ -226,7 +225,7 @@ TEST_F(ReadMakerNoteTest, OffsetsPastTheEndReadZerosAndNegativePositionsStopTheR
     r.lensModelLength = 0x7FFFFFFF;  // read is bounded
     r.cameraSettingsOffset = 0xFFF0;
     r.makerWhiteBalance = 0x7FFFFFF0;
-    ReadMakerNote(r, path);
+    ReadMakerNote(r, path, tallies_);
     EXPECT_EQ(r.makerNoteFailStage, 0);
     EXPECT_EQ(FieldText(r.lensName), u"0-0mm");  // all-zero camera words
     EXPECT_EQ(r.whiteBalance, kMakerWhiteBalance);
@@ -243,7 +242,7 @@ TEST_F(ReadMakerNoteTest, OffsetsPastTheEndReadZerosAndNegativePositionsStopTheR
     r.lensModelOffset = 10;
     r.lensModelLength = 5;
     r.cameraSettingsOffset = 100;
-    ReadMakerNote(r, path);
+    ReadMakerNote(r, path, tallies_);
     EXPECT_EQ(r.makerNoteFailStage, kStageLensModel);
     EXPECT_EQ(FieldText(r.lensName), u"");
     r = Canon();
@@ -252,7 +251,7 @@ TEST_F(ReadMakerNoteTest, OffsetsPastTheEndReadZerosAndNegativePositionsStopTheR
     r.lensModelLength = 8;
     r.cameraSettingsOffset = 1;  // 1 - 32 + 44 = 13: inside the file
     r.makerWhiteBalance = 2;     // 2 - 32 + 14 < 0
-    ReadMakerNote(r, path);
+    ReadMakerNote(r, path, tallies_);
     EXPECT_EQ(r.makerNoteFailStage, kStageShotInfo);
     EXPECT_EQ(r.whiteBalance, 0);
   }
@@ -262,19 +261,19 @@ TEST_F(ReadMakerNoteTest, OtherMakersAndMissingFilesAreLeftAlone) {
   ImageRecord nikon;
   SetField(nikon.make, u"NIKON CORPORATION");
   nikon.cameraSettingsOffset = 10;
-  ReadMakerNote(nikon, dir_ / "missing.jpg");
+  ReadMakerNote(nikon, dir_ / "missing.jpg", tallies_);
   EXPECT_EQ(FieldText(nikon.lensName), u"");
   EXPECT_EQ(nikon.makerNoteFailStage, 0);
 
   ImageRecord canon = Canon();
   canon.cameraSettingsOffset = 10;
-  ReadMakerNote(canon, dir_ / "missing.jpg");
+  ReadMakerNote(canon, dir_ / "missing.jpg", tallies_);
   EXPECT_EQ(canon.makerNoteFailStage, 0);  // an open error leaves 0
   EXPECT_EQ(FieldText(canon.lensName), u"");
 
   ImageRecord folder = Canon();
   folder.firmwareOffset = 10;
-  ReadMakerNote(folder, dir_.path());  // opens, but reading a directory fails
+  ReadMakerNote(folder, dir_.path(), tallies_);  // opens, but reading a directory fails
   EXPECT_EQ(folder.makerNoteFailStage, kStageFirmware);
 }
 

@@ -37,9 +37,9 @@ std::vector<int> Groups(const Records& r) {
 TEST(SortCatalogue, IsoAscendingPutsAbsentFirstAndDescendingLast) {
   const uint16_t iso[] = {800, 0, 100, 3200, 0, 400};
   Records r = Make(kKeywordIso, 6, [&](ImageRecord& x, int i) { x.isoSpeed = iso[i]; });
-  SortCatalogue(r.data(), 6, false);
+  SortCatalogue(r, false);
   EXPECT_EQ(Isos(r), (std::vector<int>{0, 0, 100, 400, 800, 3200}));
-  SortCatalogue(r.data(), 6, true);
+  SortCatalogue(r, true);
   EXPECT_EQ(Isos(r), (std::vector<int>{3200, 800, 400, 100, 0, 0}));
   // Whole records move together.
   for (const auto& x : r)
@@ -51,12 +51,12 @@ TEST(SortCatalogue, IsoAscendingPutsAbsentFirstAndDescendingLast) {
 TEST(SortCatalogue, TextsCompareByCodeUnit) {
   const char16_t* names[] = {u"b.jpg", u"B.jpg", u"a.jpg", u"ab.jpg", u"", u"Z.jpg", u"ｱ.jpg"};
   Records r = Make(kKeywordFileName, 7, [&](ImageRecord& x, int i) { SetField(x.fileName, names[i]); });
-  SortCatalogue(r.data(), 7, false);
+  SortCatalogue(r, false);
   std::vector<std::u16string> got;
   for (const auto& x : r) got.emplace_back(FieldText(x.fileName));
   EXPECT_EQ(got, (std::vector<std::u16string>{u"", u"B.jpg", u"Z.jpg", u"a.jpg", u"ab.jpg", u"b.jpg",
                                               u"ｱ.jpg"}));
-  SortCatalogue(r.data(), 7, true);
+  SortCatalogue(r, true);
   got.clear();
   for (const auto& x : r) got.emplace_back(FieldText(x.fileName));
   EXPECT_EQ(got, (std::vector<std::u16string>{u"ｱ.jpg", u"b.jpg", u"ab.jpg", u"a.jpg", u"Z.jpg", u"B.jpg",
@@ -70,7 +70,7 @@ TEST(SortCatalogue, ShutterComparesExposureTimeAndApexValueAsSeconds) {
     if (i == 2) x.exposureTime = {1, 250};
     // i == 3: neither, sorts as 0 s
   });
-  SortCatalogue(r.data(), 4, false);
+  SortCatalogue(r, false);
   EXPECT_EQ(FieldText(r[0].fileName), u"IMG_3.jpg");
   EXPECT_EQ(FieldText(r[1].fileName), u"IMG_2.jpg");
   EXPECT_EQ(FieldText(r[2].fileName), u"IMG_0.jpg");
@@ -86,11 +86,11 @@ TEST(SortCatalogue, FNumberWithoutExposureTimeSortsByItsValue) {
     x.fNumber = f[i];
     if (i != 2) x.exposureTime = {1, 60};
   });
-  SortCatalogue(r.data(), 3, false);
+  SortCatalogue(r, false);
   EXPECT_EQ(FieldText(r[0].fileName), u"IMG_1.jpg");
   EXPECT_EQ(FieldText(r[1].fileName), u"IMG_2.jpg");
   EXPECT_EQ(FieldText(r[2].fileName), u"IMG_0.jpg");
-  SortCatalogue(r.data(), 3, true);
+  SortCatalogue(r, true);
   EXPECT_EQ(FieldText(r[0].fileName), u"IMG_0.jpg");
   EXPECT_EQ(FieldText(r[1].fileName), u"IMG_2.jpg");
 }
@@ -101,12 +101,10 @@ TEST(SortCatalogue, FocalSortsByWholeMillimetresButGroupsByExactRatio) {
     x.focalLength = f[i];
   });
   EXPECT_EQ(CompareAscending(r[0], r[2]), 0);  // both 50 mm
-  SortCatalogue(r.data(), 3, false);
+  SortCatalogue(r, false);
   EXPECT_EQ(r[0].focalLength.numerator, 18u);
-  int last = 7;
-  GroupCatalogue(r.data(), 3, last);
+  EXPECT_EQ(GroupCatalogue(r), 3);
   EXPECT_EQ(Groups(r), (std::vector<int>{1, 2, 3}));
-  EXPECT_EQ(last, 2);
 }
 
 TEST(SortCatalogue, RandomKeySortsAsSignedNumberAndUnknownKeywordKeepsOrder) {
@@ -114,13 +112,13 @@ TEST(SortCatalogue, RandomKeySortsAsSignedNumberAndUnknownKeywordKeepsOrder) {
     const int16_t k[] = {32767, 5, 0};
     x.randomKey = k[i];
   });
-  SortCatalogue(r.data(), 3, false);
+  SortCatalogue(r, false);
   EXPECT_EQ(r[0].randomKey, 0);
   EXPECT_EQ(r[2].randomKey, 32767);
 
   Records typed = Make(u"ISO", 3, [](ImageRecord& x, int i) { x.isoSpeed = static_cast<uint16_t>(300 - i); });
   EXPECT_EQ(CompareAscending(typed[0], typed[1]), 0);
-  SortCatalogue(typed.data(), 3, false);
+  SortCatalogue(typed, false);
   EXPECT_EQ(Isos(typed), (std::vector<int>{300, 299, 298}));
 }
 
@@ -128,39 +126,33 @@ TEST(GroupCatalogue, DateGroupsByDay) {
   const char16_t* dates[] = {u"2010:05:02 09:00:00", u"2010:05:01 18:00:00", u"2010:05:01 07:30:00",
                              u"2010:05:02 08:00:00", u"2010:05:01 12:00:00"};
   Records r = Make(kKeywordDate, 5, [&](ImageRecord& x, int i) { SetField(x.dateTimeOriginal, dates[i]); });
-  SortCatalogue(r.data(), 5, false);
+  SortCatalogue(r, false);
   EXPECT_EQ(FieldText(r[0].dateTimeOriginal), u"2010:05:01 07:30:00");
   EXPECT_EQ(FieldText(r[4].dateTimeOriginal), u"2010:05:02 09:00:00");
-  int last = 0;
-  GroupCatalogue(r.data(), 5, last);
+  EXPECT_EQ(GroupCatalogue(r), 2);
   EXPECT_EQ(Groups(r), (std::vector<int>{1, 1, 1, 2, 2}));
-  EXPECT_EQ(last, 1);
 }
 
 TEST(GroupCatalogue, EmptyMakerFormsTheFirstGroup) {
   const char16_t* makes[] = {u"Canon", u"", u"NIKON", u"Canon", u""};
   Records r = Make(kKeywordMake, 5, [&](ImageRecord& x, int i) { SetField(x.make, makes[i]); });
-  SortCatalogue(r.data(), 5, false);
-  int last = 0;
-  GroupCatalogue(r.data(), 5, last);
+  SortCatalogue(r, false);
+  EXPECT_EQ(GroupCatalogue(r), 3);
   EXPECT_EQ(FieldText(r[0].make), u"");
   EXPECT_EQ(Groups(r), (std::vector<int>{1, 1, 2, 2, 3}));
-  EXPECT_EQ(last, 2);
 }
 
 TEST(GroupCatalogue, KeywordsWithoutGroupingAndTypedKeyword) {
   for (std::u16string_view keyword : {kKeywordFileName, kKeywordRandom, std::u16string_view()}) {
     Records r = Make(keyword, 3, [](ImageRecord& x, int i) { x.randomKey = static_cast<int16_t>(i); });
-    int last = 9;
-    GroupCatalogue(r.data(), 3, last);
+    EXPECT_EQ(GroupCatalogue(r), 0);
     EXPECT_EQ(Groups(r), (std::vector<int>{0, 0, 0}));
-    EXPECT_EQ(last, 9);
   }
   Records typed = Make(u"Lens", 3, [](ImageRecord&, int) {});
-  int last = 9;
-  GroupCatalogue(typed.data(), 3, last);
+  EXPECT_EQ(GroupCatalogue(typed), 1);
   EXPECT_EQ(Groups(typed), (std::vector<int>{1, 0, 0}));
-  EXPECT_EQ(last, 0);
+  Records none;
+  EXPECT_EQ(GroupCatalogue(none), 0);
 }
 
 TEST(GroupCatalogue, GroupableKeywordsNumberRunsOfEqualValues) {
@@ -178,16 +170,32 @@ TEST(GroupCatalogue, GroupableKeywordsNumberRunsOfEqualValues) {
   };
   for (const Case& c : cases) {
     Records r = Make(c.keyword, 3, c.fill);
-    int last = 0;
-    GroupCatalogue(r.data(), 3, last);
+    EXPECT_EQ(GroupCatalogue(r), 2) << ToUtf8(c.keyword);
     EXPECT_EQ(Groups(r), (std::vector<int>{1, 1, 2})) << ToUtf8(c.keyword);
-    EXPECT_EQ(last, 1);
   }
   Records one = Make(kKeywordIso, 1, [](ImageRecord&, int) {});
-  int last = 5;
-  GroupCatalogue(one.data(), 1, last);
+  EXPECT_EQ(GroupCatalogue(one), 1);
   EXPECT_EQ(one[0].groupNumber, 1);
-  EXPECT_EQ(last, 0);
+}
+
+// Pages follow the runs only for a keyword that groups every record.
+TEST(KeywordPagesActive, OnlyWithSortPageAndAGroupingKeyword) {
+  struct Case {
+    int sortPage;
+    std::u16string_view keyword;
+    bool active;
+  };
+  const Case cases[] = {
+      {1, kKeywordIso, true},       {1, kKeywordLens, true},       {1, kKeywordDate, true},
+      {0, kKeywordIso, false},      {1, kKeywordFileName, false},  {1, kKeywordRandom, false},
+      {1, u"", false},              {1, u"Lens", false},
+  };
+  for (const Case& c : cases) {
+    Records r = Make(c.keyword, 2, [](ImageRecord&, int) {});
+    EXPECT_EQ(KeywordPagesActive(c.sortPage, r), c.active)
+        << c.sortPage << " " << ToUtf8(c.keyword);
+  }
+  EXPECT_FALSE(KeywordPagesActive(1, Records{}));
 }
 
 }  // namespace

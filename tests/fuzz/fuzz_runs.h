@@ -42,12 +42,12 @@ inline bool RecordSound(const ImageRecord& r) {
 // The input is both the MakerNote value and the photo file: the walk notes
 // offsets from it and the reader follows them into the same bytes.
 inline bool RunMakerNote(const uint8_t* data, std::size_t size) {
-  ResetExifTallies();
+  ExifTallies tallies;
   ImageRecord record;
   SetField(record.make, u"Canon");
   WalkMakerNote(record, data, size);
   WriteScratch(data, size);
-  ReadMakerNote(record, ScratchPath());
+  ReadMakerNote(record, ScratchPath(), tallies);
   return RecordSound(record);
 }
 
@@ -55,7 +55,7 @@ inline bool RunMakerNote(const uint8_t* data, std::size_t size) {
 // as the imaging layer delivers them; the same bytes then serve as the photo
 // file for the maker-note reader, and the record is sorted and grouped.
 inline bool RunExifItems(const uint8_t* data, std::size_t size) {
-  ResetExifTallies();
+  ExifTallies tallies;
   static const uint32_t kTags[] = {kTagMake, kTagModel, kTagExposureTime, kTagFNumber,
                                    kTagExposureProgram, kTagIsoSpeedRatings, kTagDateTimeOriginal,
                                    kTagShutterSpeedValue, kTagExposureBiasValue, kTagFlash,
@@ -77,9 +77,9 @@ inline bool RunExifItems(const uint8_t* data, std::size_t size) {
     items.push_back(std::move(item));
   }
   ImageRecord records[2];
-  ApplyExifProperties(items, records[0]);
+  ApplyExifProperties(items, records[0], tallies);
   WriteScratch(data, size);
-  ReadMakerNote(records[0], ScratchPath());
+  ReadMakerNote(records[0], ScratchPath(), tallies);
   if (!RecordSound(records[0])) return false;
 
   records[1] = records[0];
@@ -89,10 +89,10 @@ inline bool RunExifItems(const uint8_t* data, std::size_t size) {
        {kKeywordShutter, kKeywordFNumber, kKeywordFocal, kKeywordDate, kKeywordLens, kKeywordIso}) {
     SetField(records[0].sortKeyword, keyword);
     SetField(records[1].sortKeyword, keyword);
-    SortCatalogue(records, 2, size % 2 == 0);
-    int last = -1;
-    GroupCatalogue(records, 2, last);
-    if (last < 0 || last > 1 || records[0].groupNumber != 1) return false;
+    SortCatalogue(records, size % 2 == 0);
+    const int runs = GroupCatalogue(records);
+    if (runs < 1 || runs > 2 || records[0].groupNumber != 1 || records[1].groupNumber != runs)
+      return false;
   }
   return true;
 }
@@ -124,10 +124,10 @@ inline bool RunExifFile(const uint8_t* data, std::size_t size) {
   file.insert(file.end(), kTinyJpeg + 2, kTinyJpeg + sizeof kTinyJpeg);  // after its SOI
   WriteScratch(file.data(), file.size());
 
-  ResetExifTallies();
+  ExifTallies tallies;
   ImageRecord record;
-  ReadExifProperties(ScratchPath(), record);
-  ReadMakerNote(record, ScratchPath());
+  ReadExifProperties(ScratchPath(), record, tallies);
+  ReadMakerNote(record, ScratchPath(), tallies);
   return RecordSound(record);
 }
 

@@ -35,29 +35,4 @@ TEST(ListBySuffix, MissingOrNonFolderPathGivesNothing) {
   EXPECT_TRUE(folio::ListBySuffix(dir / "file.jpg", u".jpg").empty());
 }
 
-TEST(EntryTests, ExistenceAndFolderKinds) {
-  TempDir dir;
-  WriteBytes(dir / "file", "x");
-  fs::create_directory(dir / "folder");
-  fs::create_directory(dir / "locked");
-  fs::permissions(dir / "locked", fs::perms::none);  // odd permissions: still a folder
-  fs::create_symlink(dir / "gone", dir / "dangling");
-  fs::create_directory_symlink(dir / "folder", dir / "link");
-
-  EXPECT_TRUE(folio::EntryExists(dir / "file"));
-  EXPECT_TRUE(folio::EntryExists(dir / "folder"));
-  EXPECT_TRUE(folio::EntryExists(dir / "dangling"));
-  EXPECT_FALSE(folio::EntryExists(dir / "missing"));
-
-  EXPECT_FALSE(folio::IsFolder(dir / "file"));
-  EXPECT_TRUE(folio::IsFolder(dir / "folder"));
-  EXPECT_TRUE(folio::IsFolder(dir / "locked"));
-  EXPECT_TRUE(folio::IsFolder(dir / "link"));
-  EXPECT_FALSE(folio::IsFolder(dir / "dangling"));
-  EXPECT_FALSE(folio::IsFolder(dir / "missing"));
-  EXPECT_FALSE(folio::IsFolder(dir / "file" / "below"));
-
-  fs::permissions(dir / "locked", fs::perms::owner_all);
-}
-
 }  // namespace

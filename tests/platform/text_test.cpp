@@ -53,4 +53,26 @@ TEST(Text, FormatAndSuffixHelpers) {
   EXPECT_FALSE(folio::EndsWithNoCase(u"a.jpeg", u".jpg"));
 }
 
+TEST(Text, ReplaceAllAndTrailingSeparators) {
+  struct Case {
+    std::u16string text, from, to, out;
+  };
+  const Case cases[] = {
+      {u"%s-%s", u"%s", u"x", u"x-x"},
+      {u"aaa", u"aa", u"b", u"ba"},           // left to right, no overlaps
+      {u"%i", u"%i", u"%i%i", u"%i%i"},       // inserted text is not searched again
+      {u"abc", u"", u"x", u"abc"},            // an empty pattern changes nothing
+      {u"写真写真", u"写", u"", u"真真"},
+  };
+  for (const Case& c : cases) {
+    std::u16string text = c.text;
+    folio::ReplaceAll(text, c.from, c.to);
+    EXPECT_EQ(text, c.out) << folio::ToUtf8(c.text);
+  }
+  EXPECT_EQ(folio::WithoutTrailingSeparators(u"/photos/2010//"), u"/photos/2010");
+  EXPECT_EQ(folio::WithoutTrailingSeparators(u"/photos"), u"/photos");
+  EXPECT_EQ(folio::WithoutTrailingSeparators(u"///"), u"/");
+  EXPECT_EQ(folio::WithoutTrailingSeparators(u""), u"");
+}
+
 }  // namespace
