@@ -12,17 +12,17 @@ TEST(BuildPageLinks, PlainLabelsWithLineBreaksEveryLinkNo) {
   folio::ThumbnailSettings settings;
   settings.LinkNo = 5;
   ImageRecord one;
-  EXPECT_EQ(folio::BuildPageLinks(settings, 3, 2, &one, 1),
+  EXPECT_EQ(folio::BuildPageLinks(settings, 3, 2, std::span(&one, 1)),
             u"<a href=\"page1.html\">1ページ</a>　2ページ　<a href=\"page3.html\">3ページ</a>　");
 
-  const std::u16string twelve = folio::BuildPageLinks(settings, 12, 1, &one, 1);
+  const std::u16string twelve = folio::BuildPageLinks(settings, 12, 1, std::span(&one, 1));
   EXPECT_NE(twelve.find(u"5ページ</a><br>\r\n<a href=\"page6.html\">"), std::u16string::npos);
   EXPECT_NE(twelve.find(u"10ページ</a><br>\r\n<a href=\"page11.html\">"), std::u16string::npos);
   EXPECT_TRUE(twelve.ends_with(u"12ページ</a>　"));
   EXPECT_EQ(twelve.find(u"<br>"), twelve.find(u"5ページ</a>") + 8);
 
   settings.LinkNo = 0;  // would divide by zero: one line
-  EXPECT_EQ(folio::BuildPageLinks(settings, 2, 1, &one, 1),
+  EXPECT_EQ(folio::BuildPageLinks(settings, 2, 1, std::span(&one, 1)),
             u"1ページ　<a href=\"page2.html\">2ページ</a>　");
 }
 
@@ -38,7 +38,7 @@ TEST(BuildPageLinks, KeywordPagesLabelEachRunByItsFirstRecord) {
     records[i].isoSpeed = iso[i];
     records[i].groupNumber = group[i];
   }
-  EXPECT_EQ(folio::BuildPageLinks(settings, 3, 3, records.data(), 5),
+  EXPECT_EQ(folio::BuildPageLinks(settings, 3, 3, std::span(records.data(), 5)),
             u"<a href=\"page1.html\">1：ISO感度不明</a>　<a href=\"page2.html\">2：ISO100</a>　"
             u"3：ISO400　");
 }
@@ -54,7 +54,9 @@ TEST(KeywordPageLabel, EveryKeywordWithAndWithoutValue) {
   full.focalLength = {185, 10};
   SetField(full.dateTimeOriginal, u"2010:05:01 12:34:56");
   const ImageRecord empty;
-  struct Case { const char16_t *keyword, *withValue, *without; };
+  struct Case {
+    const char16_t *keyword, *withValue, *without;
+  };
   const Case cases[] = {
       {u"F値", u"：F2.80", u"：F値不明"},
       {u"ISO感度", u"：ISO100", u"：ISO感度不明"},

@@ -1,10 +1,11 @@
-#include "html/slideshow_page.h"
+#include "app/slideshow_job.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
-#include "app/basic_job_host.h"
+#include "app/test_window.h"
+#include "html/slideshow_page.h"
 #include "imaging/scaled_copy.h"
 #include "platform/text.h"
 #include "support/test_support.h"
@@ -26,7 +27,7 @@ std::string Golden(const char* name) {
 struct SlideFolder {
   TempDir dir;
   std::vector<ImageRecord> records;
-  BasicJobHost host;
+  test::TestWindow host;
 
   SlideFolder(std::initializer_list<const char*> names, int width = 800, int height = 600) {
     fs::create_directory(dir / "slideshow");
@@ -37,10 +38,9 @@ struct SlideFolder {
       SetField(record.fileName, FromUtf8(name));
       records.push_back(record);
     }
-    host.setFolderPath(dir.u16());
     host.setBusy(true);
   }
-  void Run() { WriteSlideshowPage(host, static_cast<int>(records.size()), records.data(), dir.u16()); }
+  void Run() { host.Report(RunSlideshowJob(host, host.settings().slideShow, dir.u16(), records)); }
 };
 
 TEST(SlideshowPage, MatchesGoldenPageAndMakesSlides) {
@@ -56,10 +56,10 @@ TEST(SlideshowPage, MatchesGoldenPageAndMakesSlides) {
   for (const char* name : {"a.jpg", "b c&d.jpg", "夏.jpg"})
     EXPECT_EQ(JpegSize(folder.dir / "slideshow" / name), std::make_pair(640, 480)) << name;
   EXPECT_TRUE(fs::exists(folder.dir / "a.jpg"));  // the photos stay where they are
-  ASSERT_EQ(folder.host.messages().size(), 1u);
-  EXPECT_EQ(folder.host.messages()[0].text, u"スライドショーHTMLファイル作成完了");
-  EXPECT_EQ(folder.host.messages()[0].caption, u"成功");
-  EXPECT_EQ(folder.host.messages()[0].icon, MessageIcon::None);
+  ASSERT_EQ(folder.host.messages.size(), 1u);
+  EXPECT_EQ(folder.host.messages[0].text, u"スライドショーHTMLファイル作成完了");
+  EXPECT_EQ(folder.host.messages[0].caption, u"成功");
+  EXPECT_EQ(folder.host.messages[0].icon, MessageIcon::None);
   EXPECT_EQ(folder.host.title(), title);
   EXPECT_EQ(folder.host.progressPos(), 3);
   EXPECT_EQ(folder.host.pumps(), 3);
@@ -94,7 +94,7 @@ TEST(SlideshowPage, CancelWritesNoPageAndKeepsSlidesMadeSoFar) {
   EXPECT_TRUE(fs::exists(folder.dir / "slideshow" / "1.jpg"));
   EXPECT_TRUE(fs::exists(folder.dir / "slideshow" / "2.jpg"));
   EXPECT_FALSE(fs::exists(folder.dir / "slideshow" / "3.jpg"));
-  EXPECT_TRUE(folder.host.messages().empty());
+  EXPECT_TRUE(folder.host.messages.empty());
   ASSERT_EQ(folder.host.statusLines().size(), 1u);
   EXPECT_EQ(folder.host.statusLines()[0], u"    キャンセル：処理がキャンセルされました");
   EXPECT_EQ(folder.host.title(), title);

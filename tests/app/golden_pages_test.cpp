@@ -6,11 +6,13 @@
 #include <filesystem>
 #include <vector>
 
-#include "app/basic_job_host.h"
 #include "app/drop_batch.h"
 #include "app/folder_job.h"
+#include "app/test_window.h"
+#include "app/thumbnail_job.h"
 #include "catalogue/exif_tallies.h"
 #include "html/thumbnail_pages.h"
+#include "platform/cp932.h"
 #include "platform/text.h"
 #include "support/test_support.h"
 
@@ -48,11 +50,13 @@ TEST(GoldenPages, ThumbnailPageOne) {
   records[0].fNumber = {28, 10};
   records[1].exposureTime = {13, 10};
   records[1].fNumber = {8, 1};
-  folio::ResetExifTallies();
-  folio::CountShutter(1, 125);
-  folio::CountShutter(13, 10);
+  folio::Catalogue catalogue;
+  catalogue.records = records;
+  catalogue.tallies.CountShutter(1, 125);
+  catalogue.tallies.CountShutter(13, 10);
+  catalogue.pageCount = 2;
 
-  folio::BasicJobHost host;
+  folio::test::TestWindow host;
   host.setBusy(true);
   folio::ThumbnailSettings& s = host.settings().thumbnail;
   s.PhotoNo = 3;
@@ -62,9 +66,16 @@ TEST(GoldenPages, ThumbnailPageOne) {
   s.TitleString = u"旅行 %n";
   s.TopString = u"%c で撮影\r\n%S";
   s.Exif = u"シャッタースピード：%s秒\r\nF値：%f\r\n%j";
-  ASSERT_EQ(folio::WriteThumbnailPages(host, 4, records.data(), 2, dir.u16()), 0);
+  // The builder alone gives the page's text, without folders or a host.
+  const std::vector<folio::PageRange> pages =
+      folio::PlanThumbnailPages(s, catalogue.records, 2, false);
+  ASSERT_EQ(pages.size(), 2u);
+  EXPECT_EQ(folio::Utf16ToCp932(
+                folio::ThumbnailPageText(s, catalogue.records, catalogue.tallies, 1, 2, pages[0])),
+            ReadBytes(fs::path(FOLIO_SOURCE_DIR) / "tests/html/golden/page1.html"));
+
+  ASSERT_EQ(folio::RunThumbnailJob(host, s, dir.u16(), catalogue), folio::Outcome::kPagesMade);
   ExpectGolden(dir / "page1.html", "page1.html");
-  folio::ResetExifTallies();
 }
 
 TEST(GoldenPages, TopAndMenuOfAThreeFolderBatch) {
@@ -76,10 +87,10 @@ TEST(GoldenPages, TopAndMenuOfAThreeFolderBatch) {
     folio::test::WriteJpeg(trips / name / "IMG_0001.jpg", 40, 30);
     paths.push_back(folio::FromPath(trips / name));
   }
-  folio::BasicJobHost host;
+  folio::test::TestWindow host;
   host.settings().thumbnail.TopHtml = 1;
   host.settings().thumbnail.FrameWidth = 150;
-  folio::RunDropBatch(host, paths);
+  folio::RunDropBatch(host, host, host.settings(), paths);
   ExpectGolden(trips / "Top.html", "Top.html");
   ExpectGolden(trips / "Menu.html", "Menu.html");
   EXPECT_TRUE(fs::exists(trips / "Autumn" / "page1.html"));

@@ -7,8 +7,9 @@
 #include <filesystem>
 #include <vector>
 
-#include "app/basic_job_host.h"
 #include "app/folder_job.h"
+#include "app/test_window.h"
+#include "app/thumbnail_job.h"
 #include "html/placing.h"
 #include "html/thumbnail_pages.h"
 #include "platform/text.h"
@@ -26,7 +27,7 @@ namespace {
 // in groups of the given sizes (one group per ISO value).
 struct KeywordFolder {
   TempDir dir;
-  folio::BasicJobHost host;
+  folio::test::TestWindow host;
   std::vector<folio::ImageRecord> records;
   int groups = 0;
 
@@ -46,15 +47,20 @@ struct KeywordFolder {
     }
     fs::create_directory(dir / "thum");
     fs::create_directory(dir / "jpg");
-    host.setFolderPath(dir.u16());
     host.setBatchMode(true);
     host.setBusy(true);
     host.settings().thumbnail.SortPage = 1;
     host.settings().thumbnail.PhotoNo = 2;  // plays no part with keyword pages
   }
-  int Run() {
-    return folio::WriteThumbnailPages(host, static_cast<int>(records.size()), records.data(),
-                                      groups, dir.u16());
+  folio::Outcome Run() {
+    folio::Catalogue catalogue;
+    catalogue.records = records;
+    catalogue.pageCount = groups;
+    catalogue.keywordPages = true;
+    const folio::Outcome outcome =
+        folio::RunThumbnailJob(host, host.settings().thumbnail, dir.u16(), catalogue);
+    host.Report(outcome);
+    return outcome;
   }
 };
 
@@ -84,9 +90,8 @@ TEST(IsProcessedFolder, NeedsAJpgEntryAndAPageOne) {
   }
 }
 
-// With keyword pages the last image of a group ends its page before the
-// cancel test; the cancel then takes effect at the next image, after that page
-// was written, and the undo must take that page away too.
+// With keyword pages a cancel at any image, also the last of a group whose
+// page is then due, leaves the folder as it was.
 TEST(UndoThumbnailJob, CancelWithKeywordPagesAtEveryImage) {
   for (int cancelAt = 1; cancelAt <= 6; ++cancelAt) {
     KeywordFolder folder({2, 3, 1});
@@ -94,7 +99,7 @@ TEST(UndoThumbnailJob, CancelWithKeywordPagesAtEveryImage) {
     folder.host.onPump = [cancelAt](folio::BasicJobHost& host) {
       if (host.pumps() == cancelAt) host.setBusy(false);
     };
-    EXPECT_EQ(folder.Run(), 2) << cancelAt;
+    EXPECT_EQ(folder.Run(), folio::Outcome::kCancelled) << cancelAt;
     EXPECT_EQ(folder.host.statusLines().back(), u"    キャンセル：処理がキャンセルされました");
     EXPECT_EQ(HashTree(folder.dir.path()), original) << "cancel at image " << cancelAt;
     EXPECT_FALSE(fs::exists(folder.dir / "jpg")) << cancelAt;
@@ -104,17 +109,17 @@ TEST(UndoThumbnailJob, CancelWithKeywordPagesAtEveryImage) {
 
 TEST(UndoThumbnailJob, CancelWithoutThumbnailsPutsThePhotosBack) {
   TempDir dir;
-  for (int i = 1; i <= 5; ++i) folio::test::WriteJpeg(dir / PhotoName(i), 40, 30, 80, static_cast<unsigned>(i));
+  for (int i = 1; i <= 5; ++i)
+    folio::test::WriteJpeg(dir / PhotoName(i), 40, 30, 80, static_cast<unsigned>(i));
   const auto original = HashTree(dir.path());
-  folio::BasicJobHost host;
-  host.setFolderPath(dir.u16());
+  folio::test::TestWindow host;
   host.settings().setting.CreateMode = folio::kModeThumbnail;
   host.settings().thumbnail.NotResize = 1;
   host.settings().thumbnail.PhotoNo = 2;
   host.onPump = [](folio::BasicJobHost& h) {
     if (h.pumps() == 4) h.setBusy(false);
   };
-  EXPECT_EQ(folio::RunFolderJob(host), folio::kJobCancelled);
+  EXPECT_EQ(folio::RunFolderJob(host, host.settings(), dir.u16()), folio::Outcome::kCancelled);
   EXPECT_EQ(HashTree(dir.path()), original);
 }
 
@@ -123,20 +128,20 @@ TEST(UndoThumbnailJob, CancelWithoutThumbnailsPutsThePhotosBack) {
 // reached. A cancel leaves all of them, and every photo, as they were.
 TEST(UndoThumbnailJob, EntriesInTheWayAreLeftAlone) {
   TempDir dir;
-  for (int i = 1; i <= 6; ++i) folio::test::WriteJpeg(dir / PhotoName(i), 40, 30, 80, static_cast<unsigned>(i));
+  for (int i = 1; i <= 6; ++i)
+    folio::test::WriteJpeg(dir / PhotoName(i), 40, 30, 80, static_cast<unsigned>(i));
   fs::create_directories(dir / "jpg" / PhotoName(2));  // a folder in the way
   folio::test::WriteBytes(dir / "jpg" / PhotoName(2) / "inside.txt", "kept");
   fs::create_directory(dir / "thum");
   folio::test::WriteJpeg(dir / "thum" / PhotoName(5), 20, 20, 80, 55);  // not reached
   folio::test::WriteJpeg(dir / "jpg" / PhotoName(6), 20, 20, 80, 66);   // not reached
   const auto original = HashTree(dir.path());
-  folio::BasicJobHost host;
-  host.setFolderPath(dir.u16());
+  folio::test::TestWindow host;
   host.settings().setting.CreateMode = folio::kModeThumbnail;
   host.onPump = [](folio::BasicJobHost& h) {
     if (h.pumps() == 3) h.setBusy(false);
   };
-  EXPECT_EQ(folio::RunFolderJob(host), folio::kJobCancelled);
+  EXPECT_EQ(folio::RunFolderJob(host, host.settings(), dir.u16()), folio::Outcome::kCancelled);
   EXPECT_EQ(HashTree(dir.path()), original);
 }
 
@@ -144,7 +149,7 @@ TEST(ThumbnailPages, KeywordPagesStopAtAnExistingPageAndKeepEveryPhoto) {
   KeywordFolder folder({2, 3, 1});
   const auto photos = HashesOf(folder.dir.path());
   folio::test::WriteBytes(folder.dir / "page2.html", "left over");
-  EXPECT_EQ(folder.Run(), -1);
+  EXPECT_EQ(folder.Run(), folio::Outcome::kPageExists);
   EXPECT_EQ(folder.host.statusLines().back(), u"    エラー：HTMLファイルがすでに存在します");
   EXPECT_TRUE(fs::exists(folder.dir / "page1.html"));
   EXPECT_EQ(folio::test::ReadBytes(folder.dir / "page2.html"), "left over");

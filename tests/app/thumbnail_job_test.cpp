@@ -7,8 +7,9 @@
 #include <filesystem>
 #include <vector>
 
-#include "app/basic_job_host.h"
 #include "app/folder_job.h"
+#include "app/test_window.h"
+#include "app/thumbnail_job.h"
 #include "html/placing.h"
 #include "html/thumbnail_pages.h"
 #include "platform/cp932.h"
@@ -49,14 +50,31 @@ void ExpectEveryPhotoKept(const std::multiset<uint64_t>& before, const fs::path&
 
 struct Job {
   TempDir dir;
-  folio::BasicJobHost host;
+  folio::test::TestWindow host;
   explicit Job(int photos) {
     WritePhotos(dir.path(), photos);
-    host.setFolderPath(dir.u16());
     host.setBatchMode(true);
     host.settings().setting.CreateMode = folio::kModeThumbnail;
   }
   folio::ThumbnailSettings& thumbnail() { return host.settings().thumbnail; }
+  // The folder job, reported as the window reports it.
+  folio::Outcome Run() {
+    const folio::Outcome outcome = folio::RunFolderJob(host, host.settings(), dir.u16());
+    host.Report(outcome);
+    return outcome;
+  }
+  // The page job alone on records as the catalogue would leave them.
+  folio::Outcome RunPages(const std::vector<folio::ImageRecord>& records, int pageCount,
+                          bool keywordPages) {
+    folio::Catalogue catalogue;
+    catalogue.records = records;
+    catalogue.pageCount = pageCount;
+    catalogue.keywordPages = keywordPages;
+    const folio::Outcome outcome =
+        folio::RunThumbnailJob(host, host.settings().thumbnail, dir.u16(), catalogue);
+    host.Report(outcome);
+    return outcome;
+  }
 };
 
 }  // namespace
@@ -75,7 +93,7 @@ TEST(ThumbnailPages, TwentyFivePhotosTwelvePerPageFourPerRowThenRewind) {
     positions.push_back(host.progressPos());
   };
 
-  ASSERT_EQ(folio::RunFolderJob(job.host), folio::kJobDone);
+  ASSERT_EQ(job.Run(), folio::Outcome::kPagesMade);
   ASSERT_EQ(titles.size(), 25u);
   EXPECT_EQ(titles[1], u"Folioscope (1/25)");
   EXPECT_EQ(titles[24], u"Folioscope (24/25)");
@@ -103,14 +121,16 @@ TEST(ThumbnailPages, TwentyFivePhotosTwelvePerPageFourPerRowThenRewind) {
   EXPECT_NE(page1.find(u"<a href=\"jpg/IMG_0001.jpg\"><img src=\"thum/IMG_0001.jpg\"></a>"),
             std::u16string::npos);
   const std::u16string page2 = Page(job.dir / "page2.html");
-  EXPECT_NE(page2.find(u"<a href=\"page1.html\">前のページ</a> / <a href=\"page3.html\">次のページ</a>"),
-            std::u16string::npos);
+  EXPECT_NE(
+      page2.find(u"<a href=\"page1.html\">前のページ</a> / <a href=\"page3.html\">次のページ</a>"),
+      std::u16string::npos);
   EXPECT_NE(page2.find(u"IMG_0013.jpg"), std::u16string::npos);
   const std::u16string page3 = Page(job.dir / "page3.html");
-  EXPECT_NE(page3.find(u"<tr>\r\n<td ALIGN=\"CENTER\"><a href=\"jpg/IMG_0025.jpg\"><img "
-                       u"src=\"thum/IMG_0025.jpg\"></a></td></tr>\r\n<tr><td ALIGN=\"CENTER\" "
-                       u"colspan=4><a href=\"page2.html\">前のページ</a> / 次のページ</td></tr><br>"),
-            std::u16string::npos);
+  EXPECT_NE(
+      page3.find(u"<tr>\r\n<td ALIGN=\"CENTER\"><a href=\"jpg/IMG_0025.jpg\"><img "
+                 u"src=\"thum/IMG_0025.jpg\"></a></td></tr>\r\n<tr><td ALIGN=\"CENTER\" "
+                 u"colspan=4><a href=\"page2.html\">前のページ</a> / 次のページ</td></tr><br>"),
+      std::u16string::npos);
 
   for (int i = 1; i <= 25; ++i) {
     EXPECT_EQ(folio::test::HashFile(job.dir / "jpg" / PhotoName(i)), original.at(PhotoName(i)));
@@ -121,7 +141,7 @@ TEST(ThumbnailPages, TwentyFivePhotosTwelvePerPageFourPerRowThenRewind) {
 
   // Dropping the processed folder again gives back exactly the original files.
   job.host.clearStatusLog();
-  EXPECT_EQ(folio::RunFolderJob(job.host), folio::kJobNoImages);
+  EXPECT_EQ(job.Run(), folio::Outcome::kRewound);
   EXPECT_EQ(job.host.statusLines().back(), u"    終了：サムネイルHTMLの巻き戻しが行われました");
   EXPECT_EQ(HashTree(job.dir.path()), original);
   EXPECT_FALSE(fs::exists(job.dir / "jpg"));
@@ -136,7 +156,7 @@ TEST(ThumbnailPages, CancelAtAnyImageLeavesTheFolderAsItWas) {
     job.host.onPump = [cancelAt](folio::BasicJobHost& host) {
       if (host.pumps() == cancelAt) host.setBusy(false);
     };
-    EXPECT_EQ(folio::RunFolderJob(job.host), folio::kJobCancelled) << cancelAt;
+    EXPECT_EQ(job.Run(), folio::Outcome::kCancelled) << cancelAt;
     EXPECT_EQ(job.host.statusLines().back(), u"    キャンセル：処理がキャンセルされました");
     EXPECT_EQ(HashTree(job.dir.path()), original) << "cancel at image " << cancelAt;
     EXPECT_FALSE(fs::exists(job.dir / "jpg"));
@@ -149,7 +169,7 @@ TEST(ThumbnailPages, StopsAtAPageFileThatAlreadyExists) {
   Job job(25);
   const auto photos = HashesOf(job.dir.path());
   folio::test::WriteBytes(job.dir / "page2.html", "left over");
-  EXPECT_EQ(folio::RunFolderJob(job.host), folio::kJobNoImages);
+  EXPECT_EQ(job.Run(), folio::Outcome::kPageExists);
   EXPECT_EQ(job.host.statusLines().back(), u"    エラー：HTMLファイルがすでに存在します");
   EXPECT_TRUE(fs::exists(job.dir / "page1.html"));
   EXPECT_EQ(ReadBytes(job.dir / "page2.html"), "left over");
@@ -163,11 +183,11 @@ TEST(ThumbnailPages, StopsAtAPageFileThatAlreadyExists) {
   fs::remove(job.dir / "page1.html");
   fs::remove(job.dir / "page2.html");
   folio::test::WriteBytes(job.dir / "page1.html", "mine");
-  EXPECT_EQ(folio::RunFolderJob(job.host), folio::kJobNoImages);
-  ASSERT_FALSE(job.host.messages().empty());
-  EXPECT_EQ(job.host.messages().back().text, u"ファイルがすでに存在します");
-  EXPECT_EQ(job.host.messages().back().caption, u"エラー");
-  EXPECT_EQ(job.host.messages().back().icon, folio::MessageIcon::Exclamation);
+  EXPECT_EQ(job.Run(), folio::Outcome::kPageExists);
+  ASSERT_FALSE(job.host.messages.empty());
+  EXPECT_EQ(job.host.messages.back().text, u"ファイルがすでに存在します");
+  EXPECT_EQ(job.host.messages.back().caption, u"エラー");
+  EXPECT_EQ(job.host.messages.back().icon, folio::MessageIcon::Exclamation);
   ExpectEveryPhotoKept(photos, job.dir.path());
 }
 
@@ -177,7 +197,7 @@ TEST(ThumbnailPages, AMoveOntoAnExistingFileInJpgKeepsBothFiles) {
   folio::test::WriteJpeg(job.dir / "jpg" / PhotoName(2), 30, 20, 80, 99);  // another photo
   const auto original = HashTree(job.dir.path());
 
-  ASSERT_EQ(folio::RunFolderJob(job.host), folio::kJobDone);
+  ASSERT_EQ(job.Run(), folio::Outcome::kPagesMade);
   EXPECT_EQ(folio::test::HashFile(job.dir / PhotoName(2)), original.at(PhotoName(2)));
   EXPECT_EQ(folio::test::HashFile(job.dir / "jpg" / PhotoName(2)),
             original.at("jpg/" + PhotoName(2)));
@@ -191,13 +211,13 @@ TEST(ThumbnailPages, AMoveOntoAnExistingFileInJpgKeepsBothFiles) {
   cancel.host.onPump = [](folio::BasicJobHost& host) {
     if (host.pumps() == 3) host.setBusy(false);
   };
-  EXPECT_EQ(folio::RunFolderJob(cancel.host), folio::kJobCancelled);
+  EXPECT_EQ(cancel.Run(), folio::Outcome::kCancelled);
   EXPECT_EQ(HashTree(cancel.dir.path()), before);
 }
 
 TEST(RewindFolder, NeverReplacesAPhotoAtTheTopLevel) {
   Job job(4);
-  ASSERT_EQ(folio::RunFolderJob(job.host), folio::kJobDone);
+  ASSERT_EQ(job.Run(), folio::Outcome::kPagesMade);
   // A photo of the same name has since appeared at the top level.
   folio::test::WriteJpeg(job.dir / PhotoName(3), 20, 20, 80, 77);
   const auto photos = HashesOf(job.dir.path() / "jpg");
@@ -213,7 +233,7 @@ TEST(RewindFolder, NeverReplacesAPhotoAtTheTopLevel) {
 TEST(RewindFolder, RemovesEveryHtmlFileButKeepsOtherFiles) {
   Job job(2);
   job.thumbnail().NotResize = 1;
-  ASSERT_EQ(folio::RunFolderJob(job.host), folio::kJobDone);
+  ASSERT_EQ(job.Run(), folio::Outcome::kPagesMade);
   EXPECT_FALSE(fs::exists(job.dir / "thum"));
   folio::test::WriteBytes(job.dir / "slideshow.html", "x");
   folio::test::WriteBytes(job.dir / "thum.css", "css");
@@ -231,7 +251,7 @@ TEST(RewindFolder, RemovesEveryHtmlFileButKeepsOtherFiles) {
 
   // A stray file in thum keeps it.
   Job other(1);
-  ASSERT_EQ(folio::RunFolderJob(other.host), folio::kJobDone);
+  ASSERT_EQ(other.Run(), folio::Outcome::kPagesMade);
   folio::test::WriteBytes(other.dir / "thum" / "notes.txt", "x");
   folio::RewindFolder(other.dir.u16());
   EXPECT_TRUE(fs::exists(other.dir / "thum" / "notes.txt"));
@@ -240,9 +260,13 @@ TEST(RewindFolder, RemovesEveryHtmlFileButKeepsOtherFiles) {
 }
 
 TEST(ThumbnailPages, CellContentByNotResizeAndEnbLink) {
-  struct Case { int notResize, enbLink; const char16_t* cell; };
+  struct Case {
+    int notResize, enbLink;
+    const char16_t* cell;
+  };
   const Case cases[] = {
-      {0, 0, u"<td ALIGN=\"CENTER\"><a href=\"jpg/IMG_0001.jpg\"><img src=\"thum/IMG_0001.jpg\"></a><br>1</td>"},
+      {0, 0,
+       u"<td ALIGN=\"CENTER\"><a href=\"jpg/IMG_0001.jpg\"><img src=\"thum/IMG_0001.jpg\"></a><br>1</td>"},
       {0, 1, u"<td ALIGN=\"CENTER\"><img src=\"thum/IMG_0001.jpg\"><br>1</td>"},
       {1, 0, u"<td ALIGN=\"CENTER\"><a href=\"jpg/IMG_0001.jpg\">IMG_0001.jpg</a><br>1</td>"},
       {1, 1, u"<td ALIGN=\"CENTER\"><br>1</td>"},
@@ -253,7 +277,7 @@ TEST(ThumbnailPages, CellContentByNotResizeAndEnbLink) {
     job.thumbnail().EnbLink = c.enbLink;
     job.thumbnail().Exif = u"%n";
     job.thumbnail().LineNo = 1;
-    ASSERT_EQ(folio::RunFolderJob(job.host), folio::kJobDone);
+    ASSERT_EQ(job.Run(), folio::Outcome::kPagesMade);
     const std::u16string page = Page(job.dir / "page1.html");
     EXPECT_NE(page.find(u"<tr>\r\n" + std::u16string(c.cell) + u"</tr>\r\n<tr>\r\n"),
               std::u16string::npos)
@@ -271,7 +295,7 @@ TEST(ThumbnailPages, TitleTopTextAndIncompleteThirdRow) {
   job.thumbnail().TitleString = u"旅行 %n";
   job.thumbnail().TopString = u"上\r\n%n";
   job.thumbnail().Exif = u"No.%n";
-  ASSERT_EQ(folio::RunFolderJob(job.host), folio::kJobDone);
+  ASSERT_EQ(job.Run(), folio::Outcome::kPagesMade);
   const std::u16string page2 = Page(job.dir / "page2.html");
   EXPECT_TRUE(page2.starts_with(
       u"<HTML>\r\n<HEAD>\r\n<TITLE>旅行 2</TITLE>\r\n<link rel=\"stylesheet\" type=\"text/css\" "
@@ -303,7 +327,7 @@ TEST(ThumbnailPages, KeywordPagesOnePagePerIsoValue) {
   fs::create_directory(job.dir / "thum");
   fs::create_directory(job.dir / "jpg");
   job.host.setBusy(true);
-  ASSERT_EQ(folio::WriteThumbnailPages(job.host, 7, records.data(), 4, job.dir.u16()), 0);
+  ASSERT_EQ(job.RunPages(records, 4, true), folio::Outcome::kPagesMade);
   EXPECT_FALSE(fs::exists(job.dir / "page5.html"));
   const std::u16string links =
       u"<div class=\"link\">\r\n1：ISO感度不明　<a href=\"page2.html\">2：ISO100</a>　"
@@ -332,20 +356,25 @@ TEST(ThumbnailPages, KeywordPagesByIsoFromRealExif) {
   }
   folio::test::WriteJpeg(dir / "IMG_0007.jpg", 40, 30);  // no Exif: no ISO value
   const auto original = HashTree(dir.path());
-  folio::BasicJobHost host;
-  host.setFolderPath(dir.u16());
+  folio::test::TestWindow host;
   host.setBatchMode(true);
   host.settings().setting.Sort = u"ISO感度";
   host.settings().thumbnail.SortPage = 1;
   host.settings().thumbnail.PhotoNo = 10;
   host.settings().thumbnail.Exif = u"ISO%i %s秒 %j\r\n%S";
-  ASSERT_EQ(folio::RunFolderJob(host), folio::kJobDone);
+  const auto run = [&] {
+    const folio::Outcome outcome = folio::RunFolderJob(host, host.settings(), dir.u16());
+    host.Report(outcome);
+    return outcome;
+  };
+  ASSERT_EQ(run(), folio::Outcome::kPagesMade);
 
   EXPECT_FALSE(fs::exists(dir / "page5.html"));
   const std::u16string page1 = Page(dir / "page1.html");
-  EXPECT_NE(page1.find(u"1：ISO感度不明　<a href=\"page2.html\">2：ISO100</a>　"
-                       u"<a href=\"page3.html\">3：ISO400</a>　<a href=\"page4.html\">4：ISO1600</a>"),
-            std::u16string::npos);
+  EXPECT_NE(
+      page1.find(u"1：ISO感度不明　<a href=\"page2.html\">2：ISO100</a>　"
+                 u"<a href=\"page3.html\">3：ISO400</a>　<a href=\"page4.html\">4：ISO1600</a>"),
+      std::u16string::npos);
   EXPECT_EQ(Occurrences(page1, u"<img src"), 1);
   const std::u16string page2 = Page(dir / "page2.html");
   EXPECT_EQ(Occurrences(page2, u"<img src"), 3);
@@ -355,7 +384,7 @@ TEST(ThumbnailPages, KeywordPagesByIsoFromRealExif) {
   EXPECT_EQ(Occurrences(Page(dir / "page3.html"), u"<img src"), 2);
   EXPECT_NE(Page(dir / "page4.html").find(u"ISO1600 1/125秒 IMG_0003.jpg"), std::u16string::npos);
 
-  EXPECT_EQ(folio::RunFolderJob(host), folio::kJobNoImages);  // the rewind
+  EXPECT_EQ(run(), folio::Outcome::kRewound);
   EXPECT_EQ(HashTree(dir.path()), original);
 }
 
@@ -365,19 +394,25 @@ TEST(ThumbnailPages, KeywordsWithoutGroupsPaginateByPhotoNo) {
     job.host.settings().setting.Sort = keyword;
     job.thumbnail().SortPage = 1;
     job.thumbnail().PhotoNo = 2;
-    ASSERT_EQ(folio::RunFolderJob(job.host), folio::kJobDone);
+    ASSERT_EQ(job.Run(), folio::Outcome::kPagesMade);
     EXPECT_TRUE(fs::exists(job.dir / "page3.html"));
     EXPECT_FALSE(fs::exists(job.dir / "page4.html"));
-    EXPECT_NE(Page(job.dir / "page2.html")
-                  .find(u"<a href=\"page1.html\">1ページ</a>　2ページ　<a href=\"page3.html\">3ページ</a>"),
-              std::u16string::npos);
+    EXPECT_NE(
+        Page(job.dir / "page2.html")
+            .find(
+                u"<a href=\"page1.html\">1ページ</a>　2ページ　<a href=\"page3.html\">3ページ</a>"),
+        std::u16string::npos);
   }
 }
 
 // The success report, and its longer form when an image's lens or white
 // balance could not be read from its maker note.
 TEST(ThumbnailPages, SuccessReportNamesMakerNoteFailures) {
-  struct Case { int failStage; bool batch; const char16_t* text; };
+  struct Case {
+    int failStage;
+    bool batch;
+    const char16_t* text;
+  };
   const Case cases[] = {
       {0, true, u"    終了：サムネイルHTMLファイル作成完了"},
       {0, false, u"サムネイルHTMLファイル作成完了"},
@@ -398,16 +433,17 @@ TEST(ThumbnailPages, SuccessReportNamesMakerNoteFailures) {
     fs::create_directory(job.dir / "thum");
     fs::create_directory(job.dir / "jpg");
     job.host.setBusy(true);
-    ASSERT_EQ(folio::WriteThumbnailPages(job.host, 3, records.data(), 1, job.dir.u16()), 0);
+    ASSERT_EQ(job.RunPages(records, 1, false),
+              c.failStage ? folio::Outcome::kPagesMadeLensUnread : folio::Outcome::kPagesMade);
     if (c.batch) {
       ASSERT_EQ(job.host.statusLines().size(), 1u);
       EXPECT_EQ(job.host.statusLines()[0], c.text);
-      EXPECT_TRUE(job.host.messages().empty());
+      EXPECT_TRUE(job.host.messages.empty());
     } else {
-      ASSERT_EQ(job.host.messages().size(), 1u);
-      EXPECT_EQ(job.host.messages()[0].text, c.text);
-      EXPECT_EQ(job.host.messages()[0].caption, u"成功");
-      EXPECT_EQ(job.host.messages()[0].icon, folio::MessageIcon::None);
+      ASSERT_EQ(job.host.messages.size(), 1u);
+      EXPECT_EQ(job.host.messages[0].text, c.text);
+      EXPECT_EQ(job.host.messages[0].caption, u"成功");
+      EXPECT_EQ(job.host.messages[0].icon, folio::MessageIcon::None);
       EXPECT_TRUE(job.host.statusLines().empty());
     }
   }
