@@ -1,10 +1,15 @@
 #include "app/cli_host.h"
 
+#include <string>
+
+#include "platform/text.h"
+
 namespace folio {
 
 namespace {
 
 volatile std::sig_atomic_t g_presses = 0;
+volatile std::sig_atomic_t g_terminated = 0;
 
 extern "C" void OnInterrupt(int) {
   g_presses = g_presses + 1;
@@ -15,20 +20,42 @@ extern "C" void OnInterrupt(int) {
   }
 }
 
+extern "C" void OnTerminate(int) { g_terminated = 1; }
+
+void (*Catch(int signal, void (*handler)(int)))(int) {
+  void (*previous)(int) = std::signal(signal, handler);
+  return previous == SIG_ERR ? SIG_DFL : previous;
+}
+
 }  // namespace
 
 InterruptCatcher::InterruptCatcher() {
   g_presses = 0;
-  previous_ = std::signal(SIGINT, OnInterrupt);
-  if (previous_ == SIG_ERR) previous_ = SIG_DFL;
+  g_terminated = 0;
+  previousInt_ = Catch(SIGINT, OnInterrupt);
+  previousTerm_ = Catch(SIGTERM, OnTerminate);
+  previousHup_ = Catch(SIGHUP, OnTerminate);
 }
 
-InterruptCatcher::~InterruptCatcher() { std::signal(SIGINT, previous_); }
+InterruptCatcher::~InterruptCatcher() {
+  std::signal(SIGINT, previousInt_);
+  std::signal(SIGTERM, previousTerm_);
+  std::signal(SIGHUP, previousHup_);
+}
 
 int InterruptCatcher::count() { return g_presses; }
+bool InterruptCatcher::terminated() { return g_terminated != 0; }
 
 void CliHost::pumpMessages() {
   BasicJobHost::pumpMessages();
+  if (InterruptCatcher::terminated() && !terminationTaken_) {
+    // The running job is cancelled (and undone by its own cancel path), and
+    // no other folder starts.
+    terminationTaken_ = true;
+    if (busy()) setBusy(false);
+    setRunning(false);
+    return;
+  }
   const int presses = InterruptCatcher::count();
   if (presses == pressesTaken_) return;
   // Each press is taken once: a press that cancelled one job must not also
@@ -39,6 +66,52 @@ void CliHost::pumpMessages() {
     setRunning(false);
     addPlainLine(u"キャンセルされました。次のフォルダ以降中止します。");
   }
+}
+
+void CliHost::addFolderLine(std::u16string_view path, int number, int total) {
+  ClearProgress();
+  BasicJobHost::addFolderLine(path, number, total);
+  folderNumber_ = number;
+  folderTotal_ = total;
+  folderStart_ = std::chrono::steady_clock::now();
+}
+
+void CliHost::addStatusLine(std::u16string_view text) {
+  ClearProgress();
+  BasicJobHost::addStatusLine(text);
+}
+
+void CliHost::setTitle(std::u16string_view title) {
+  BasicJobHost::setTitle(title);
+  DrawProgress(title);
+}
+
+// The window's progress title "Folioscope (done/total)" becomes one line on
+// the terminal: "folder i/n  image done/total  rate photos/s".
+void CliHost::DrawProgress(std::u16string_view title) {
+  if (terminal_ == nullptr) return;
+  const std::size_t open = title.rfind(u'(');
+  const std::size_t slash = title.rfind(u'/');
+  if (open == title.npos || slash == title.npos || slash < open || title.back() != u')') {
+    ClearProgress();  // the title is back: the job ended
+    return;
+  }
+  const std::string done = ToUtf8(title.substr(open + 1, slash - open - 1));
+  const std::string total = ToUtf8(title.substr(slash + 1, title.size() - slash - 2));
+  const double seconds =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - folderStart_).count();
+  const double rate = seconds > 0 ? std::stod(done.empty() ? "0" : done) / seconds : 0;
+  std::fprintf(terminal_, "\r\033[Kfolder %d/%d  image %s/%s  %s photos/s", folderNumber_,
+               folderTotal_, done.c_str(), total.c_str(), FixedAscii(rate, 1).c_str());
+  std::fflush(terminal_);
+  lineShown_ = true;
+}
+
+void CliHost::ClearProgress() {
+  if (terminal_ == nullptr || !lineShown_) return;
+  std::fprintf(terminal_, "\r\033[K");
+  std::fflush(terminal_);
+  lineShown_ = false;
 }
 
 }  // namespace folio

@@ -4,15 +4,18 @@
 // press cancels that job (the batch goes on with the next folder, as after
 // the Execute button's cancel); a later press also stops the batch after the
 // current folder (as the status dialog's button does); the third press ends
-// the program at once.
+// the program at once. SIGTERM and SIGHUP cancel the running job, which is
+// undone as after a cancel, and stop the batch.
+#include <chrono>
 #include <csignal>
+#include <cstdio>
 
 #include "app/basic_job_host.h"
 
 namespace folio {
 
-// Catches SIGINT for its lifetime, counting from 0, and puts the previous
-// handler back at its end.
+// Catches SIGINT, SIGTERM and SIGHUP for its lifetime, counting from 0, and
+// puts the previous handlers back at its end.
 class InterruptCatcher {
  public:
   InterruptCatcher();
@@ -20,19 +23,37 @@ class InterruptCatcher {
   InterruptCatcher(const InterruptCatcher&) = delete;
   InterruptCatcher& operator=(const InterruptCatcher&) = delete;
 
-  // Presses so far.
+  // Ctrl-C presses so far.
   static int count();
+  // A SIGTERM or SIGHUP came.
+  static bool terminated();
 
  private:
-  void (*previous_)(int);
+  void (*previousInt_)(int);
+  void (*previousTerm_)(int);
+  void (*previousHup_)(int);
 };
 
 class CliHost : public BasicJobHost {
  public:
   void pumpMessages() override;
+  void setTitle(std::u16string_view title) override;
+  void addFolderLine(std::u16string_view path, int number, int total) override;
+  void addStatusLine(std::u16string_view text) override;
+
+  // Where the progress line goes (a terminal); none when null.
+  void showProgressOn(std::FILE* terminal) { terminal_ = terminal; }
 
  private:
+  void DrawProgress(std::u16string_view title);
+  void ClearProgress();
+
   int pressesTaken_ = 0;
+  bool terminationTaken_ = false;
+  std::FILE* terminal_ = nullptr;
+  int folderNumber_ = 0, folderTotal_ = 0;
+  std::chrono::steady_clock::time_point folderStart_;
+  bool lineShown_ = false;
 };
 
 }  // namespace folio

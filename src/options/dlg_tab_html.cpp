@@ -14,6 +14,7 @@
 
 using folio::gui::FromQ;
 using folio::gui::NumberField;
+using folio::gui::Limit;
 using folio::gui::ReadIntField;
 using folio::gui::ToQ;
 
@@ -110,10 +111,10 @@ bool CDlgTabHtml::readFields() {
   // No button checked (a value from the file outside 0..2): the value stays.
   for (int i = 0; i < 3; ++i)
     if (sougo[i]->isChecked()) s_.Sougo = i;
-  if (!ReadIntField(photoNo, 0, 10000, s_.PhotoNo)) return false;
-  if (!ReadIntField(linkNo, 1, 100, s_.LinkNo)) return false;
-  if (!ReadIntField(photoSize, 10, 10000, s_.PhotoSize)) return false;
-  if (!ReadIntField(lineNo, 1, 100, s_.LineNo)) return false;
+  if (!ReadIntField(photoNo, Limit(u"Thumbnail", u"PhotoNo"), s_.PhotoNo)) return false;
+  if (!ReadIntField(linkNo, Limit(u"Thumbnail", u"LinkNo"), s_.LinkNo)) return false;
+  if (!ReadIntField(photoSize, Limit(u"Thumbnail", u"PhotoSize"), s_.PhotoSize)) return false;
+  if (!ReadIntField(lineNo, Limit(u"Thumbnail", u"LineNo"), s_.LineNo)) return false;
   s_.TitleString = FromQ(titleString->text());
   s_.SortPage = sortPage->isChecked();
   s_.TopString = folio::gui::GetLines(topString);
@@ -121,7 +122,7 @@ bool CDlgTabHtml::readFields() {
   s_.NotResize = notResize->isChecked();
   s_.EnbLink = enbLink->isChecked();
   s_.TopHtml = topHtml->isChecked();
-  return ReadIntField(frameWidth, 10, 10000, s_.FrameWidth);
+  return ReadIntField(frameWidth, Limit(u"Thumbnail", u"FrameWidth"), s_.FrameWidth);
 }
 
 void CDlgTabHtml::refresh(int mode) {

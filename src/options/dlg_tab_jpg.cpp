@@ -16,6 +16,7 @@
 using folio::gui::FromQ;
 using folio::gui::NewNumber;
 using folio::gui::NumberField;
+using folio::gui::Limit;
 using folio::gui::ReadIntField;
 using folio::gui::ToQ;
 
@@ -220,28 +221,28 @@ void CDlgTabJpg::showFields() {
 
 bool CDlgTabJpg::readFields() {
   s_.PaperSize = FromQ(paperSize->currentText());
-  if (!ReadIntField(createJpgWidth, 0, 10000, s_.CreateJpgWidth)) return false;
-  if (!ReadIntField(createJpgHeight, 0, 10000, s_.CreateJpgHeight)) return false;
-  if (!ReadIntField(jpgNumberW, 1, 10000, s_.JpgNumberW)) return false;
-  if (!ReadIntField(jpgNumberH, 1, 1000, s_.JpgNumberH)) return false;
-  if (!ReadIntField(spaceSize, 0, 1000, s_.SpaceSize)) return false;
+  if (!ReadIntField(createJpgWidth, Limit(u"Compose", u"CreateJpgWidth"), s_.CreateJpgWidth)) return false;
+  if (!ReadIntField(createJpgHeight, Limit(u"Compose", u"CreateJpgHeight"), s_.CreateJpgHeight)) return false;
+  if (!ReadIntField(jpgNumberW, Limit(u"Compose", u"JpgNumberW"), s_.JpgNumberW)) return false;
+  if (!ReadIntField(jpgNumberH, Limit(u"Compose", u"JpgNumberH"), s_.JpgNumberH)) return false;
+  if (!ReadIntField(spaceSize, Limit(u"Compose", u"SpaceSize"), s_.SpaceSize)) return false;
   s_.ArroundBlank = arroundBlank->isChecked();
-  if (!ReadIntField(blank[0], 0, 255, s_.BlankColorRed)) return false;
-  if (!ReadIntField(blank[1], 0, 255, s_.BlankColorGreen)) return false;
-  if (!ReadIntField(blank[2], 0, 255, s_.BlankColorBlue)) return false;
+  if (!ReadIntField(blank[0], Limit(u"Compose", u"BlankColorRed"), s_.BlankColorRed)) return false;
+  if (!ReadIntField(blank[1], Limit(u"Compose", u"BlankColorGreen"), s_.BlankColorGreen)) return false;
+  if (!ReadIntField(blank[2], Limit(u"Compose", u"BlankColorBlue"), s_.BlankColorBlue)) return false;
   s_.ChangeRaito = changeRaito->isChecked();
-  if (!ReadIntField(jpgQuality, 0, 100, s_.JpgQuality)) return false;
+  if (!ReadIntField(jpgQuality, Limit(u"Compose", u"JpgQuality"), s_.JpgQuality)) return false;
   s_.EnbMulti = enbMulti->isChecked();
-  if (!ReadIntField(multiple, 1, 100, s_.Multiple)) return false;
-  if (!ReadIntField(multipleX, 1, 100, s_.MultipleX)) return false;
-  if (!ReadIntField(multipleY, 1, 100, s_.MultipleY)) return false;
+  if (!ReadIntField(multiple, Limit(u"Compose", u"Multiple"), s_.Multiple)) return false;
+  if (!ReadIntField(multipleX, Limit(u"Compose", u"MultipleX"), s_.MultipleX)) return false;
+  if (!ReadIntField(multipleY, Limit(u"Compose", u"MultipleY"), s_.MultipleY)) return false;
   s_.EnableTitle = enableTitle->isChecked();
   s_.Position = FromQ(position->currentText());
-  if (!ReadIntField(titleColor[0], 0, 255, s_.TitleColorR)) return false;
-  if (!ReadIntField(titleColor[1], 0, 255, s_.TitleColorG)) return false;
-  if (!ReadIntField(titleColor[2], 0, 255, s_.TitleColorB)) return false;
+  if (!ReadIntField(titleColor[0], Limit(u"Compose", u"TitleColorR"), s_.TitleColorR)) return false;
+  if (!ReadIntField(titleColor[1], Limit(u"Compose", u"TitleColorG"), s_.TitleColorG)) return false;
+  if (!ReadIntField(titleColor[2], Limit(u"Compose", u"TitleColorB"), s_.TitleColorB)) return false;
   s_.Title = folio::gui::GetLines(title);
-  if (!ReadIntField(titleFontSize, 1, 255, s_.TitleFontSize)) return false;
+  if (!ReadIntField(titleFontSize, Limit(u"Compose", u"TitleFontSize"), s_.TitleFontSize)) return false;
   s_.TitleDouble = titleDouble->isChecked();
   return true;
 }

@@ -12,6 +12,7 @@
 
 using folio::gui::FromQ;
 using folio::gui::NumberField;
+using folio::gui::Limit;
 using folio::gui::ReadIntField;
 using folio::gui::ToQ;
 
@@ -96,12 +97,12 @@ bool CDlgTabResize::readFields() {
   s_.SaveDir = FromQ(saveDir->text());
   for (int i = 0; i < 3; ++i)  // none checked (a value from the file): it stays
     if (resizeMode[i]->isChecked()) s_.ResizeMode = i;
-  if (!ReadIntField(size, 1, 10000, s_.Size)) return false;
-  if (!ReadIntField(raitoX, 0, 100, s_.RaitoX)) return false;
-  if (!ReadIntField(raitoY, 0, 100, s_.RaitoY)) return false;
-  if (!ReadIntField(resizeX, 0, 10000, s_.ResizeX)) return false;
-  if (!ReadIntField(resizeY, 0, 10000, s_.ResizeY)) return false;
-  if (!ReadIntField(quality, 0, 100, s_.Quality)) return false;
+  if (!ReadIntField(size, Limit(u"Resize", u"Size"), s_.Size)) return false;
+  if (!ReadIntField(raitoX, Limit(u"Resize", u"RaitoX"), s_.RaitoX)) return false;
+  if (!ReadIntField(raitoY, Limit(u"Resize", u"RaitoY"), s_.RaitoY)) return false;
+  if (!ReadIntField(resizeX, Limit(u"Resize", u"ResizeX"), s_.ResizeX)) return false;
+  if (!ReadIntField(resizeY, Limit(u"Resize", u"ResizeY"), s_.ResizeY)) return false;
+  if (!ReadIntField(quality, Limit(u"Resize", u"Quality"), s_.Quality)) return false;
   s_.Exif = exif->isChecked();
   s_.OverWrite = overWrite->isChecked();
   s_.Rotate = rotate->isChecked();

@@ -32,8 +32,8 @@ void CDlgTabSS::showFields() {
 }
 
 bool CDlgTabSS::readFields() {
-  if (!folio::gui::ReadIntField(speed, 100, 100000, s_.Speed)) return false;
-  if (!folio::gui::ReadIntField(size, 10, 100000, s_.Size)) return false;
+  if (!folio::gui::ReadIntField(speed, folio::gui::Limit(u"SlideShow", u"Speed"), s_.Speed)) return false;
+  if (!folio::gui::ReadIntField(size, folio::gui::Limit(u"SlideShow", u"Size"), s_.Size)) return false;
   s_.TopString = folio::gui::GetLines(topString);
   return true;
 }

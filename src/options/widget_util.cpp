@@ -115,8 +115,7 @@ bool ReadIntField(QLineEdit* edit, int low, int high, int& value) {
     return false;
   }
   if (parsed < low || parsed > high) {
-    ShowCheckMessage(edit,
-                     QStringLiteral("Enter an integer between %1 and %2.").arg(low).arg(high));
+    ShowCheckMessage(edit, ToQ(RangeMessage(IntLimit{low, high})));
     return false;
   }
   value = parsed;
@@ -125,6 +124,18 @@ bool ReadIntField(QLineEdit* edit, int low, int high, int& value) {
 
 bool ReadIntField(NumberField* field, int low, int high, int& value) {
   return ReadIntField(field->lineEdit(), low, high, value);
+}
+
+IntLimit Limit(std::u16string_view section, std::u16string_view key) {
+  return LimitOf(section, key).value_or(IntLimit{0, 0});
+}
+
+bool ReadIntField(QLineEdit* edit, IntLimit limit, int& value) {
+  return ReadIntField(edit, limit.low, limit.high, value);
+}
+
+bool ReadIntField(NumberField* field, IntLimit limit, int& value) {
+  return ReadIntField(field->lineEdit(), limit.low, limit.high, value);
 }
 
 void SetComboText(QComboBox* combo, const QString& text) {

@@ -206,6 +206,10 @@ int IniProfile::GetInt(std::u16string_view section, std::u16string_view key,
   if (!loc.keyLine) return defaultValue;
   const std::u16string text = ReadValue(ParseKeyLine(lines[*loc.keyLine])->value);
   if (text.empty()) return defaultValue;  // "key=" reads as absent, as the platform's does
+  return LeadingNumber(text);
+}
+
+int LeadingNumber(std::u16string_view text) {
   std::size_t i = 0;
   while (i < text.size() && IsBlank(text[i])) ++i;
   bool negative = false;

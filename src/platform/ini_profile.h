@@ -13,6 +13,10 @@
 
 namespace folio {
 
+// The leading decimal number of a text as the int reads take it: blanks, an
+// optional sign, digits; 0 when there are none; clamped to the int range.
+int LeadingNumber(std::u16string_view text);
+
 class IniProfile {
  public:
   explicit IniProfile(std::filesystem::path path);

@@ -1,8 +1,12 @@
 #include "settings/settings.h"
 
+#include <cstdlib>
+#include <optional>
 #include <system_error>
 
+#include "platform/files.h"
 #include "platform/ini_profile.h"
+#include "settings/setting_limits.h"
 
 namespace folio {
 
@@ -205,6 +209,48 @@ std::filesystem::path CurrentExecutablePath() {
 }
 
 std::filesystem::path MakeIniPath() { return MakeIniPath(CurrentExecutablePath()); }
+
+std::filesystem::path SettingsFilePath(const std::filesystem::path& executablePath,
+                                       const char* xdgConfigHome, const char* home) {
+  const std::filesystem::path portable = executablePath.parent_path() / "folioscope.ini";
+  if (!executablePath.empty() && EntryExists(portable)) return portable;
+  std::filesystem::path config;
+  if (xdgConfigHome != nullptr && *xdgConfigHome != '\0')
+    config = xdgConfigHome;
+  else
+    config = std::filesystem::path(home != nullptr ? home : "") / ".config";
+  return config / "folioscope" / "folioscope.ini";
+}
+
+std::filesystem::path SettingsFilePath() {
+  return SettingsFilePath(CurrentExecutablePath(), std::getenv("XDG_CONFIG_HOME"),
+                          std::getenv("HOME"));
+}
+
+bool SetSettingFromText(Settings& settings, std::u16string_view section, std::u16string_view key,
+                        std::u16string_view value, std::u16string& error) {
+  for (const Key& entry : kKeys) {
+    if (entry.section != section || entry.name != key || entry.kind == Kind::kDirectory) continue;
+    switch (entry.kind) {
+      case Kind::kInt: {
+        const int number = LeadingNumber(value);
+        if (const std::optional<IntLimit> limit = LimitOf(section, key);
+            limit && (number < limit->low || number > limit->high)) {
+          error = RangeMessage(*limit);
+          return false;
+        }
+        entry.number(settings) = number;
+        return true;
+      }
+      case Kind::kFlag: entry.number(settings) = LeadingNumber(value) == 1 ? 1 : 0; return true;
+      case Kind::kText: entry.text(settings) = value; return true;
+      case Kind::kLines: entry.text(settings) = StoredToLines(value); return true;
+      case Kind::kDirectory: break;
+    }
+  }
+  error = u"unknown setting " + std::u16string(section) + u"." + std::u16string(key);
+  return false;
+}
 
 void LoadSettings(Settings& settings, const IniProfile& profile) {
   for (const Key& key : kKeys) {

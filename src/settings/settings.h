@@ -102,6 +102,22 @@ std::filesystem::path CurrentExecutablePath();
 // The INI file of the running executable; taken once at start-up.
 std::filesystem::path MakeIniPath();
 
+// The settings file of both programs: `folioscope.ini` beside the executable
+// when that file exists (a portable copy), else
+// `$XDG_CONFIG_HOME/folioscope/folioscope.ini`, with `~/.config` when
+// XDG_CONFIG_HOME is unset or empty. Null pointers stand for unset variables.
+std::filesystem::path SettingsFilePath(const std::filesystem::path& executablePath,
+                                       const char* xdgConfigHome, const char* home);
+// The same for the running program and its environment.
+std::filesystem::path SettingsFilePath();
+
+// Sets one key from a text as the file would give it (leading number for
+// numbers, 1 or 0 for flags, the text itself otherwise), after the range
+// check the options dialog makes. False with the reason in `error` for an
+// unknown section or key, or a value out of range.
+bool SetSettingFromText(Settings& settings, std::u16string_view section, std::u16string_view key,
+                        std::u16string_view value, std::u16string& error);
+
 // Fills the record from the file; absent keys keep the record's values.
 // `Directory` is not read here (the main window reads it).
 void LoadSettings(Settings& settings, const IniProfile& profile);

@@ -258,3 +258,26 @@ TEST(MakeIniPath, CurrentExecutableIsThisTestProgram) {
 }
 
 }  // namespace
+
+TEST(SettingsFilePath, PortableFileElseTheConfigFolder) {
+  folio::test::TempDir dir;
+  const fs::path exe = dir / "bin" / "folioscope";
+  fs::create_directories(exe.parent_path());
+  struct Case {
+    bool portable;
+    const char* xdg;
+    const char* home;
+    fs::path expected;
+  };
+  const Case cases[] = {
+      {false, "/cfg", "/home/u", "/cfg/folioscope/folioscope.ini"},
+      {false, nullptr, "/home/u", "/home/u/.config/folioscope/folioscope.ini"},
+      {false, "", "/home/u", "/home/u/.config/folioscope/folioscope.ini"},
+      {true, "/cfg", "/home/u", dir / "bin" / "folioscope.ini"},
+  };
+  for (const Case& c : cases) {
+    if (c.portable) folio::test::WriteBytes(dir / "bin" / "folioscope.ini", "");
+    EXPECT_EQ(folio::SettingsFilePath(exe, c.xdg, c.home), c.expected) << c.expected;
+  }
+}
+

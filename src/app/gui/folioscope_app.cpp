@@ -44,7 +44,7 @@ QIcon CFolioscopeApp::MakeIcon() {
 int CFolioscopeApp::InitInstance(const QStringList& arguments) {
   SetUpFonts();
   QApplication::setWindowIcon(MakeIcon());
-  const std::filesystem::path iniPath = folio::MakeIniPath();
+  const std::filesystem::path iniPath = folio::SettingsFilePath();
   // The whole command line is one folder path, spaces included.
   const QString commandLine = arguments.mid(1).join(u' ');
   CFolioscopeDlg dlg(iniPath, folio::gui::NormaliseCommandLine(folio::gui::FromQ(commandLine)));

@@ -289,6 +289,9 @@ void CFolioscopeDlg::runCommandLine() {
 void CFolioscopeDlg::reject() {
   if (jobActive()) return;  // the close command is refused while a job runs
   takeFolderBox();
+  // A settings file under ~/.config lies in a folder of its own.
+  std::error_code ec;
+  std::filesystem::create_directories(iniPath_.parent_path(), ec);
   folio::IniProfile profile(iniPath_);
   folio::SaveSettings(settings(), folderPath_, profile);
   QDialog::reject();

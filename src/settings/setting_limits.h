@@ -1,0 +1,21 @@
+#pragma once
+// The ranges the options dialog accepts for its number fields, shared with
+// the command line's --set.
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace folio {
+
+struct IntLimit {
+  int low = 0;
+  int high = 0;
+};
+
+// The range of a number key, or none for a key the dialog does not bound.
+std::optional<IntLimit> LimitOf(std::u16string_view section, std::u16string_view key);
+
+// "Enter an integer between %1 and %2.", the dialog's message.
+std::u16string RangeMessage(IntLimit limit);
+
+}  // namespace folio
