@@ -1,7 +1,5 @@
 #include "app/cli_host.h"
 
-#include <string>
-
 #include "platform/text.h"
 
 namespace folio {
@@ -81,28 +79,14 @@ void CliHost::addStatusLine(std::u16string_view text) {
   BasicJobHost::addStatusLine(text);
 }
 
-void CliHost::setTitle(std::u16string_view title) {
-  BasicJobHost::setTitle(title);
-  DrawProgress(title);
-}
-
-// The window's progress title "Folioscope (done/total)" becomes one line on
-// the terminal: "folder i/n  image done/total  rate photos/s".
-void CliHost::DrawProgress(std::u16string_view title) {
+// One line on the terminal: "folder i/n  image done/total  rate photos/s".
+void CliHost::showProgress(int done, int total) {
   if (terminal_ == nullptr) return;
-  const std::size_t open = title.rfind(u'(');
-  const std::size_t slash = title.rfind(u'/');
-  if (open == title.npos || slash == title.npos || slash < open || title.back() != u')') {
-    ClearProgress();  // the title is back: the job ended
-    return;
-  }
-  const std::string done = ToUtf8(title.substr(open + 1, slash - open - 1));
-  const std::string total = ToUtf8(title.substr(slash + 1, title.size() - slash - 2));
   const double seconds =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - folderStart_).count();
-  const double rate = seconds > 0 ? std::stod(done.empty() ? "0" : done) / seconds : 0;
-  std::fprintf(terminal_, "\r\033[Kfolder %d/%d  image %s/%s  %s photos/s", folderNumber_,
-               folderTotal_, done.c_str(), total.c_str(), FixedAscii(rate, 1).c_str());
+  const double rate = seconds > 0 ? done / seconds : 0;
+  std::fprintf(terminal_, "\r\033[Kfolder %d/%d  image %d/%d  %s photos/s", folderNumber_,
+               folderTotal_, done, total, FixedAscii(rate, 1).c_str());
   std::fflush(terminal_);
   lineShown_ = true;
 }

@@ -36,8 +36,9 @@ class InterruptCatcher {
 
 class CliHost : public BasicJobHost {
  public:
+  ~CliHost() override { ClearProgress(); }
   void pumpMessages() override;
-  void setTitle(std::u16string_view title) override;
+  void showProgress(int done, int total) override;
   void addFolderLine(std::u16string_view path, int number, int total) override;
   void addStatusLine(std::u16string_view text) override;
 
@@ -45,7 +46,6 @@ class CliHost : public BasicJobHost {
   void showProgressOn(std::FILE* terminal) { terminal_ = terminal; }
 
  private:
-  void DrawProgress(std::u16string_view title);
   void ClearProgress();
 
   int pressesTaken_ = 0;

@@ -23,6 +23,9 @@ class JobHost {
   virtual void setTitle(std::u16string_view title) = 0;
   virtual void setProgressRange(int low, int high) = 0;
   virtual void setProgressPos(int position) = 0;
+  // After each image, `done` of `total`: for a window that shows more than
+  // the title and the bar (the terminal line of the command line).
+  virtual void showProgress(int /*done*/, int /*total*/) {}
   // Lets the window handle clicks and drops between images.
   virtual void pumpMessages() = 0;
 };

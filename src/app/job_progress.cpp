@@ -17,6 +17,7 @@ void JobProgress::Advance(int done) {
   host_.pumpMessages();
   host_.setTitle(ProgressTitle(done, total_));
   host_.setProgressPos(done);
+  host_.showProgress(done, total_);
 }
 
 }  // namespace folio
