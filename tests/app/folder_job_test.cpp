@@ -28,12 +28,7 @@ void WritePhotos(const TempDir& dir, int count) {
 struct Job {
   TempDir dir;
   folio::test::TestWindow host;
-  // The job on the folder, reported as the window reports it.
-  Outcome Run() {
-    const Outcome outcome = folio::RunFolderJob(host, host.settings(), dir.u16());
-    host.Report(outcome);
-    return outcome;
-  }
+  Outcome Run() { return host.RunFolder(dir.u16()); }
 };
 
 }  // namespace
@@ -322,10 +317,7 @@ TEST(RunFolderJob, MissingFolderOrFileIsLeftAloneWithTheNoPhotosError) {
       folio::test::TestWindow host;
       host.setBatchMode(true);
       host.settings().setting.CreateMode = mode;
-      const Outcome outcome =
-          folio::RunFolderJob(host, host.settings(), folio::FromPath(dir / name));
-      host.Report(outcome);
-      EXPECT_EQ(outcome, Outcome::kNoPhotos) << name;
+      EXPECT_EQ(host.RunFolder(folio::FromPath(dir / name)), Outcome::kNoPhotos) << name;
       EXPECT_EQ(host.statusLines(),
                 std::vector<std::u16string>{u"    エラー：JPG画像ファイルがありません"});
       EXPECT_FALSE(host.busy());

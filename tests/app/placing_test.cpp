@@ -52,16 +52,7 @@ struct KeywordFolder {
     host.settings().thumbnail.SortPage = 1;
     host.settings().thumbnail.PhotoNo = 2;  // plays no part with keyword pages
   }
-  folio::Outcome Run() {
-    folio::Catalogue catalogue;
-    catalogue.records = records;
-    catalogue.pageCount = groups;
-    catalogue.keywordPages = true;
-    const folio::Outcome outcome =
-        folio::RunThumbnailJob(host, host.settings().thumbnail, dir.u16(), catalogue);
-    host.Report(outcome);
-    return outcome;
-  }
+  folio::Outcome Run() { return host.RunPages(dir.u16(), records, groups, true); }
 };
 
 }  // namespace

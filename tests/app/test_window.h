@@ -1,12 +1,16 @@
 #pragma once
 // The window as the tests see it: the in-memory host and batch view, the
 // settings the window would hold, and the message boxes it would show.
-// Report() turns an outcome into a line or a box as the window does.
+// Report() turns an outcome into a line or a box as the window does;
+// RunFolder() and RunPages() run a job and report it.
 #include <string>
 #include <vector>
 
 #include "app/basic_job_host.h"
+#include "app/folder_job.h"
 #include "app/job_outcome.h"
+#include "app/thumbnail_job.h"
+#include "catalogue/catalogue.h"
 #include "settings/settings.h"
 
 namespace folio::test {
@@ -31,6 +35,25 @@ class TestWindow : public BasicJobHost {
       addStatusLine(text.statusLine);
     else
       messages.push_back({std::u16string(text.boxText), std::u16string(text.caption), text.icon});
+  }
+
+  // The folder job on `folder`, reported as the window reports it.
+  Outcome RunFolder(std::u16string_view folder) {
+    const Outcome outcome = RunFolderJob(*this, settings_, folder);
+    Report(outcome);
+    return outcome;
+  }
+
+  // The page job alone on records as the catalogue would leave them.
+  Outcome RunPages(std::u16string_view folder, std::vector<ImageRecord> records, int pageCount,
+                   bool keywordPages) {
+    Catalogue catalogue;
+    catalogue.records = std::move(records);
+    catalogue.pageCount = pageCount;
+    catalogue.keywordPages = keywordPages;
+    const Outcome outcome = RunThumbnailJob(*this, settings_.thumbnail, folder, catalogue);
+    Report(outcome);
+    return outcome;
   }
 
   std::vector<Message> messages;

@@ -57,23 +57,10 @@ struct Job {
     host.settings().setting.CreateMode = folio::kModeThumbnail;
   }
   folio::ThumbnailSettings& thumbnail() { return host.settings().thumbnail; }
-  // The folder job, reported as the window reports it.
-  folio::Outcome Run() {
-    const folio::Outcome outcome = folio::RunFolderJob(host, host.settings(), dir.u16());
-    host.Report(outcome);
-    return outcome;
-  }
-  // The page job alone on records as the catalogue would leave them.
+  folio::Outcome Run() { return host.RunFolder(dir.u16()); }
   folio::Outcome RunPages(const std::vector<folio::ImageRecord>& records, int pageCount,
                           bool keywordPages) {
-    folio::Catalogue catalogue;
-    catalogue.records = records;
-    catalogue.pageCount = pageCount;
-    catalogue.keywordPages = keywordPages;
-    const folio::Outcome outcome =
-        folio::RunThumbnailJob(host, host.settings().thumbnail, dir.u16(), catalogue);
-    host.Report(outcome);
-    return outcome;
+    return host.RunPages(dir.u16(), records, pageCount, keywordPages);
   }
 };
 
@@ -362,11 +349,7 @@ TEST(ThumbnailPages, KeywordPagesByIsoFromRealExif) {
   host.settings().thumbnail.SortPage = 1;
   host.settings().thumbnail.PhotoNo = 10;
   host.settings().thumbnail.Exif = u"ISO%i %s秒 %j\r\n%S";
-  const auto run = [&] {
-    const folio::Outcome outcome = folio::RunFolderJob(host, host.settings(), dir.u16());
-    host.Report(outcome);
-    return outcome;
-  };
+  const auto run = [&] { return host.RunFolder(dir.u16()); };
   ASSERT_EQ(run(), folio::Outcome::kPagesMade);
 
   EXPECT_FALSE(fs::exists(dir / "page5.html"));
