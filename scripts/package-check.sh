@@ -77,8 +77,9 @@ installed_here=1
 cd "$work"
 export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config
 mkdir -p "$HOME"
-# TODO(version): drop the --help fallback once the CLI has --version.
-/usr/bin/folioscope-cli --version || /usr/bin/folioscope-cli --help
+version=$(/usr/bin/folioscope-cli --version)
+echo "installed: $version"
+grep -Eq '^folioscope-cli [0-9]+\.[0-9]+' <<<"$version" || fail "--version printed: $version"
 
 demo=$work/demo
 /usr/bin/folioscope-cli --make-demo "$demo" 5

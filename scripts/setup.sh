@@ -6,7 +6,8 @@ cd "$(dirname "$0")/.."
 
 PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libexiv2-dev libturbojpeg0-dev
           libjpeg62-turbo-dev fonts-ipafont-gothic libgtest-dev libgmock-dev
-          locales)  # locale sources: the number texts are tested under a decimal-comma locale
+          locales file)  # locales: the number texts are tested under a decimal-comma locale;
+                         # file: the command-line tests read image sizes with it
 missing=()
 for p in "${PACKAGES[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
