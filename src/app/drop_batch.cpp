@@ -47,7 +47,9 @@ void LogOutcome(BatchView& view, Outcome outcome) {
   if (!line.empty()) view.addStatusLine(line);
 }
 
-std::optional<TopPageWrite> WriteTopPage(const Settings& settings, std::u16string_view folder) {
+std::optional<TopPageWrite> WriteTopPage(const Settings& settings, std::u16string_view folder,
+                                         bool& failed) {
+  failed = false;
   if (!TopPagesWanted(settings) || folder.empty()) return std::nullopt;
   const FolderNames names = NamesOfFolder(folder);
   TopPageWrite written;
@@ -56,8 +58,10 @@ std::optional<TopPageWrite> WriteTopPage(const Settings& settings, std::u16strin
   written.previous = ReadWholeFile(written.path);
   if (!written.previous && EntryExists(written.path))
     return std::nullopt;  // something unreadable is there: leave it alone
-  if (!WriteCp932TextFile(written.path, TopPageText(names, settings.thumbnail.FrameWidth)))
+  if (!WriteCp932TextFile(written.path, TopPageText(names, settings.thumbnail.FrameWidth))) {
+    failed = true;
     return std::nullopt;
+  }
   return written;
 }
 
@@ -67,10 +71,10 @@ void AppendMenuLink(const Settings& settings, std::u16string_view folder,
   menuText += MenuLinkLine(NamesOfFolder(folder).own);
 }
 
-void WriteMenuPage(const Settings& settings, std::u16string_view folder, std::u16string& menuText) {
-  if (!TopPagesWanted(settings) || folder.empty()) return;
+bool WriteMenuPage(const Settings& settings, std::u16string_view folder, std::u16string& menuText) {
+  if (!TopPagesWanted(settings) || folder.empty()) return true;
   menuText += kMenuEnd;
-  WriteCp932TextFile(BesideFolder(NamesOfFolder(folder), u"Menu.html"), menuText);
+  return WriteCp932TextFile(BesideFolder(NamesOfFolder(folder), u"Menu.html"), menuText);
 }
 
 void DeleteTopPage(const std::optional<TopPageWrite>& written) {
@@ -104,9 +108,20 @@ std::vector<Outcome> RunDropBatch(JobHost& host, BatchView& view, Settings& sett
     view.setStatusButton(u"キャンセル", true);
     view.showStatusDialog(true);
     // The frameset exists before the first job runs.
-    if (total > 1 && number == 1) topPage = WriteTopPage(settings, path);
-    const Outcome outcome =
-        IsFolder(ToPath(path)) ? RunFolderJob(host, settings, path) : Outcome::kNotAFolder;
+    if (total > 1 && number == 1) {
+      bool failed = false;
+      topPage = WriteTopPage(settings, path, failed);
+      if (failed) {
+        LogOutcome(view, Outcome::kPageNotWritten);
+        outcomes.push_back(Outcome::kPageNotWritten);
+      }
+    }
+    const bool isFolder = IsFolder(ToPath(path));
+    if (isFolder) {
+      if (const std::optional<Outcome> recovered = RecoverFolder(path))
+        LogOutcome(view, *recovered);
+    }
+    const Outcome outcome = isFolder ? RunFolderJob(host, settings, path) : Outcome::kNotAFolder;
     LogOutcome(view, outcome);
     outcomes.push_back(outcome);
     if (!IsCancel(outcome) && outcome != Outcome::kNotAFolder)
@@ -119,7 +134,10 @@ std::vector<Outcome> RunDropBatch(JobHost& host, BatchView& view, Settings& sett
 
   if (total > 0) view.setFolderBox(lastPath);
   if (!cancelled) {
-    if (total > 0) WriteMenuPage(settings, lastPath, menuText);
+    if (total > 0 && !WriteMenuPage(settings, lastPath, menuText)) {
+      LogOutcome(view, Outcome::kPageNotWritten);
+      outcomes.push_back(Outcome::kPageNotWritten);
+    }
   } else {
     DeleteTopPage(topPage);
   }

@@ -14,7 +14,8 @@
 
 namespace folio {
 
-// The outcome of every folder the batch reached, in order.
+// The outcome of every folder the batch reached, in order, and a failed
+// write of Top.html or Menu.html where it happened.
 std::vector<Outcome> RunDropBatch(JobHost& host, BatchView& view, Settings& settings,
                                   const std::vector<std::u16string>& paths);
 
@@ -32,12 +33,15 @@ struct TopPageWrite {
 };
 
 // Top.html beside `folder`: a frameset with Menu.html on the left and the
-// folder's page1.html on the right. Nothing when it was not written.
-std::optional<TopPageWrite> WriteTopPage(const Settings& settings, std::u16string_view folder);
+// folder's page1.html on the right. Nothing when it was not written;
+// `failed` tells a write that failed from one that was not wanted.
+std::optional<TopPageWrite> WriteTopPage(const Settings& settings, std::u16string_view folder,
+                                         bool& failed);
 // The menu line of `folder`.
 void AppendMenuLink(const Settings& settings, std::u16string_view folder, std::u16string& menuText);
-// Closes the menu text and writes Menu.html beside `folder`.
-void WriteMenuPage(const Settings& settings, std::u16string_view folder, std::u16string& menuText);
+// Closes the menu text and writes Menu.html beside `folder`; false when it
+// was wanted and could not be written.
+bool WriteMenuPage(const Settings& settings, std::u16string_view folder, std::u16string& menuText);
 // Undoes WriteTopPage: removes the Top.html it wrote, or restores the one it
 // replaced. A Top.html this batch did not write is never touched.
 void DeleteTopPage(const std::optional<TopPageWrite>& written);

@@ -8,6 +8,7 @@
 #include "app/slideshow_job.h"
 #include "app/thumbnail_job.h"
 #include "catalogue/catalogue.h"
+#include "html/job_journal.h"
 #include "html/placing.h"
 #include "imaging/composite.h"
 #include "platform/dir_list.h"
@@ -21,7 +22,11 @@ namespace {
 Outcome TakeRewindDecision(const Settings& settings, std::u16string_view folder) {
   if (!IsProcessedFolder(folder)) return Outcome::kNoPhotos;
   if (settings.thumbnail.Sougo == 1) return Outcome::kRewindDeclined;
+  // A rewind killed half-way is finished by the next run; without its
+  // journal the photos still in jpg would be left out of the next pages.
+  if (!BeginRewindJournal(folder)) return Outcome::kJournalNotWritten;
   RewindFolder(folder);
+  EndRewindJournal(folder);
   return Outcome::kRewound;
 }
 
@@ -67,7 +72,18 @@ void FinishJob(JobHost& host) {
   host.setBusy(false);
 }
 
+std::optional<Outcome> RecoverFolder(std::u16string_view folder) {
+  switch (RecoverInterruptedJob(folder)) {
+    case Recovery::kJobUndone: return Outcome::kInterruptedJobUndone;
+    case Recovery::kRewindFinished: return Outcome::kInterruptedRewindFinished;
+    case Recovery::kNothing: break;
+  }
+  return std::nullopt;
+}
+
 Outcome RunFolderJob(JobHost& host, Settings& settings, std::u16string_view folder) {
+  // Callers that report it have recovered the folder already.
+  RecoverFolder(folder);
   // The page arithmetic needs at least one photo per page; 0 (which the
   // options page lets through) would divide by zero.
   if (settings.thumbnail.PhotoNo < 1) settings.thumbnail.PhotoNo = 1;

@@ -1,6 +1,7 @@
 #pragma once
 // One processing run over one folder: list its JPEG files, prepare the window,
 // build the catalogue, run the job of the mode, finish.
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,10 @@ enum JobMode { kModeThumbnail = 0, kModeSlideshow = 1, kModeComposite = 2, kMode
 // The JPEG files of a folder: names ending in ".jpg", any case, folders
 // included, sorted by name. A name holding a line feed is left out.
 std::vector<std::u16string> ListJpegFiles(std::u16string_view folder);
+
+// Puts right what a run killed in the folder left there (see job_journal.h):
+// the outcome to report, or nullopt when there was nothing to do.
+std::optional<Outcome> RecoverFolder(std::u16string_view folder);
 
 // Runs the job of `CreateMode` on the folder. The settings may change: the
 // sheet size and `Multiple` are written back, a `PhotoNo` below 1 becomes 1.

@@ -31,6 +31,12 @@ OutcomeText Describe(Outcome outcome) {
     case Outcome::kPageNotWritten:
       return {u"エラー：HTMLファイルを書き込めませんでした", u"HTMLファイルを書き込めませんでした",
               u"エラー", kWarn};
+    case Outcome::kJournalNotWritten:
+      return {u"エラー：作業記録ファイルを書き込めませんでした",
+              u"作業記録ファイルを書き込めませんでした", u"エラー", kWarn};
+    case Outcome::kImageNotWritten:
+      return {u"エラー：画像ファイルを書き込めませんでした", u"画像ファイルを書き込めませんでした",
+              u"エラー", kWarn};
     case Outcome::kSlideshowMade:
       return {u"終了：スライドショーHTMLファイル作成完了", u"スライドショーHTMLファイル作成完了",
               u"成功", kNone};
@@ -53,6 +59,10 @@ OutcomeText Describe(Outcome outcome) {
     case Outcome::kCancelled: return {kCancelledLine, {}, {}, kNone};
     case Outcome::kSheetsCancelled: return {kCancelledLine, {}, {}, kNone, true};
     case Outcome::kNotAFolder: return {u"エラー：フォルダではありません", {}, {}, kNone};
+    case Outcome::kInterruptedJobUndone:
+      return {u"復旧：中断されたサムネイルHTML作成を元に戻しました", {}, {}, kNone};
+    case Outcome::kInterruptedRewindFinished:
+      return {u"復旧：中断された巻き戻しを完了しました", {}, {}, kNone};
     case Outcome::kNoJob: break;
   }
   return {};
@@ -67,6 +77,8 @@ bool IsFailure(Outcome outcome) {
     case Outcome::kNoPhotos:
     case Outcome::kPageExists:
     case Outcome::kPageNotWritten:
+    case Outcome::kJournalNotWritten:
+    case Outcome::kImageNotWritten:
     case Outcome::kSheetsFailed:
     case Outcome::kSaveFolderIsPhotoFolder:
     case Outcome::kSaveFolderNotMade:

@@ -18,6 +18,8 @@ enum class Outcome : uint8_t {
   kPagesMadeLensUnread,  // some maker notes could not be read
   kPageExists,           // stopped at a page file already there
   kPageNotWritten,       // a page (or slideshow.html) could not be written
+  kJournalNotWritten,    // nothing moved (or the moves were undone): no journal
+  kImageNotWritten,      // a thumbnail or slide image could not be written
   // Slideshow, sheets, resize
   kSlideshowMade,
   kSheetsMade,
@@ -31,6 +33,9 @@ enum class Outcome : uint8_t {
   kSheetsCancelled,  // the composite job leaves its cancel line to a batch
   // A dropped path that is no folder (the batch alone)
   kNotAFolder,
+  // Before the job: what a killed run left in the folder was put right
+  kInterruptedJobUndone,
+  kInterruptedRewindFinished,
   // An unknown `CreateMode`: nothing done, nothing said
   kNoJob,
 };

@@ -17,8 +17,11 @@ Outcome RunSlideshowJob(JobHost& host, const SlideShowSettings& settings,
   for (int i = 0; i < count; ++i) {
     const std::u16string_view name = FieldText(records[static_cast<std::size_t>(i)].fileName);
     // Without an encoder no copy can be made; the page still lists every image.
-    if (!encoderMissing && MakeScaledCopy(name, folder, settings.Size, u"slideshow") == -1)
-      encoderMissing = true;
+    if (!encoderMissing) {
+      const int made = MakeScaledCopy(name, folder, settings.Size, u"slideshow");
+      if (made == kScaledCopyNotWritten) return Outcome::kImageNotWritten;
+      encoderMissing = made == -1;
+    }
     progress.Advance(i + 1);
     if (progress.Cancelled()) return Outcome::kCancelled;
   }

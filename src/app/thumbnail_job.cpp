@@ -1,11 +1,14 @@
 #include "app/thumbnail_job.h"
 
+#include <optional>
 #include <span>
 #include <vector>
 
 #include "app/job_progress.h"
+#include "html/job_journal.h"
 #include "html/placing.h"
 #include "html/thumbnail_pages.h"
+#include "imaging/scaled_copy.h"
 #include "platform/cp932.h"
 #include "platform/files.h"
 #include "platform/text.h"
@@ -18,6 +21,13 @@ Outcome RunThumbnailJob(JobHost& host, const ThumbnailSettings& settings,
   const std::vector<PageRange> pages =
       PlanThumbnailPages(settings, records, catalogue.pageCount, catalogue.keywordPages);
   const int pageCount = static_cast<int>(pages.size());
+  // Nothing moves before the journal that lets a killed run be undone is
+  // on the disk.
+  std::optional<ThumbnailJournal> journal = ThumbnailJournal::Begin(folder, records);
+  if (!journal) {
+    UndoThumbnailJob(folder, 0, std::span<const ImageRecord>());  // the empty thum and jpg
+    return Outcome::kJournalNotWritten;
+  }
   JobProgress progress(host, static_cast<int>(records.size()));
   bool makerNoteFailed = false;
 
@@ -25,7 +35,16 @@ Outcome RunThumbnailJob(JobHost& host, const ThumbnailSettings& settings,
     const PageRange range = pages[static_cast<std::size_t>(p - 1)];
     for (int i = range.first; i < range.first + range.count; ++i) {
       const ImageRecord& record = records[static_cast<std::size_t>(i)];
-      PlaceOriginal(settings, FieldText(record.fileName), folder);
+      if (!journal->WillPlace(i)) {
+        UndoThumbnailJob(folder, p - 1, records.first(static_cast<std::size_t>(i)));
+        return Outcome::kJournalNotWritten;
+      }
+      if (PlaceOriginal(settings, FieldText(record.fileName), folder) == kScaledCopyNotWritten) {
+        // A full disk: the folder goes back as it was rather than stay half
+        // processed, where the next drop would see only some of its photos.
+        UndoThumbnailJob(folder, p - 1, records.first(static_cast<std::size_t>(i) + 1));
+        return Outcome::kImageNotWritten;
+      }
       progress.Advance(i + 1);
       if (record.makerNoteFailStage != 0) makerNoteFailed = true;
       if (progress.Cancelled()) {
@@ -37,11 +56,15 @@ Outcome RunThumbnailJob(JobHost& host, const ThumbnailSettings& settings,
     }
     const std::filesystem::path file = ToPath(folder) / ToPath(ThumbnailPageName(p));
     if (EntryExists(file)) return Outcome::kPageExists;
-    // A page that cannot be written is no success: the photos placed so far
-    // stay in jpg, as after a stop at an existing page.
-    if (!WriteCp932TextFile(
-            file, ThumbnailPageText(settings, records, catalogue.tallies, p, pageCount, range)))
+    // A page that cannot be written (a full disk) is no success, and the
+    // folder goes back as it was, as after a cancel.
+    if (!journal->WillWritePage(p) ||
+        !WriteCp932TextFile(
+            file, ThumbnailPageText(settings, records, catalogue.tallies, p, pageCount, range))) {
+      UndoThumbnailJob(folder, p - 1,
+                       records.first(static_cast<std::size_t>(range.first + range.count)));
       return Outcome::kPageNotWritten;
+    }
   }
   return makerNoteFailed ? Outcome::kPagesMadeLensUnread : Outcome::kPagesMade;
 }

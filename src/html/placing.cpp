@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <system_error>
+#include <vector>
 
 #include "imaging/scaled_copy.h"
 #include "platform/dir_list.h"
@@ -39,7 +40,9 @@ int PlaceOriginal(const ThumbnailSettings& settings, std::u16string_view fileNam
   const fs::path source = Join(folder, fileName);
   const fs::path destination = ToPath(folder) / "jpg" / ToPath(fileName);
   // The thumbnail is made while the photo still lies in the folder.
-  if (settings.NotResize == 0) MakeScaledCopy(fileName, folder, settings.PhotoSize, u"thum");
+  if (settings.NotResize == 0 &&
+      MakeScaledCopy(fileName, folder, settings.PhotoSize, u"thum") == kScaledCopyNotWritten)
+    return kScaledCopyNotWritten;
   // A failed move leaves the photo where it was.
   MoveNoReplace(source, destination);
   return 0;
@@ -63,14 +66,14 @@ void RewindFolder(std::u16string_view folder) {
 }
 
 void UndoThumbnailJob(std::u16string_view folder, int pagesWritten,
-                      std::span<const ImageRecord> placed) {
+                      std::span<const std::u16string> placed) {
   const fs::path base = ToPath(folder);
   for (int page = 1; page <= pagesWritten; ++page)
     DeleteFile(base / ToPath(u"page" + DecimalText(page) + u".html"));
   const fs::path thum = base / "thum";
   const fs::path jpg = base / "jpg";
-  for (const ImageRecord& record : placed) {
-    const fs::path name = ToPath(FieldText(record.fileName));
+  for (const std::u16string& fileName : placed) {
+    const fs::path name = ToPath(fileName);
     DeleteFile(thum / name);
     // When the photo never left the top level (its move into jpg failed), the
     // jpg file of that name is another one: the move back refuses to replace.
@@ -78,6 +81,14 @@ void UndoThumbnailJob(std::u16string_view folder, int pagesWritten,
   }
   RemoveEmptyFolder(thum);
   RemoveEmptyFolder(jpg);
+}
+
+void UndoThumbnailJob(std::u16string_view folder, int pagesWritten,
+                      std::span<const ImageRecord> placed) {
+  std::vector<std::u16string> names;
+  names.reserve(placed.size());
+  for (const ImageRecord& record : placed) names.emplace_back(FieldText(record.fileName));
+  UndoThumbnailJob(folder, pagesWritten, names);
 }
 
 }  // namespace folio

@@ -9,6 +9,9 @@
 
 namespace folio {
 
+// Makes the photo's thumbnail and moves the photo into jpg. Returns 0, or
+// kScaledCopyNotWritten when the thumbnail could not be written (the photo
+// then stays where it was).
 int PlaceOriginal(const ThumbnailSettings& settings, std::u16string_view fileName,
                   std::u16string_view folder);
 bool IsProcessedFolder(std::u16string_view folder);
@@ -17,5 +20,8 @@ void RewindFolder(std::u16string_view folder);
 // moves those photos back from jpg.
 void UndoThumbnailJob(std::u16string_view folder, int pagesWritten,
                       std::span<const ImageRecord> placed);
+// The same by the photos' file names.
+void UndoThumbnailJob(std::u16string_view folder, int pagesWritten,
+                      std::span<const std::u16string> placed);
 
 }  // namespace folio

@@ -8,6 +8,7 @@
 #include <QImage>
 
 #include <algorithm>
+#include <fstream>
 
 namespace folio {
 namespace {
@@ -56,8 +57,9 @@ int MakeScaledCopy(std::u16string_view fileName, std::u16string_view folder, int
     Photo photo = Photo::Load(source);
     if (!ScaledSize(photo.width(), photo.height(), longSide, newWidth, newHeight)) {
       photo = Photo();
-      CopyFileReplacing(source, destination);  // not reported when it fails
-      return 0;
+      if (CopyFileReplacing(source, destination)) return 0;
+      // A photo that cannot be opened is not copied: no fault of the disk.
+      return std::ifstream(source, std::ios::binary) ? kScaledCopyNotWritten : 0;
     }
     if (FindJpegEncoder() < 0) return -1;
     // DCT scaling does most of the reduction while decoding; one smooth
@@ -70,8 +72,7 @@ int MakeScaledCopy(std::u16string_view fileName, std::u16string_view folder, int
   std::vector<uint8_t> encoded;
   if (!jpeg::Encode(picture, kScaledCopyQuality, encoded)) return 0;
   picture = QImage();
-  WriteFileReplacing(destination, {encoded});
-  return 0;
+  return WriteFileReplacing(destination, {encoded}) ? 0 : kScaledCopyNotWritten;
 }
 
 }  // namespace folio

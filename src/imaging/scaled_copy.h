@@ -17,7 +17,10 @@ bool ScaledSize(int width, int height, int longSide, int& newWidth, int& newHeig
 
 // folder/fileName -> folder/subFolder/fileName. Copies the file byte for byte
 // when no scaling is needed, else writes a scaled JPEG (quality 80, no Exif).
-// Returns 0, or -1 when no JPEG encoder was found (nothing is written).
+// Returns 0, -1 when no JPEG encoder was found (nothing is written), or
+// kScaledCopyNotWritten when the copy could not be written (a full disk).
+// A photo that cannot be decoded gets no copy and is no failure.
+inline constexpr int kScaledCopyNotWritten = -2;
 int MakeScaledCopy(std::u16string_view fileName, std::u16string_view folder, int longSide,
                    std::u16string_view subFolder);
 

@@ -1,5 +1,7 @@
 #include "platform/cp932.h"
 
+#include "platform/files.h"
+
 #include <iconv.h>
 
 #include <bit>
@@ -110,11 +112,10 @@ std::string Utf16ToCp932(std::u16string_view text) {
 
 bool WriteCp932TextFile(const std::filesystem::path& path, std::u16string_view text) {
   const std::string bytes = Utf16ToCp932(text);
-  std::FILE* f = std::fopen(path.c_str(), "wb");
-  if (!f) return false;
-  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-  const bool closed = std::fclose(f) == 0;
-  return written && closed;
+  // Pages are few and small: each goes to the disk whole before it takes
+  // its name, so neither a full disk nor a power cut leaves half a page.
+  return WriteFileAtomically(path, {{reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()}},
+                             Replace::kYes, Sync::kYes) == WriteResult::kWritten;
 }
 
 std::u16string Cp932ToUtf16(std::string_view bytes) {

@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <stdio.h>
+#include <signal.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -12,6 +13,13 @@
 namespace folio {
 
 namespace fs = std::filesystem;
+
+namespace {
+// The folder of a path; "." for a bare name.
+fs::path FolderOf(const fs::path& path) {
+  return path.has_parent_path() ? path.parent_path() : fs::path(".");
+}
+}  // namespace
 
 bool EntryExists(const fs::path& path) {
   std::error_code ec;
@@ -95,19 +103,69 @@ WriteResult PlaceTemporary(const fs::path& temporary, const fs::path& path, Repl
 
 WriteResult WriteFileAtomically(const fs::path& path,
                                 std::initializer_list<std::span<const uint8_t>> pieces,
-                                Replace replace) {
+                                Replace replace, Sync sync) {
   const fs::path temporary = TemporaryNameBeside(path);
   const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
   if (fd < 0) return WriteResult::kFailed;
   bool ok = true;
   for (const auto& piece : pieces) ok = ok && WriteAll(fd, piece.data(), piece.size());
+  if (ok && sync == Sync::kYes && ::fdatasync(fd) != 0) ok = false;
+  // Some file systems report a full disk only when the file is closed.
   if (::close(fd) != 0) ok = false;
   if (!ok) {
     std::error_code ec;
     fs::remove(temporary, ec);
     return WriteResult::kFailed;
   }
-  return PlaceTemporary(temporary, path, replace);
+  const WriteResult placed = PlaceTemporary(temporary, path, replace);
+  if (placed == WriteResult::kWritten && sync == Sync::kYes) SyncFolder(FolderOf(path));
+  return placed;
+}
+
+bool SyncFolder(const fs::path& folder) {
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return false;
+  const bool ok = ::fsync(fd) == 0;
+  ::close(fd);
+  return ok;
+}
+
+bool AppendSynced(const fs::path& path, std::span<const uint8_t> bytes) {
+  const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
+  if (fd < 0) return false;
+  bool ok = WriteAll(fd, bytes.data(), bytes.size()) && ::fdatasync(fd) == 0;
+  if (::close(fd) != 0) ok = false;
+  return ok;
+}
+
+bool RemoveSynced(const fs::path& path) {
+  std::error_code ec;
+  fs::remove(path, ec);
+  if (EntryExists(path)) return false;
+  SyncFolder(FolderOf(path));
+  return true;
+}
+
+void RemoveStaleTemporaries(const fs::path& folder) {
+  std::error_code ec;
+  fs::directory_iterator it(folder, ec), end;
+  for (; !ec && it != end; it.increment(ec)) {
+    const std::string name = it->path().filename().native();
+    // ".folio-<pid>-<n>.tmp"
+    constexpr std::string_view kPrefix = ".folio-", kSuffix = ".tmp";
+    if (name.size() <= kPrefix.size() + kSuffix.size() || !name.starts_with(kPrefix) ||
+        !name.ends_with(kSuffix))
+      continue;
+    const std::size_t dash = name.find('-', kPrefix.size());
+    if (dash == std::string::npos || dash == kPrefix.size()) continue;
+    const std::string pid = name.substr(kPrefix.size(), dash - kPrefix.size());
+    if (pid.find_first_not_of("0123456789") != std::string::npos || pid.size() > 9) continue;
+    const bool ours = std::stol(pid) == static_cast<long>(getpid());
+    // A process of that number that still runs may be another run writing.
+    if (ours || ::kill(static_cast<pid_t>(std::stol(pid)), 0) == 0 || errno == EPERM) continue;
+    std::error_code ignored;
+    if (it->is_regular_file(ignored)) fs::remove(it->path(), ignored);
+  }
 }
 
 WriteResult CopyFileAtomically(const fs::path& from, const fs::path& to, Replace replace) {

@@ -31,6 +31,11 @@ bool MoveNoReplace(const std::filesystem::path& from, const std::filesystem::pat
 // How a write into place ended.
 enum class WriteResult { kWritten, kExists, kFailed };
 enum class Replace { kYes, kNo };
+// Sync::kYes flushes the file to the disk before it is moved into place and
+// the folder after, so that after a power cut either the old or the whole new
+// file is there. It costs milliseconds a file: for pages, settings and
+// journals, not for every thumbnail.
+enum class Sync { kNo, kYes };
 
 // Writes the pieces one after another into a temporary file beside `path`,
 // then moves it into place, so that a failed write never leaves a truncated
@@ -38,10 +43,21 @@ enum class Replace { kYes, kNo };
 // `path` is never replaced, also one that appears while the file is written.
 WriteResult WriteFileAtomically(const std::filesystem::path& path,
                                 std::initializer_list<std::span<const uint8_t>> pieces,
-                                Replace replace = Replace::kYes);
+                                Replace replace = Replace::kYes, Sync sync = Sync::kNo);
 // The same for a byte-for-byte copy of a file.
 WriteResult CopyFileAtomically(const std::filesystem::path& from, const std::filesystem::path& to,
                                Replace replace = Replace::kYes);
+
+// Flushes a folder's entries (names created, renamed or removed) to the disk.
+bool SyncFolder(const std::filesystem::path& folder);
+// Appends the bytes to a file and flushes them to the disk.
+bool AppendSynced(const std::filesystem::path& path, std::span<const uint8_t> bytes);
+// Removes a file and flushes its folder; true when it is gone.
+bool RemoveSynced(const std::filesystem::path& path);
+
+// The hidden temporary files (TemporaryNameBeside) that a killed run left in
+// the folder: those of processes that no longer run are removed.
+void RemoveStaleTemporaries(const std::filesystem::path& folder);
 
 // Replacing writes that only tell success.
 inline bool WriteFileReplacing(const std::filesystem::path& path,

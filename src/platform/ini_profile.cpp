@@ -1,5 +1,7 @@
 #include "platform/ini_profile.h"
 
+#include "platform/files.h"
+
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -182,6 +184,7 @@ bool WriteLinesAtomically(const std::filesystem::path& path,
       std::filesystem::permissions(temp, st.permissions(), ec);
     std::filesystem::rename(temp, target, ec);
     if (ec) ok = false;
+    else SyncFolder(target.has_parent_path() ? target.parent_path() : ".");
   }
   if (!ok) std::filesystem::remove(temp, ec);
   return ok;

@@ -3,6 +3,7 @@
 // settings the window would hold, and the message boxes it would show.
 // Report() turns an outcome into a line or a box as the window does;
 // RunFolder() and RunPages() run a job and report it.
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -37,8 +38,10 @@ class TestWindow : public BasicJobHost {
       messages.push_back({std::u16string(text.boxText), std::u16string(text.caption), text.icon});
   }
 
-  // The folder job on `folder`, reported as the window reports it.
+  // The folder job on `folder`, reported as the window reports it, after
+  // what a killed run left there was put right.
   Outcome RunFolder(std::u16string_view folder) {
+    if (const std::optional<Outcome> recovered = RecoverFolder(folder)) Report(*recovered);
     const Outcome outcome = RunFolderJob(*this, settings_, folder);
     Report(outcome);
     return outcome;

@@ -160,10 +160,16 @@ TEST_F(ScaledCopyTest, WithoutEncoderNothingIsWritten) {
   EXPECT_EQ("keep me", folio::test::ReadBytes(thumb("old.jpg")));
 }
 
-TEST_F(ScaledCopyTest, MissingSourceOrFolderWritesNothingAndReportsNoError) {
+// A photo that is gone is no failure of the copy; a copy that has nowhere
+// to go (its folder could not be made) is one, scaled or copied as it is.
+TEST_F(ScaledCopyTest, MissingSourceIsNoErrorMissingFolderIsAFailedWrite) {
   EXPECT_EQ(0, MakeScaledCopy(u"missing.jpg", folder(), 340, u"thum"));
   EXPECT_FALSE(fs::exists(thumb("missing.jpg")));
   folio::test::WriteJpeg(dir_ / "big.jpg", 800, 600);
-  EXPECT_EQ(0, MakeScaledCopy(u"big.jpg", folder(), 340, u"no-such-folder"));
+  EXPECT_EQ(folio::kScaledCopyNotWritten,
+            MakeScaledCopy(u"big.jpg", folder(), 340, u"no-such-folder"));
+  folio::test::WriteJpeg(dir_ / "small.jpg", 80, 60);
+  EXPECT_EQ(folio::kScaledCopyNotWritten,
+            MakeScaledCopy(u"small.jpg", folder(), 340, u"no-such-folder"));
   EXPECT_FALSE(fs::exists(dir_ / "no-such-folder"));
 }

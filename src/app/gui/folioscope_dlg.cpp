@@ -263,6 +263,8 @@ void CFolioscopeDlg::showEvent(QShowEvent* event) {
 void CFolioscopeDlg::runSingleJob() {
   JobScope scope(*this);
   batchMode_ = false;
+  if (const std::optional<folio::Outcome> recovered = folio::RecoverFolder(folderPath_))
+    showOutcome(*recovered);
   showOutcome(folio::RunFolderJob(*this, settings(), folderPath_));
 }
 

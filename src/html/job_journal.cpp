@@ -1,0 +1,170 @@
+#include "html/job_journal.h"
+
+#include <algorithm>
+#include <charconv>
+#include <fstream>
+#include <iterator>
+#include <system_error>
+#include <vector>
+
+#include "html/placing.h"
+#include "platform/files.h"
+#include "platform/text.h"
+
+namespace folio {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::string_view kHeader = "folioscope-journal 1\n";
+constexpr std::string_view kThumbnailKind = "thumbnail\n";
+constexpr std::string_view kRewindKind = "rewind\n";
+constexpr std::string_view kPlanEnd = "end\n";
+// How many photos ahead of the job the journal records them as reached, so
+// that it is flushed once for that many moves.
+constexpr int kReachedStep = 8;
+
+fs::path JournalPath(std::u16string_view folder) { return ToPath(folder) / kJournalName; }
+
+std::span<const uint8_t> Bytes(std::string_view text) {
+  return {reinterpret_cast<const uint8_t*>(text.data()), text.size()};
+}
+
+std::optional<int> NumberAfter(std::string_view line, std::string_view key) {
+  if (!line.starts_with(key)) return std::nullopt;
+  line.remove_prefix(key.size());
+  int value = 0;
+  const auto [end, ec] = std::from_chars(line.data(), line.data() + line.size(), value);
+  if (ec != std::errc() || end != line.data() + line.size() || value < 0) return std::nullopt;
+  return value;
+}
+
+// What a journal file says. A journal is written whole before anything
+// moves, so one without its header or plan is no journal of ours; only the
+// lines appended later may end in a torn line, which is ignored.
+struct JournalContent {
+  bool rewind = false;
+  std::vector<std::u16string> planned;
+  int reached = 0;
+  int pagesStarted = 0;
+};
+
+std::optional<JournalContent> ReadJournal(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return std::nullopt;
+  const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  std::string_view rest(text);
+  if (!rest.starts_with(kHeader)) return std::nullopt;
+  rest.remove_prefix(kHeader.size());
+  JournalContent content;
+  if (rest.starts_with(kRewindKind)) {
+    content.rewind = true;
+    return content;
+  }
+  if (!rest.starts_with(kThumbnailKind)) return std::nullopt;
+  rest.remove_prefix(kThumbnailKind.size());
+  bool planComplete = false;
+  while (!rest.empty()) {
+    const std::size_t lineEnd = rest.find('\n');
+    if (lineEnd == std::string_view::npos) break;  // torn last line
+    const std::string_view line = rest.substr(0, lineEnd);
+    rest.remove_prefix(lineEnd + 1);
+    if (!planComplete) {
+      if (line == "end") planComplete = true;
+      else if (line.starts_with("photo ")) content.planned.push_back(FromPath(fs::path(std::string(line.substr(6)))));
+      else return std::nullopt;
+      continue;
+    }
+    if (const auto n = NumberAfter(line, "reached ")) content.reached = std::max(content.reached, *n);
+    else if (const auto p = NumberAfter(line, "page ")) content.pagesStarted = std::max(content.pagesStarted, *p);
+  }
+  if (!planComplete) return std::nullopt;
+  content.reached = std::min(content.reached, static_cast<int>(content.planned.size()));
+  return content;
+}
+
+void RemoveTemporariesOf(std::u16string_view folder) {
+  const fs::path base = ToPath(folder);
+  for (const fs::path& place : {base, base / "thum", base / "slideshow", base / "img"})
+    RemoveStaleTemporaries(place);
+}
+
+}  // namespace
+
+std::optional<ThumbnailJournal> ThumbnailJournal::Begin(std::u16string_view folder,
+                                                        std::span<const ImageRecord> planned) {
+  std::string text(kHeader);
+  text += kThumbnailKind;
+  for (const ImageRecord& record : planned) {
+    text += "photo ";
+    text += ToPath(FieldText(record.fileName)).native();
+    text += '\n';
+  }
+  text += kPlanEnd;
+  const fs::path path = JournalPath(folder);
+  if (WriteFileAtomically(path, {Bytes(text)}, Replace::kYes, Sync::kYes) != WriteResult::kWritten)
+    return std::nullopt;
+  return ThumbnailJournal(path, static_cast<int>(planned.size()));
+}
+
+ThumbnailJournal::ThumbnailJournal(fs::path path, int planned)
+    : path_(std::move(path)), planned_(planned) {}
+
+ThumbnailJournal::ThumbnailJournal(ThumbnailJournal&& other) noexcept
+    : path_(std::move(other.path_)), planned_(other.planned_), reachedMark_(other.reachedMark_) {
+  other.path_.clear();
+}
+
+ThumbnailJournal::~ThumbnailJournal() {
+  if (!path_.empty()) RemoveSynced(path_);
+}
+
+bool ThumbnailJournal::Append(const std::string& line) { return AppendSynced(path_, Bytes(line)); }
+
+bool ThumbnailJournal::WillPlace(int index) {
+  if (index < reachedMark_) return true;
+  const int mark = std::min(planned_, index + kReachedStep);
+  if (!Append("reached " + std::to_string(mark) + "\n")) return false;
+  reachedMark_ = mark;
+  return true;
+}
+
+bool ThumbnailJournal::WillWritePage(int page) {
+  return Append("page " + std::to_string(page) + "\n");
+}
+
+bool BeginRewindJournal(std::u16string_view folder) {
+  std::string text(kHeader);
+  text += kRewindKind;
+  return WriteFileAtomically(JournalPath(folder), {Bytes(text)}, Replace::kYes, Sync::kYes) ==
+         WriteResult::kWritten;
+}
+
+void EndRewindJournal(std::u16string_view folder) { RemoveSynced(JournalPath(folder)); }
+
+Recovery RecoverInterruptedJob(std::u16string_view folder) {
+  // A run killed while it wrote a file (the journal itself, a thumbnail, a
+  // slide, a sheet) leaves its temporary behind, journal or not.
+  RemoveTemporariesOf(folder);
+  const fs::path path = JournalPath(folder);
+  std::error_code ec;
+  if (!fs::is_regular_file(fs::symlink_status(path, ec))) return Recovery::kNothing;
+  const std::optional<JournalContent> content = ReadJournal(path);
+  Recovery done = Recovery::kNothing;
+  if (content && content->rewind) {
+    RewindFolder(folder);
+    done = Recovery::kRewindFinished;
+  } else if (content) {
+    const std::span<const std::u16string> reached(content->planned.data(),
+                                                  static_cast<std::size_t>(content->reached));
+    UndoThumbnailJob(folder, content->pagesStarted, reached);
+    done = Recovery::kJobUndone;
+  }
+  // A journal that is not ours in full was never acted on: nothing had
+  // moved when it was written.
+  RemoveSynced(path);
+  return done;
+}
+
+}  // namespace folio
