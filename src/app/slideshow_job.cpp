@@ -8,7 +8,7 @@
 
 namespace folio {
 
-Outcome RunSlideshowJob(JobHost& host, const SlideShowSettings& settings,
+Outcome RunSlideshowJob(JobHost& host, const SlideShowSettings& settings, Upright upright,
                         std::u16string_view folder, std::span<const ImageRecord> records) {
   if (records.empty()) return Outcome::kNoPhotos;  // the driver never calls without photos
   const int count = static_cast<int>(records.size());
@@ -18,7 +18,7 @@ Outcome RunSlideshowJob(JobHost& host, const SlideShowSettings& settings,
     const std::u16string_view name = FieldText(records[static_cast<std::size_t>(i)].fileName);
     // Without an encoder no copy can be made; the page still lists every image.
     if (!encoderMissing) {
-      const int made = MakeScaledCopy(name, folder, settings.Size, u"slideshow");
+      const int made = MakeScaledCopy(name, folder, settings.Size, u"slideshow", upright);
       if (made == kScaledCopyNotWritten) return Outcome::kImageNotWritten;
       encoderMissing = made == -1;
     }
