@@ -36,7 +36,9 @@ FolderNames NamesOfFolder(std::u16string_view given) {
 }
 
 std::u16string TopPageText(const FolderNames& names, int frameWidth) {
-  std::u16string page = u"<html>\r\n<head>\r\n<title>";
+  std::u16string page = u"<html>\r\n";
+  page += kCharsetLine;
+  page += u"<head>\r\n<title>";
   page += names.parentName;
   page += u"</title>\r\n";
   page += u"</head>\r\n\r\n";

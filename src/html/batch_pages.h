@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "html/charset.h"
+
 namespace folio {
 
 // Names taken from a folder path without a trailing separator.
@@ -19,7 +21,11 @@ FolderNames NamesOfFolder(std::u16string_view path);
 std::u16string TopPageText(const FolderNames& names, int frameWidth);
 
 // The opening of Menu.html, before the first link.
-inline constexpr std::u16string_view kMenuStart = u"<html>\r\n<base target=\"main\">\r\n";
+inline constexpr std::u16string_view kMenuStart =
+    u"<html>\r\n"
+    u"<meta http-equiv=\"Content-Type\" content=\"text/html; charset=Shift_JIS\">\r\n"
+    u"<base target=\"main\">\r\n";
+static_assert(kMenuStart.substr(8, kCharsetLine.size()) == kCharsetLine);
 // The menu line of one folder.
 std::u16string MenuLinkLine(std::u16string_view ownName);
 // The closing of Menu.html, after the last link.

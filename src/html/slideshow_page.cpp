@@ -1,5 +1,6 @@
 #include "html/slideshow_page.h"
 
+#include "html/charset.h"
 #include "platform/text.h"
 
 namespace folio {
@@ -7,7 +8,9 @@ namespace folio {
 namespace {
 
 constexpr std::u16string_view kPageStart =
-    u"<HTML>\r\n<HEAD>\r\n<TITLE>スライドショー</TITLE>\r\n"
+    u"<HTML>\r\n"
+    u"<meta http-equiv=\"Content-Type\" content=\"text/html; charset=Shift_JIS\">\r\n"
+    u"<HEAD>\r\n<TITLE>スライドショー</TITLE>\r\n"
     u"<link rel=\"stylesheet\" type=\"text/css\" href=\"slide.css\">\r\n"
     u"<style type=\"text/css\"><!--\r\n"
     u"\tdiv.photo { text-align: center; }\r\n"
@@ -15,6 +18,8 @@ constexpr std::u16string_view kPageStart =
     u"\tdiv.control { text-align: center; margin: 0.3em 0px 1em 0px; }\r\n"
     u"--></style>\r\n\r\n"
     u"<script type=\"text/javascript\"><!--\r\n";
+
+static_assert(kPageStart.substr(8, kCharsetLine.size()) == kCharsetLine);
 
 constexpr std::u16string_view kScriptEnd =
     u"\r\n\tfunction showimage(num) { var name = img[num]; "

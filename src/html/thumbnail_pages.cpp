@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "html/charset.h"
 #include "html/page_links.h"
 #include "html/template_expander.h"
 #include "platform/text.h"
@@ -63,7 +64,9 @@ std::u16string ThumbnailPageText(const ThumbnailSettings& settings,
   static const ImageRecord kNoImage{};
   const ImageRecord& first = count > 0 ? records[std::min(range.first, count - 1)] : kNoImage;
 
-  std::u16string text = u"<HTML>\r\n<HEAD>\r\n<TITLE>";
+  std::u16string text = u"<HTML>\r\n";
+  text += kCharsetLine;
+  text += u"<HEAD>\r\n<TITLE>";
   if (!settings.TitleString.empty())
     text += ExpandTemplate(first, page - 1, settings.TitleString, tallies) + u"</TITLE>\r\n";
   else

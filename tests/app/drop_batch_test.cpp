@@ -211,7 +211,9 @@ TEST(DropBatch, TopAndMenuPagesAreTheTemplatesByteForByte) {
   batch.host.settings().thumbnail.FrameWidth = 150;
   folio::RunDropBatch(batch.host, batch.host, batch.host.settings(), batch.paths);
   const std::u16string top =
-      u"<html>\r\n<head>\r\n<title>Trips</title>\r\n</head>\r\n\r\n"
+      u"<html>\r\n"
+      u"<meta http-equiv=\"Content-Type\" content=\"text/html; charset=Shift_JIS\">\r\n"
+      u"<head>\r\n<title>Trips</title>\r\n</head>\r\n\r\n"
       u"<frameset framespacing=\"0\" border=\"0\" frameborder=\"0\" cols=\"150,*\">\r\n"
       u"  <frame name=\"contents\" target=\"main\" src=\"Menu.html\" scrolling=\"auto\">\r\n"
       u"  <frame name=\"main\" src=\"Spring/page1.html\" scrolling=\"auto\" target=\"_self\">\r\n"
@@ -220,7 +222,9 @@ TEST(DropBatch, TopAndMenuPagesAreTheTemplatesByteForByte) {
       u"  </body>\r\n  </noframes>\r\n  </frameset>\r\n</html>\r\n";
   EXPECT_EQ(ReadBytes(batch.trips / "Top.html"), folio::Utf16ToCp932(top));
   const std::u16string menu =
-      u"<html>\r\n<base target=\"main\">\r\n"
+      u"<html>\r\n"
+      u"<meta http-equiv=\"Content-Type\" content=\"text/html; charset=Shift_JIS\">\r\n"
+      u"<base target=\"main\">\r\n"
       u"<a target=\"main\" href = \"Spring/page1.html\">Spring</a><br>\r\n"
       u"<a target=\"main\" href = \"Summer/page1.html\">Summer</a><br>\r\n"
       u"<a target=\"main\" href = \"Autumn/page1.html\">Autumn</a><br>\r\n"

@@ -96,8 +96,11 @@ TEST(ThumbnailPages, TwentyFivePhotosTwelvePerPageFourPerRowThenRewind) {
     const int cells = p < 3 ? 12 : 1;
     EXPECT_EQ(Occurrences(page, u"<td ALIGN=\"CENTER\"><a href=\"jpg/"), cells) << p;
     EXPECT_EQ(Occurrences(page, u"<tr>\r\n<td"), p < 3 ? 3 : 1) << p;
-    EXPECT_TRUE(page.starts_with(u"<HTML>\r\n<HEAD>\r\n<TITLE>" + std::u16string(1, u'0' + p) +
-                                 u"ページ</TITLE>\r\n"));
+    EXPECT_TRUE(page.starts_with(
+        u"<HTML>\r\n"
+        u"<meta http-equiv=\"Content-Type\" content=\"text/html; charset=Shift_JIS\">\r\n"
+        u"<HEAD>\r\n<TITLE>" +
+        std::u16string(1, u'0' + p) + u"ページ</TITLE>\r\n"));
     EXPECT_TRUE(page.ends_with(u"</table>\r\n<br>\r\n</div>\r\n</BODY>\r\n</HTML>"));
   }
   const std::u16string page1 = Page(job.dir / "page1.html");
@@ -285,7 +288,9 @@ TEST(ThumbnailPages, TitleTopTextAndIncompleteThirdRow) {
   ASSERT_EQ(job.Run(), folio::Outcome::kPagesMade);
   const std::u16string page2 = Page(job.dir / "page2.html");
   EXPECT_TRUE(page2.starts_with(
-      u"<HTML>\r\n<HEAD>\r\n<TITLE>旅行 2</TITLE>\r\n<link rel=\"stylesheet\" type=\"text/css\" "
+      u"<HTML>\r\n"
+      u"<meta http-equiv=\"Content-Type\" content=\"text/html; charset=Shift_JIS\">\r\n"
+      u"<HEAD>\r\n<TITLE>旅行 2</TITLE>\r\n<link rel=\"stylesheet\" type=\"text/css\" "
       u"href=\"thum.css\">\r\n</HEAD>\r\n<BODY>\r\n<div class=\"top\">\r\n上<br>2<br><br>\r\n"
       u"</div>\r\n<div class=\"link\">\r\n"));
   EXPECT_NE(page2.find(u"No.11</td>"), std::u16string::npos);

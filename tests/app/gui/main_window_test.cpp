@@ -729,8 +729,12 @@ TEST_F(MainWindowTest, ThumbnailBatchWritesTopAndMenuInDropOrder) {
   EXPECT_TRUE(top.contains(QStringLiteral("cols=\"150,*\">\r\n")));
   EXPECT_TRUE(top.contains(QStringLiteral("  <frame name=\"main\" src=\"Summer/page1.html\"")));
   EXPECT_EQ(Cp932File(trips.parent() / "Menu.html"),
-            QStringLiteral("<html>\r\n<base target=\"main\">\r\n") + MenuLink("Summer") + MenuLink("Autumn") +
-                MenuLink("Spring") + QStringLiteral("</html>\r\n"));
+            QStringLiteral(
+                "<html>\r\n"
+                "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=Shift_JIS\">\r\n"
+                "<base target=\"main\">\r\n") +
+                MenuLink("Summer") + MenuLink("Autumn") + MenuLink("Spring") +
+                QStringLiteral("</html>\r\n"));
   EXPECT_EQ(StateOf(dlg.statusDialog()), (StatusState{QStringLiteral("閉じる"), true, false, false}));
   EXPECT_EQ(dlg.folderBox()->text(), Q(trips.folders[2]));
 }
@@ -757,7 +761,10 @@ TEST_F(MainWindowTest, DropThatOnlyFillsTheFolderBoxRunsNoJob) {
   EXPECT_FALSE(dlg.batchMode());
   EXPECT_TRUE(dlg.shownMessages().empty());
   EXPECT_EQ(Cp932File(trips.parent() / "Menu.html"),
-            QStringLiteral("<html>\r\n<base target=\"main\">\r\n</html>\r\n"));
+            QStringLiteral(
+                "<html>\r\n"
+                "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=Shift_JIS\">\r\n"
+                "<base target=\"main\">\r\n</html>\r\n"));
   EXPECT_FALSE(fs::exists(trips.parent() / "Top.html"));
   auto after = folio::test::HashTree(trips.parent());
   after.erase("Menu.html");
