@@ -50,6 +50,7 @@ describe('Top.html and Menu.html of a batch', () => {
 
   test('Top.html shows the menu and the first folder side by side', async () => {
     await page.goto(s.fileUrl(path.join(parent, 'Top.html')));
+    await s.screenshot(page, 'top.png');
     assert.equal(await page.title(), trip);
     assert.equal(s.urlPathIn(parent, frame('contents').url()), 'Menu.html');
     await assertMainShows(names[0]);
@@ -63,7 +64,6 @@ describe('Top.html and Menu.html of a batch', () => {
     assert.equal(boxes[1].x, frameWidth);
     assert.equal(boxes[1].width, 1000 - frameWidth);
     for (const b of boxes) assert.equal(b.height, 560);
-    await s.screenshot(page, 'top.png');
   });
 
   test('Menu.html names the folders as written, in batch order', async () => {

@@ -33,8 +33,8 @@ describe('thumbnail pages of real photos', () => {
 
   test('each page is titled by its number, page1.html 1ページ', async () => {
     await page.goto(pageUrl(1));
-    assert.equal(await page.title(), '1ページ');
     await s.screenshot(page, 'page1.png');
+    assert.equal(await page.title(), '1ページ');
     for (let n = 2; n <= pageCount; ++n) {
       await page.goto(pageUrl(n));
       assert.equal(await page.title(), `${n}ページ`);
