@@ -60,8 +60,9 @@ export function launchBrowser() {
   return puppeteer.launch({
     executablePath: chromium,
     headless: true,
-    // CI runs as root, where Chromium's sandbox cannot start.
-    args: ['--no-sandbox', '--disable-gpu', '--disable-dev-shm-usage', '--lang=ja'],
+    // CI runs as root, where Chromium's sandbox cannot start. An English
+    // browser guesses no Japanese code page: the pages must declare theirs.
+    args: ['--no-sandbox', '--disable-gpu', '--disable-dev-shm-usage', '--lang=en-US'],
   });
 }
 
