@@ -92,7 +92,9 @@ Outcome RunFolderJob(JobHost& host, Settings& settings, std::u16string_view fold
                     : RunThumbnailJob(host, settings.thumbnail, folder, catalogue);
       break;
     case kModeSlideshow:
-      outcome = RunSlideshowJob(host, settings.slideShow, folder, catalogue.records);
+      outcome =
+          RunSlideshowJob(host, settings.slideShow, UprightWhen(settings.thumbnail.AutoRotate),
+                          folder, catalogue.records);
       break;
     case kModeComposite: outcome = RunCompositeJob(host, params, folder, catalogue.records); break;
     case kModeResize: outcome = RunResizeJob(host, settings.resize, folder, names); break;

@@ -7,12 +7,14 @@
 #include "app/job_host.h"
 #include "app/job_outcome.h"
 #include "catalogue/image_record.h"
+#include "imaging/orientation.h"
 #include "settings/settings.h"
 
 namespace folio {
 
 // kSlideshowMade, kCancelled (the copies made stay) or kPageNotWritten.
-Outcome RunSlideshowJob(JobHost& host, const SlideShowSettings& settings,
+// `upright`: whether the slide images follow the photos' Exif Orientation.
+Outcome RunSlideshowJob(JobHost& host, const SlideShowSettings& settings, Upright upright,
                         std::u16string_view folder, std::span<const ImageRecord> records);
 
 }  // namespace folio

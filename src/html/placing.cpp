@@ -39,7 +39,8 @@ int PlaceOriginal(const ThumbnailSettings& settings, std::u16string_view fileNam
   const fs::path source = Join(folder, fileName);
   const fs::path destination = ToPath(folder) / "jpg" / ToPath(fileName);
   // The thumbnail is made while the photo still lies in the folder.
-  if (settings.NotResize == 0) MakeScaledCopy(fileName, folder, settings.PhotoSize, u"thum");
+  if (settings.NotResize == 0)
+    MakeScaledCopy(fileName, folder, settings.PhotoSize, u"thum", UprightWhen(settings.AutoRotate));
   // A failed move leaves the photo where it was.
   MoveNoReplace(source, destination);
   return 0;

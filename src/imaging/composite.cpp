@@ -60,6 +60,7 @@ void FillCompositeParams(Settings& settings, int count, CompositeParams& params)
   params.bigOn = Flag(compose.EnbMulti);
   params.bigColumn = compose.MultipleX - 1;
   params.bigRow = compose.MultipleY - 1;
+  params.upright = UprightWhen(settings.thumbnail.AutoRotate);
 
   const int h = compose.JpgNumberH;
   const int w = compose.JpgNumberW;
@@ -260,11 +261,15 @@ void SheetPainter::DrawTitle(std::u16string_view text, const SheetRect& area) {
 
 void SheetPainter::DrawPhoto(const std::filesystem::path& path, const SheetRect& area) {
   const Photo photo = Photo::Load(path);
-  // The cut follows one cell's shape, also for the big square.
-  const SheetRect source = SourceRect(photo.width(), photo.height(), impl_->cellWidth,
-                                      impl_->cellHeight, impl_->params.stretchToCell);
+  const int orientation = impl_->params.upright == Upright::kYes ? photo.Orientation() : 1;
+  const bool swap = SwapsSides(orientation);
+  // The cut follows one cell's shape, also for the big square, and is taken
+  // from the photo as it stands upright.
+  const SheetRect source =
+      SourceRect(swap ? photo.height() : photo.width(), swap ? photo.width() : photo.height(),
+                 impl_->cellWidth, impl_->cellHeight, impl_->params.stretchToCell);
   impl_->canvas.DrawScaled(photo, QRect(area.x, area.y, area.width, area.height),
-                           QRect(source.x, source.y, source.width, source.height));
+                           QRect(source.x, source.y, source.width, source.height), orientation);
 }
 
 bool SheetPainter::Save(const std::filesystem::path& path) const {

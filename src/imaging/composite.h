@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+#include "imaging/orientation.h"
 #include "settings/settings.h"
 
 namespace folio {
@@ -34,6 +35,7 @@ struct CompositeParams {
   int bigColumn = 0;
   int bigRow = 0;
   int perSheet = 0;
+  Upright upright = Upright::kYes;  // photos turned by their Exif Orientation
 };
 
 // Fills the parameters from the settings for `count` photos, writes the
@@ -106,8 +108,9 @@ class SheetPainter {
   // A new sheet in the background colour.
   void Begin();
   void DrawTitle(std::u16string_view text, const SheetRect& area);
-  // The photo at `path`, cut to a cell's shape unless stretched; an
-  // unreadable file leaves the cell background.
+  // The photo at `path`, upright when the parameters say so, cut to a
+  // cell's shape unless stretched; an unreadable file leaves the cell
+  // background.
   void DrawPhoto(const std::filesystem::path& path, const SheetRect& area);
   // False when the sheet could not be written.
   bool Save(const std::filesystem::path& path) const;

@@ -2,6 +2,7 @@
 
 #include "imaging/exif_items.h"
 #include "imaging/jpeg_codec.h"
+#include "imaging/orientation.h"
 
 #include <QFont>
 #include <QFontDatabase>
@@ -47,6 +48,22 @@ QImage SubImage(const QImage& image, const QRect& rect) {
 QImage ScaledTo(const QImage& image, int width, int height) {
   if (image.width() == width && image.height() == height) return image;
   return image.scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+// Stored picture coordinates to those of the picture shown upright by an
+// Exif Orientation (pixel edges, so a mirror maps x to width - x).
+QTransform UprightMap(int storedWidth, int storedHeight, int orientation) {
+  const double w = storedWidth, h = storedHeight;
+  switch (orientation) {
+    case 2: return QTransform(-1, 0, 0, 1, w, 0);
+    case 3: return QTransform(-1, 0, 0, -1, w, h);
+    case 4: return QTransform(1, 0, 0, -1, 0, h);
+    case 5: return QTransform(0, 1, 1, 0, 0, 0);
+    case 6: return QTransform(0, 1, -1, 0, h, 0);
+    case 7: return QTransform(0, -1, -1, 0, h, w);
+    case 8: return QTransform(0, -1, 1, 0, 0, w);
+    default: return QTransform();
+  }
 }
 
 QString NormalisedLineBreaks(std::u16string_view text) {
@@ -107,6 +124,25 @@ QImage Photo::Decode(int minWidth, int minHeight) const {
   return jpeg::Decode(impl_->bytes.data(), impl_->bytes.size(), impl_->header, minWidth, minHeight);
 }
 
+int Photo::Orientation() const {
+  return impl_ ? ReadJpegOrientation(impl_->bytes.data(), impl_->bytes.size()) : 1;
+}
+
+QImage TurnedUpright(const QImage& picture, int orientation) {
+  // Quarter turns and mirrors map pixels onto pixels (Qt's exact paths).
+  const QTransform quarter = QTransform().rotate(90);
+  switch (orientation) {
+    case 2: return picture.mirrored(true, false);
+    case 3: return picture.mirrored(true, true);
+    case 4: return picture.mirrored(false, true);
+    case 5: return picture.transformed(quarter).mirrored(true, false);
+    case 6: return picture.transformed(quarter);
+    case 7: return picture.transformed(quarter).mirrored(false, true);
+    case 8: return picture.transformed(QTransform().rotate(270));
+    default: return picture;
+  }
+}
+
 std::vector<PropertyItem> exif::ReadPhotoItems(const std::filesystem::path& path) {
   return Photo::Load(path).Properties();
 }
@@ -135,11 +171,16 @@ void Canvas::Fill(uint32_t argb) {
   painter.fillRect(image_.rect(), color);
 }
 
-void Canvas::DrawScaled(const Photo& photo, const QRect& destination, const QRect& source) {
+void Canvas::DrawScaled(const Photo& photo, const QRect& destination, const QRect& source,
+                        int orientation) {
   if (image_.isNull() || !photo.ok() || destination.width() <= 0 || destination.height() <= 0 ||
       source.width() <= 0 || source.height() <= 0)
     return;
-  const int W = photo.width(), H = photo.height();
+  if (orientation < 1 || orientation > 8) orientation = 1;
+  const bool swap = SwapsSides(orientation);
+  const int storedW = photo.width(), storedH = photo.height();
+  // The photo as it is drawn; the source rectangle is given in these terms.
+  const int W = swap ? storedH : storedW, H = swap ? storedW : storedH;
   // Only the part of the source inside the photo is drawn, where it would
   // land in the destination.
   const QRect inside = source.intersected(QRect(0, 0, W, H));
@@ -173,25 +214,32 @@ void Canvas::DrawScaled(const Photo& photo, const QRect& destination, const QRec
   const int vw = visible.width(), vh = visible.height();
 
   // Decode at the DCT scale that still gives at least one pixel per target
-  // pixel, then cut the source rectangle out at that scale.
+  // pixel, then cut the source rectangle out at that scale. The turn comes
+  // last, on the reduced picture only.
   const int needW = static_cast<int>(std::ceil(std::min<double>(W * vw / (right - left), W)));
   const int needH = static_cast<int>(std::ceil(std::min<double>(H * vh / (bottom - top), H)));
-  QImage decoded = photo.Decode(std::min(needW, W), std::min(needH, H));
+  QImage decoded = swap ? photo.Decode(std::min(needH, storedW), std::min(needW, storedH))
+                        : photo.Decode(std::min(needW, storedW), std::min(needH, storedH));
   if (decoded.isNull()) return;
-  const double fx = static_cast<double>(decoded.width()) / W;
-  const double fy = static_cast<double>(decoded.height()) / H;
-  int x0 = static_cast<int>(std::lround(left * fx));
-  int y0 = static_cast<int>(std::lround(top * fy));
-  int x1 = static_cast<int>(std::lround(right * fx));
-  int y1 = static_cast<int>(std::lround(bottom * fy));
+  // Where the source rectangle lies in the picture as stored.
+  const QRectF stored = UprightMap(storedW, storedH, orientation)
+                            .inverted()
+                            .mapRect(QRectF(left, top, right - left, bottom - top));
+  const double fx = static_cast<double>(decoded.width()) / storedW;
+  const double fy = static_cast<double>(decoded.height()) / storedH;
+  int x0 = static_cast<int>(std::lround(stored.left() * fx));
+  int y0 = static_cast<int>(std::lround(stored.top() * fy));
+  int x1 = static_cast<int>(std::lround(stored.right() * fx));
+  int y1 = static_cast<int>(std::lround(stored.bottom() * fy));
   x1 = std::clamp(std::max(x1, x0 + 1), 1, decoded.width());
   y1 = std::clamp(std::max(y1, y0 + 1), 1, decoded.height());
   x0 = std::clamp(x0, 0, x1 - 1);
   y0 = std::clamp(y0, 0, y1 - 1);
-  const QImage scaled = ScaledTo(SubImage(decoded, QRect(x0, y0, x1 - x0, y1 - y0)), vw, vh);
+  const QImage scaled =
+      ScaledTo(SubImage(decoded, QRect(x0, y0, x1 - x0, y1 - y0)), swap ? vh : vw, swap ? vw : vh);
   if (scaled.isNull()) return;
   QPainter painter(&image_);
-  painter.drawImage(visible.topLeft(), scaled);
+  painter.drawImage(visible.topLeft(), TurnedUpright(scaled, orientation));
 }
 
 void Canvas::DrawTurned(const Photo& photo, QPoint upperLeft, QPoint upperRight, QPoint lowerLeft) {

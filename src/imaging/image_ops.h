@@ -43,6 +43,9 @@ class Photo {
   // least minWidth x minHeight (full size when either is 0).
   QImage Decode(int minWidth = 0, int minHeight = 0) const;
 
+  // The Exif Orientation (1 to 8; 1 without one), read from the Exif bytes.
+  int Orientation() const;
+
  private:
   struct Impl;
   std::unique_ptr<Impl> impl_;
@@ -58,8 +61,11 @@ class Canvas {
   const QImage& image() const { return image_; }
 
   void Fill(uint32_t argb);
-  // The source rectangle of the photo stretched into the destination.
-  void DrawScaled(const Photo& photo, const QRect& destination, const QRect& source);
+  // The source rectangle of the photo stretched into the destination. The
+  // source is in the coordinates of the photo turned by `orientation` (an
+  // Exif Orientation; 1 draws it as stored).
+  void DrawScaled(const Photo& photo, const QRect& destination, const QRect& source,
+                  int orientation = 1);
   // The whole photo drawn so that its upper-left, upper-right and lower-left
   // corners land on the three points (a turn by a multiple of 90 degrees).
   void DrawTurned(const Photo& photo, QPoint upperLeft, QPoint upperRight, QPoint lowerLeft);
@@ -81,6 +87,10 @@ class Canvas {
   QImage image_;
   std::vector<PropertyItem> properties_;
 };
+
+// A decoded picture turned and mirrored as an Exif Orientation says, so
+// that it shows upright; values other than 2 to 8 leave it as it is.
+QImage TurnedUpright(const QImage& picture, int orientation);
 
 // The family name the title text is drawn in.
 QString TitleFontFamily();

@@ -8,6 +8,7 @@
 #include <QImage>
 
 #include <algorithm>
+#include <utility>
 
 namespace folio {
 namespace {
@@ -45,21 +46,28 @@ bool ScaledSize(int width, int height, int longSide, int& newWidth, int& newHeig
 }
 
 int MakeScaledCopy(std::u16string_view fileName, std::u16string_view folder, int longSide,
-                   std::u16string_view subFolder) {
+                   std::u16string_view subFolder, Upright upright) {
   const std::filesystem::path folderPath = ToPath(folder);
   const std::filesystem::path source = folderPath / ToPath(fileName);
   const std::filesystem::path destination = folderPath / ToPath(subFolder) / ToPath(fileName);
 
   QImage picture;
   int newWidth = 0, newHeight = 0;
+  int orientation = 1;
   {
     Photo photo = Photo::Load(source);
-    if (!ScaledSize(photo.width(), photo.height(), longSide, newWidth, newHeight)) {
+    if (upright == Upright::kYes) orientation = photo.Orientation();
+    const bool swap = SwapsSides(orientation);
+    const int width = swap ? photo.height() : photo.width();
+    const int height = swap ? photo.width() : photo.height();
+    if (!ScaledSize(width, height, longSide, newWidth, newHeight)) {
       photo = Photo();
       CopyFileReplacing(source, destination);  // not reported when it fails
       return 0;
     }
     if (FindJpegEncoder() < 0) return -1;
+    // The picture is reduced as stored and turned once it is small.
+    if (swap) std::swap(newWidth, newHeight);
     // DCT scaling does most of the reduction while decoding; one smooth
     // resample makes the exact size.
     picture = photo.Decode(newWidth, newHeight);
@@ -67,6 +75,7 @@ int MakeScaledCopy(std::u16string_view fileName, std::u16string_view folder, int
   if (picture.isNull()) return 0;  // undecodable: nothing written, as a failed save
   if (picture.width() != newWidth || picture.height() != newHeight)
     picture = picture.scaled(newWidth, newHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  picture = TurnedUpright(picture, orientation);
   std::vector<uint8_t> encoded;
   if (!jpeg::Encode(picture, kScaledCopyQuality, encoded)) return 0;
   picture = QImage();

@@ -3,6 +3,8 @@
 // long side written into a sub-folder of the photo folder.
 #include <string>
 
+#include "imaging/orientation.h"
+
 namespace folio {
 
 // 0 (the encoder's position) when a JPEG encoder is there, else -1.
@@ -17,8 +19,11 @@ bool ScaledSize(int width, int height, int longSide, int& newWidth, int& newHeig
 
 // folder/fileName -> folder/subFolder/fileName. Copies the file byte for byte
 // when no scaling is needed, else writes a scaled JPEG (quality 80, no Exif).
-// Returns 0, or -1 when no JPEG encoder was found (nothing is written).
+// With Upright::kYes the size rule and the scaled picture follow the photo
+// turned by its Exif Orientation (a byte copy keeps the tag, so it shows
+// upright too). Returns 0, or -1 when no JPEG encoder was found (nothing is
+// written).
 int MakeScaledCopy(std::u16string_view fileName, std::u16string_view folder, int longSide,
-                   std::u16string_view subFolder);
+                   std::u16string_view subFolder, Upright upright = Upright::kYes);
 
 }  // namespace folio

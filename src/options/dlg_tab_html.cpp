@@ -79,6 +79,8 @@ CDlgTabHtml::CDlgTabHtml(QWidget* parent) : QWidget(parent) {
   topRow->addWidget(frameWidth);
   frameWidth->setMaximumWidth(70);
   grid->addLayout(topRow, 11, 0, 1, 4);
+  autoRotate = new QCheckBox(QStringLiteral("回転タグに合わせてサムネイルを回転する"), this);
+  grid->addWidget(autoRotate, 12, 0, 1, 4);
 
   hint = new CHintDlg(this);
   hint->hide();
@@ -105,6 +107,7 @@ void CDlgTabHtml::showFields() {
   enbLink->setChecked(s_.EnbLink != 0);
   topHtml->setChecked(s_.TopHtml != 0);
   frameWidth->setValue(s_.FrameWidth);
+  autoRotate->setChecked(s_.AutoRotate != 0);
 }
 
 bool CDlgTabHtml::readFields() {
@@ -122,6 +125,7 @@ bool CDlgTabHtml::readFields() {
   s_.NotResize = notResize->isChecked();
   s_.EnbLink = enbLink->isChecked();
   s_.TopHtml = topHtml->isChecked();
+  s_.AutoRotate = autoRotate->isChecked();
   return ReadIntField(frameWidth, Limit(u"Thumbnail", u"FrameWidth"), s_.FrameWidth);
 }
 

@@ -44,6 +44,9 @@ class CDlgTabHtml : public QWidget {
   QCheckBox* enbLink;                  // 1015
   QCheckBox* topHtml;                  // 1033
   folio::gui::NumberField* frameWidth; // 1020
+  // Also governs the slide images and the sheet cells, so it stays enabled
+  // in every mode.
+  QCheckBox* autoRotate;
   CHintDlg* hint;
 
  private:

@@ -84,15 +84,16 @@ struct Key {
   Kind kind;
   int& (*number)(Settings&) = nullptr;
   std::u16string& (*text)(Settings&) = nullptr;
+  int absentFlag = 0;  // what a flag missing from the file reads as
 };
 
 template <auto Group, auto Member>
 constexpr Key Int(std::u16string_view section, std::u16string_view name) {
   return {section, name, Kind::kInt, &IntField<Group, Member>, nullptr};
 }
-template <auto Group, auto Member>
+template <auto Group, auto Member, int Absent = 0>
 constexpr Key Flag(std::u16string_view section, std::u16string_view name) {
-  return {section, name, Kind::kFlag, &IntField<Group, Member>, nullptr};
+  return {section, name, Kind::kFlag, &IntField<Group, Member>, nullptr, Absent};
 }
 template <auto Group, auto Member>
 constexpr Key Text(std::u16string_view section, std::u16string_view name) {
@@ -177,6 +178,9 @@ constexpr Key kKeys[] = {
     Lines<T, &TS::Exif>(kThumbnail, u"Exif"),
     Text<S, &SE::Sort>(kSetting, u"Sort"),
     Text<T, &TS::TitleString>(kThumbnail, u"TitleString"),
+    // Later than the other keys of its section: files written before it
+    // keep their layout, and a file without it turns the photos upright.
+    Flag<T, &TS::AutoRotate, 1>(kThumbnail, u"AutoRotate"),
     Text<C, &CS::PaperSize>(kCompose, u"PaperSize"),
     Key{kSetting, u"Directory", Kind::kDirectory},
     Lines<C, &CS::Title>(kCompose, u"Title"),
@@ -261,7 +265,7 @@ void LoadSettings(Settings& settings, const IniProfile& profile) {
         break;
       }
       case Kind::kFlag:
-        key.number(settings) = profile.GetInt(key.section, key.name, 0) == 1 ? 1 : 0;
+        key.number(settings) = profile.GetInt(key.section, key.name, key.absentFlag) == 1 ? 1 : 0;
         break;
       case Kind::kText: {
         std::u16string& field = key.text(settings);

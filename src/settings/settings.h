@@ -23,6 +23,7 @@ struct ThumbnailSettings {  // [Thumbnail]
   std::u16string TopString;    // lines
   std::u16string Exif;         // lines: caption template
   std::u16string TitleString;
+  int AutoRotate = 1;  // thumbnails, slide images and sheet cells upright by Exif Orientation
 };
 
 struct ComposeSettings {  // [Compose]

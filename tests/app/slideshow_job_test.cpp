@@ -40,7 +40,11 @@ struct SlideFolder {
     }
     host.setBusy(true);
   }
-  void Run() { host.Report(RunSlideshowJob(host, host.settings().slideShow, dir.u16(), records)); }
+  void Run() {
+    host.Report(RunSlideshowJob(host, host.settings().slideShow,
+                                folio::UprightWhen(host.settings().thumbnail.AutoRotate), dir.u16(),
+                                records));
+  }
 };
 
 TEST(SlideshowPage, MatchesGoldenPageAndMakesSlides) {

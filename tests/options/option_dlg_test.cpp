@@ -79,6 +79,7 @@ TEST_F(OptionDlgTest, ControlsCarryTheirLabelsAndSpinRanges) {
   EXPECT_EQ(dlg.tabJpg->paperSize->count(), 8);
   EXPECT_EQ(dlg.tabJpg->position->itemText(5), QStringLiteral("ランダム"));
   EXPECT_EQ(dlg.tabHtml->topHtml->text(), QStringLiteral("複数フォルダをD&&DのときにトップHTMLを作成する"));
+  EXPECT_EQ(dlg.tabHtml->autoRotate->text(), QStringLiteral("回転タグに合わせてサムネイルを回転する"));
 
   struct Spin {
     NumberField* field;
@@ -340,6 +341,32 @@ TEST_F(OptionDlgTest, NotResizeDisablesTheLongSide) {
   EXPECT_FALSE(dlg.tabHtml->photoSize->isEnabled());
   Click(dlg.tabHtml->notResize);
   EXPECT_TRUE(dlg.tabHtml->photoSize->isEnabled());
+}
+
+// The flag shows as stored, goes back at OK, and can be changed in every
+// mode (it also turns the slide images and the sheet cells).
+TEST_F(OptionDlgTest, AutoRotateCheckBoxLoadsAndSaves) {
+  EXPECT_EQ(dlg.settings().thumbnail.AutoRotate, 1);
+  open();
+  EXPECT_TRUE(dlg.tabHtml->autoRotate->isChecked());
+  Click(dlg.modeButton[1]);
+  dlg.tabs->setCurrentIndex(0);  // looked at from the slideshow mode
+  EXPECT_FALSE(dlg.tabHtml->photoNo->isEnabled());
+  EXPECT_TRUE(dlg.tabHtml->autoRotate->isEnabled());
+  Click(dlg.tabHtml->autoRotate);
+  QTest::mouseClick(dlg.okButton, Qt::LeftButton);
+  EXPECT_EQ(dlg.settings().thumbnail.AutoRotate, 0);
+
+  open();
+  EXPECT_FALSE(dlg.tabHtml->autoRotate->isChecked());
+  Click(dlg.modeButton[0]);
+  Click(dlg.tabHtml->autoRotate);
+  QTest::mouseClick(dlg.cancelButton, Qt::LeftButton);
+  EXPECT_EQ(dlg.settings().thumbnail.AutoRotate, 0);  // Cancel keeps what was stored
+  open();
+  Click(dlg.tabHtml->autoRotate);
+  QTest::mouseClick(dlg.okButton, Qt::LeftButton);
+  EXPECT_EQ(dlg.settings().thumbnail.AutoRotate, 1);
 }
 
 TEST_F(OptionDlgTest, CancelDropsPageEditsButKeepsModeAndKeyword) {

@@ -35,6 +35,7 @@ const char kDefaultFile[] =
     "TopString=\"\"\r\n"
     "Exif=\"\"\r\n"
     "TitleString=\"\"\r\n"
+    "AutoRotate=1\r\n"
     "[Compose]\r\n"
     "JpgNumberH=4\r\n"
     "JpgNumberW=4\r\n"
@@ -93,6 +94,7 @@ Settings Unusual() {
   t.TopString = u"<h1>旅行</h1>\r\n%n ページ";
   t.Exif = u"%f\r\n%d %t\r\n%m";
   t.TitleString = u"  \"写真\" %n  ";
+  t.AutoRotate = 0;
   auto& c = s.compose;
   c.JpgNumberH = 3; c.JpgNumberW = 2; c.SpaceSize = 0; c.BlankColorRed = 1; c.BlankColorGreen = 2;
   c.BlankColorBlue = 3; c.CreateJpgHeight = 1000; c.CreateJpgWidth = 2000; c.JpgQuality = 95;
@@ -215,6 +217,25 @@ TEST_F(SettingsTest, LoadTakesValuesAsTheProfileReadsThem) {
   ASSERT_TRUE(SaveSettings(s, u"", profile));
   EXPECT_NE(ReadBytes(file()).find("\r\nNotResize=0\r\n"), std::string::npos);
   EXPECT_NE(ReadBytes(file()).find("\r\nPhotoSize=0\r\n"), std::string::npos);
+}
+
+// Files written before the key existed turn the photos upright; only a
+// stored 1 keeps it on once it is there, as for every flag.
+TEST_F(SettingsTest, AutoRotateIsOnWhenTheFileLacksIt) {
+  const struct {
+    const char* line;
+    int expected;
+  } cases[] = {{"", 1}, {"AutoRotate=1\r\n", 1}, {"AutoRotate=0\r\n", 0},
+               {"AutoRotate=2\r\n", 0}, {"AutoRotate=\r\n", 1}};  // an empty value reads as none
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.line);
+    WriteBytes(file(), std::string("[Thumbnail]\r\nPhotoNo=3\r\n") + c.line);
+    IniProfile profile(file());
+    Settings s;
+    s.thumbnail.AutoRotate = 1 - c.expected;  // what the record held does not count
+    LoadSettings(s, profile);
+    EXPECT_EQ(s.thumbnail.AutoRotate, c.expected);
+  }
 }
 
 TEST_F(SettingsTest, SaveUpdatesAnExistingFileInPlaceAndKeepsForeignEntries) {

@@ -68,6 +68,10 @@ void WriteJpeg(const fs::path& path, int width, int height, int quality, unsigne
 void WriteJpegWithExif(const fs::path& path, int width, int height, const ExifFields& exif,
                        int quality, unsigned seed) {
   WriteJpeg(path, width, height, quality, seed);
+  WriteExif(path, exif);
+}
+
+void WriteExif(const fs::path& path, const ExifFields& exif) {
   auto image = Exiv2::ImageFactory::open(path.string());
   image->readMetadata();
   Exiv2::ExifData data;

@@ -41,6 +41,8 @@ struct ExifFields {
 // noise, not flat colour), deterministic for a given seed.
 void WriteJpeg(const std::filesystem::path& path, int width, int height, int quality = 90,
                unsigned seed = 1);
+// Replaces the Exif block of an existing JPEG file with the fields.
+void WriteExif(const std::filesystem::path& path, const ExifFields& exif);
 // The same, then the Exif fields written into it.
 void WriteJpegWithExif(const std::filesystem::path& path, int width, int height,
                        const ExifFields& exif, int quality = 90, unsigned seed = 1);
