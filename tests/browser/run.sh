@@ -38,4 +38,4 @@ fi
 cd "$here"
 # One file at a time: each starts its own Chromium, and the slideshow's
 # timing wants the cores to itself.
-exec node --test --test-concurrency=1 --test-reporter=spec ./*.test.mjs
+exec node --test --test-concurrency=1 ./*.test.mjs
