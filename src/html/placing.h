@@ -5,12 +5,15 @@
 #include <string>
 
 #include "catalogue/image_record.h"
+#include "imaging/scaled_copy.h"
 #include "settings/settings.h"
 
 namespace folio {
 
+// The thumbnail into thum (unless `NotResize`), then the photo into jpg. A
+// job that prepares the thumbnails ahead passes the prepared one.
 int PlaceOriginal(const ThumbnailSettings& settings, std::u16string_view fileName,
-                  std::u16string_view folder);
+                  std::u16string_view folder, const ScaledCopy* thumbnail = nullptr);
 bool IsProcessedFolder(std::u16string_view folder);
 void RewindFolder(std::u16string_view folder);
 // Deletes pages 1 to `pagesWritten` and the thumbnails of `placed`, and

@@ -8,10 +8,11 @@
 #include <QImage>
 
 #include <algorithm>
+#include <atomic>
 
 namespace folio {
 namespace {
-bool g_encoderMissing = false;
+std::atomic<bool> g_encoderMissing{false};  // read by the workers
 constexpr int kScaledCopyQuality = 80;
 }  // namespace
 
@@ -46,32 +47,45 @@ bool ScaledSize(int width, int height, int longSide, int& newWidth, int& newHeig
 
 int MakeScaledCopy(std::u16string_view fileName, std::u16string_view folder, int longSide,
                    std::u16string_view subFolder) {
+  return PlaceScaledCopy(PrepareScaledCopy(fileName, folder, longSide), fileName, folder,
+                         subFolder);
+}
+
+int PlaceScaledCopy(const ScaledCopy& copy, std::u16string_view fileName,
+                    std::u16string_view folder, std::u16string_view subFolder) {
   const std::filesystem::path folderPath = ToPath(folder);
   const std::filesystem::path source = folderPath / ToPath(fileName);
   const std::filesystem::path destination = folderPath / ToPath(subFolder) / ToPath(fileName);
+  if (copy.copyAsIs)
+    CopyFileReplacing(source, destination);  // not reported when it fails
+  else if (!copy.jpeg.empty())
+    WriteFileReplacing(destination, {copy.jpeg});
+  return copy.result;
+}
+
+ScaledCopy PrepareScaledCopy(std::u16string_view fileName, std::u16string_view folder,
+                             int longSide) {
+  const std::filesystem::path source = ToPath(folder) / ToPath(fileName);
+  ScaledCopy out;
 
   QImage picture;
   int newWidth = 0, newHeight = 0;
   {
     Photo photo = Photo::Load(source);
     if (!ScaledSize(photo.width(), photo.height(), longSide, newWidth, newHeight)) {
-      photo = Photo();
-      CopyFileReplacing(source, destination);  // not reported when it fails
-      return 0;
+      out.copyAsIs = true;
+      return out;
     }
-    if (FindJpegEncoder() < 0) return -1;
+    if (FindJpegEncoder() < 0) return {-1};
     // DCT scaling does most of the reduction while decoding; one smooth
     // resample makes the exact size.
     picture = photo.Decode(newWidth, newHeight);
   }
-  if (picture.isNull()) return 0;  // undecodable: nothing written, as a failed save
+  if (picture.isNull()) return out;  // undecodable: nothing written, as a failed save
   if (picture.width() != newWidth || picture.height() != newHeight)
     picture = picture.scaled(newWidth, newHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-  std::vector<uint8_t> encoded;
-  if (!jpeg::Encode(picture, kScaledCopyQuality, encoded)) return 0;
-  picture = QImage();
-  WriteFileReplacing(destination, {encoded});
-  return 0;
+  if (!jpeg::Encode(picture, kScaledCopyQuality, out.jpeg)) out.jpeg.clear();
+  return out;
 }
 
 }  // namespace folio
