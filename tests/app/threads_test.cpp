@@ -11,6 +11,7 @@
 
 #include "app/test_window.h"
 #include "platform/dir_list.h"
+#include "platform/text.h"
 #include "settings/settings.h"
 #include "support/test_support.h"
 

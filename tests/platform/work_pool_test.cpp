@@ -61,7 +61,7 @@ TEST(OrderedPrefetch, WorkersStayWithinTheLookAhead) {
   OrderedPrefetch<int> prefetch(
       4, 200,
       [&](int i) {
-        // Item i may start only once item i - lookAhead has been taken.
+        // Item i may start only once the take of item i - lookAhead has begun.
         EXPECT_LT(i, taken.load() + kLookAhead) << "item " << i << " started too early";
         int seen = furthest.load();
         while (i > seen && !furthest.compare_exchange_weak(seen, i)) {
@@ -71,8 +71,8 @@ TEST(OrderedPrefetch, WorkersStayWithinTheLookAhead) {
       kLookAhead);
   for (int i = 0; i < 200; ++i) {
     if (i % 50 == 0) std::this_thread::sleep_for(std::chrono::milliseconds(5));  // let them run ahead
-    EXPECT_EQ(prefetch.Take(i), i);
     taken = i + 1;
+    EXPECT_EQ(prefetch.Take(i), i);
   }
   EXPECT_EQ(furthest.load(), 199);
 }
