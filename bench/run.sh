@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
-# Whole-process benchmarks of the thumbnail, resize and composite jobs against
-# vipsthumbnail, ImageMagick and the 1/8-scale decode limit, on one corpus in
-# one run. Prints photos per second (medians) and our ratio to each peer, and
-# the peak memory of our jobs.
+# Whole-process benchmarks of the thumbnail, resize and composite jobs (ours
+# with Threads=1 and Threads=0) against vipsthumbnail, ImageMagick and the
+# 1/8-scale decode limit, and of the catalogue alone against exiftool -fast
+# and exiv2 -pt, on one corpus in one run. Prints a Markdown table: photos
+# per second of wall time (median of the runs), CPU time per photo (user +
+# system), our speed-up from one thread to one per core, and peak memory.
 #
 #   bash bench/run.sh [PHOTOS] [RUNS]      (defaults: 40 photos, 3 runs)
 #
+# The corpus comes from ../shared/bench/make-corpus.sh on ../shared/photos:
+# 4000x3000 camera-like JPEGs carrying their source's whole Exif block.
 # Run after the README's set-up; installs the peers when missing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -15,11 +19,13 @@ RUNS=${2:-3}
 OUT=$ROOT/bench/out
 CORPUS=$OUT/corpus-$COUNT
 CLI=${FOLIO_CLI:-$ROOT/build/src/app/folioscope-cli}
+CATALOGUE=${FOLIO_CATALOGUE:-$ROOT/build/bench/folio-bench-catalogue}
+SHARED=$ROOT/../shared
 IM_CONVERT=/usr/bin/convert-im6.q16
 IM_MONTAGE=/usr/bin/montage-im6.q16
 
 need=()
-for p in libvips-tools imagemagick libjpeg-turbo-progs time; do
+for p in libvips-tools imagemagick libjpeg-turbo-progs time libimage-exiftool-perl exiv2; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || need+=("$p")
 done
 if [ ${#need[@]} -gt 0 ]; then
@@ -27,57 +33,42 @@ if [ ${#need[@]} -gt 0 ]; then
   $SUDO apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${need[@]}"
 fi
-[ -x "$CLI" ] || bash scripts/setup.sh
+[ -x "$CLI" ] && [ -x "$CATALOGUE" ] || bash scripts/setup.sh
 
-# --- corpus: photographic texture at 4000x3000, quality 92 -------------------
-# Taken from the shared sample photos when they are there (upscaled), else
-# from plasma fractals with grain: real high-frequency detail, not flat colour.
-make_corpus() {
-  mkdir -p "$CORPUS"
-  local shared=$ROOT/../shared/photos
-  local sources=()
-  if [ -d "$shared" ]; then
-    while IFS= read -r f; do sources+=("$f"); done < <(find "$shared" -maxdepth 1 -iname '*.jpg' | sort)
-  fi
-  for i in $(seq 1 "$COUNT"); do
-    local name; name=$(printf '%s/P%04d.jpg' "$CORPUS" "$i")
-    [ -f "$name" ] && continue
-    if [ ${#sources[@]} -gt 0 ]; then
-      local src=${sources[$(( (i - 1) % ${#sources[@]} ))]}
-      "$IM_CONVERT" "$src" -resize '4000x3000^' -gravity center -extent 4000x3000 \
-        -modulate 100,$((90 + i % 20)) -quality 92 "$name"
-    else
-      "$IM_CONVERT" -seed "$i" -size 1000x750 plasma:fractal -resize 4000x3000! \
-        -attenuate 0.4 +noise Gaussian -quality 92 "$name"
-    fi
-  done
-}
+# --- corpus -----------------------------------------------------------------
+if [ "$(find "$CORPUS" -maxdepth 1 -name 'photo_*.jpg' 2>/dev/null | wc -l)" -lt "$COUNT" ]; then
+  rm -rf "$CORPUS"
+  bash "$SHARED/bench/make-corpus.sh" "$SHARED/photos" "$CORPUS" "$COUNT" >/dev/null
+fi
 
-# Median wall time in seconds of RUNS runs of "$@" (a fresh work copy each run
-# via the PREPARE function named in $PREPARE, when set).
-median_time() {
-  local times=()
+# --- measuring ----------------------------------------------------------------
+# measure CMD...: RUNS runs (each after $PREPARE, when set); prints the median
+# wall seconds, the median CPU seconds (user + system) and the largest peak
+# resident memory in KiB.
+measure() {
+  local walls=() cpus=() rss=0 log=$OUT/time.log
   for _ in $(seq 1 "$RUNS"); do
     [ -n "${PREPARE:-}" ] && $PREPARE
-    local t0 t1
-    t0=$(date +%s.%N)
-    "$@" >/dev/null 2>&1
-    t1=$(date +%s.%N)
-    times+=("$(awk -v a="$t0" -v b="$t1" 'BEGIN {print b - a}')")
+    /usr/bin/time -f '%e %U %S %M' -o "$log" "$@" >/dev/null 2>&1
+    read -r e u s m < <(tail -1 "$log")
+    walls+=("$e"); cpus+=("$(awk -v u="$u" -v s="$s" 'BEGIN {print u + s}')")
+    [ "$m" -gt "$rss" ] && rss=$m
   done
-  printf '%s\n' "${times[@]}" | sort -g | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'
+  echo "$(printf '%s\n' "${walls[@]}" | sort -g | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}')" \
+       "$(printf '%s\n' "${cpus[@]}" | sort -g | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}')" \
+       "$rss"
 }
 
-# Peak resident memory (KiB) of one run.
-peak_kib() {
-  [ -n "${PREPARE:-}" ] && $PREPARE
-  /usr/bin/time -f '%M' "$@" 2>&1 >/dev/null | tail -1
+# row LABEL PHOTOS WALL CPU RSS [BASE_WALL]: a table row; the last column is
+# BASE_WALL / WALL (how many times faster than the base), when given.
+row() {
+  awk -v l="$1" -v n="$2" -v w="$3" -v c="$4" -v m="$5" -v b="${6:-}" 'BEGIN {
+    x = b == "" ? "" : sprintf("%.2fx", b / w)
+    printf "| %s | %.2f | %.1f | %s | %s |\n", l, n / w, 1000 * c / n, m == "" ? "" : sprintf("%.0f", m / 1024), x
+  }'
 }
 
-rate() { awk -v a="$1" -v b="$2" 'BEGIN {printf "%.2f", a / b}'; }
-ratio() { rate "$@"; }
-
-write_ini() {  # mode, extra lines
+write_ini() {  # mode
   local ini=$OUT/bench.ini
   {
     printf '[Thumbnail]\r\nPhotoSize=340\r\nPhotoNo=20\r\n'
@@ -109,50 +100,54 @@ im_montage() {
   "$IM_MONTAGE" $(ls "$CORPUS"/*.jpg | head -16) -tile 4x4 -geometry 1169x817+5+5 \
     -background white -quality 80 "$OUT/peer/sheet.jpg"
 }
+ours() { "$CLI" --ini "$INI" --set "Setting.Threads=$1" "$OUT/work"; }
 
-make_corpus
 export VIPS_CONCURRENCY=1 OMP_NUM_THREADS=1 MAGICK_THREAD_LIMIT=1 QT_QPA_PLATFORM=offscreen
 
-echo "corpus: $COUNT photos 4000x3000 q92 ($(du -sh "$CORPUS" | cut -f1)), $RUNS runs, median; peers single-threaded"
+cpu=$(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2- | sed 's/^ *//')
+echo "Machine: $cpu, $(nproc) cores, $(awk '{print int($2/1024) " MiB"}' <(grep MemTotal /proc/meminfo)), $(. /etc/os-release; echo "$PRETTY_NAME"); load average at start $(cut -d' ' -f1-3 /proc/loadavg)."
+echo "Corpus: $COUNT photos 4000x3000 q90 with camera Exif ($(du -sh "$CORPUS" | cut -f1)), from make-corpus.sh; $RUNS runs, median; peers single-threaded."
 echo
+echo "| job | photos/s | CPU ms/photo | peak MiB | speed-up |"
+echo "|---|---:|---:|---:|---:|"
 
 # --- thumbnails -------------------------------------------------------------
 INI=$(write_ini 0)
-PREPARE=fresh_work; t_ours=$(median_time "$CLI" --ini "$INI" "$OUT/work")
-m_thumb=$(peak_kib "$CLI" --ini "$INI" "$OUT/work")
-PREPARE=fresh_out; t_vips=$(median_time vips_thumbs 340)
-PREPARE=fresh_out; t_im=$(median_time im_thumbs 340)
-PREPARE=; t_dec=$(median_time decode_limit)
-printf '%-34s %10s %10s\n' "thumbnail job (long side 340)" "photos/s" "ours/peer"
-printf '  %-32s %10s\n' "folioscope-cli" "$(rate "$COUNT" "$t_ours")"
-printf '  %-32s %10s %10s\n' "vipsthumbnail -s 340 Q=80" "$(rate "$COUNT" "$t_vips")" "$(ratio "$t_vips" "$t_ours")"
-printf '  %-32s %10s %10s\n' "convert -thumbnail 340x340 q80" "$(rate "$COUNT" "$t_im")" "$(ratio "$t_im" "$t_ours")"
-printf '  %-32s %10s %10s\n' "djpeg -scale 1/8 (decode limit)" "$(rate "$COUNT" "$t_dec")" "$(ratio "$t_dec" "$t_ours")"
-echo
+PREPARE=fresh_work
+read -r w1 c1 m1 < <(measure ours 1); read -r w0 c0 m0 < <(measure ours 0)
+row "thumbnail job (long side 340), Threads=1" "$COUNT" "$w1" "$c1" "$m1"
+row "thumbnail job, Threads=0" "$COUNT" "$w0" "$c0" "$m0" "$w1"
+PREPARE=fresh_out; read -r w c m < <(measure vips_thumbs 340); row "vipsthumbnail -s 340 Q=80" "$COUNT" "$w" "$c" ""
+PREPARE=fresh_out; read -r w c m < <(measure im_thumbs 340); row "convert -thumbnail 340x340 q80" "$COUNT" "$w" "$c" ""
+PREPARE=; read -r w c m < <(measure decode_limit); row "djpeg -scale 1/8 (decode limit)" "$COUNT" "$w" "$c" ""
 
 # --- resize -----------------------------------------------------------------
 INI=$(write_ini 3)
-PREPARE=fresh_work; t_ours=$(median_time "$CLI" --ini "$INI" "$OUT/work")
-m_resize=$(peak_kib "$CLI" --ini "$INI" "$OUT/work")
-PREPARE=fresh_out; t_vips=$(median_time vips_thumbs 800)
-PREPARE=fresh_out; t_im=$(median_time im_resize 800)
-printf '%-34s %10s %10s\n' "resize job (long side 800)" "photos/s" "ours/peer"
-printf '  %-32s %10s\n' "folioscope-cli" "$(rate "$COUNT" "$t_ours")"
-printf '  %-32s %10s %10s\n' "vipsthumbnail -s 800 Q=80" "$(rate "$COUNT" "$t_vips")" "$(ratio "$t_vips" "$t_ours")"
-printf '  %-32s %10s %10s\n' "convert -resize 800x800 q80" "$(rate "$COUNT" "$t_im")" "$(ratio "$t_im" "$t_ours")"
-echo
+PREPARE=fresh_work
+read -r w1 c1 m1 < <(measure ours 1); read -r w0 c0 m0 < <(measure ours 0)
+row "resize job (long side 800), Threads=1" "$COUNT" "$w1" "$c1" "$m1"
+row "resize job, Threads=0" "$COUNT" "$w0" "$c0" "$m0" "$w1"
+PREPARE=fresh_out; read -r w c m < <(measure vips_thumbs 800); row "vipsthumbnail -s 800 Q=80" "$COUNT" "$w" "$c" ""
+PREPARE=fresh_out; read -r w c m < <(measure im_resize 800); row "convert -resize 800x800 q80" "$COUNT" "$w" "$c" ""
 
 # --- composite sheet ----------------------------------------------------------
 INI=$(write_ini 2)
-PREPARE=fresh_sheet; t_ours=$(median_time "$CLI" --ini "$INI" "$OUT/work")
-m_sheet=$(peak_kib "$CLI" --ini "$INI" "$OUT/work")
-PREPARE=fresh_out; t_im=$(median_time im_montage)
-printf '%-34s %10s %10s\n' "composite 4x4 sheet (16 photos)" "photos/s" "ours/peer"
-printf '  %-32s %10s\n' "folioscope-cli" "$(rate 16 "$t_ours")"
-printf '  %-32s %10s %10s\n' "montage -tile 4x4" "$(rate 16 "$t_im")" "$(ratio "$t_im" "$t_ours")"
-echo
+PREPARE=fresh_sheet
+read -r w1 c1 m1 < <(measure ours 1); read -r w0 c0 m0 < <(measure ours 0)
+row "composite 4x4 sheet (16 photos), Threads=1" 16 "$w1" "$c1" "$m1"
+row "composite 4x4 sheet, Threads=0" 16 "$w0" "$c0" "$m0" "$w1"
+PREPARE=fresh_out; read -r w c m < <(measure im_montage); row "montage -tile 4x4" 16 "$w" "$c" ""
 
-# --- memory -------------------------------------------------------------------
-canvas_kib=$(( 4708 * 3300 * 4 / 1024 )); photo_kib=$(( 4000 * 3000 * 4 / 1024 ))
-echo "peak memory (KiB): thumbnail $m_thumb, resize $m_resize, composite $m_sheet;" \
-     "one sheet canvas $canvas_kib + one decoded photo $photo_kib = $(( canvas_kib + photo_kib ))"
+# --- the catalogue alone ----------------------------------------------------------
+# Exif of every photo (and the maker note of the Canon ones), without pixels.
+PREPARE=
+read -r w1 c1 m1 < <(measure "$CATALOGUE" --threads 1 "$CORPUS")
+read -r w0 c0 m0 < <(measure "$CATALOGUE" --threads 0 "$CORPUS")
+read -r we ce me < <(measure exiftool -fast -q "$CORPUS")
+read -r wx cx mx < <(measure exiv2 -pt "$CORPUS"/*.jpg)
+row "catalogue alone, Threads=1" "$COUNT" "$w1" "$c1" "$m1" "$we"
+row "catalogue alone, Threads=0" "$COUNT" "$w0" "$c0" "$m0" "$we"
+row "exiftool -fast (one process)" "$COUNT" "$we" "$ce" "$me"
+row "exiv2 -pt (one process)" "$COUNT" "$wx" "$cx" "$mx" "$we"
+echo
+echo "Speed-up: against the Threads=1 row above it; for the catalogue rows, against exiftool -fast."

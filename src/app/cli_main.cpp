@@ -75,6 +75,10 @@ int main(int argc, char** argv) {
     return 0;
   }
 
+  // From here on a signal ends the run in order: a job that runs is undone,
+  // and one that comes before the batch starts keeps it from starting. The
+  // catcher outlives the application, whose teardown takes a moment too.
+  const folio::InterruptCatcher catcher;
   folio::Settings settings;
   folio::IniProfile profile(options->iniPath.value_or(folio::SettingsFilePath()));
   folio::LoadSettings(settings, profile);
@@ -87,12 +91,9 @@ int main(int argc, char** argv) {
   host.onLine = PrintLine;
   host.showProgressOn(isatty(STDERR_FILENO) ? stderr : nullptr);
 
-  std::vector<folio::Outcome> outcomes;
-  {
-    const folio::InterruptCatcher catcher;
-    outcomes = folio::RunDropBatch(host, host, settings, folders);
-    if (folio::InterruptCatcher::terminated()) return 2;
-    if (folio::InterruptCatcher::count() > 0) return 130;
-  }
+  if (folio::InterruptCatcher::terminated()) return 2;
+  const std::vector<folio::Outcome> outcomes = folio::RunDropBatch(host, host, settings, folders);
+  if (folio::InterruptCatcher::terminated()) return 2;
+  if (folio::InterruptCatcher::count() > 0) return 130;
   return std::any_of(outcomes.begin(), outcomes.end(), folio::IsFailure) ? 1 : 0;
 }

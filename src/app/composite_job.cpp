@@ -3,11 +3,12 @@
 #include "app/job_progress.h"
 #include "imaging/scaled_copy.h"
 #include "platform/text.h"
+#include "platform/work_pool.h"
 
 namespace folio {
 
 Outcome RunCompositeJob(JobHost& host, const CompositeParams& params, std::u16string_view folder,
-                        std::span<const ImageRecord> records) {
+                        std::span<const ImageRecord> records, int threads) {
   // Nothing to lay out (for instance one photo with a title on): a failure,
   // never a division by zero or a success with no sheet.
   if (!CanLayOut(params) || records.empty()) return Outcome::kSheetsFailed;
@@ -19,6 +20,26 @@ Outcome RunCompositeJob(JobHost& host, const CompositeParams& params, std::u16st
   const std::filesystem::path folderPath = ToPath(folder);
   SheetPainter painter(params);
   JobProgress progress(host, params.imagesUsed);
+
+  // Every sheet's steps up front, so that the photos can be drawn ahead in
+  // the order the sheets take them: photo k lands in photoAreas[k].
+  std::vector<std::vector<SheetStep>> plans;
+  std::vector<SheetRect> photoAreas;
+  for (int sheet = 0, first = 0; sheet < sheets; ++sheet) {
+    plans.push_back(PlanSheet(params, layout, first, count));
+    for (const SheetStep& step : plans.back())
+      if (step.kind == SheetStep::Kind::kPhoto) {
+        photoAreas.push_back(step.area);
+        ++first;
+      }
+  }
+  OrderedPrefetch<SheetPainter> photos(
+      WorkerCount(threads), static_cast<int>(photoAreas.size()), [&](int k) {
+        const ImageRecord& record = records[static_cast<std::size_t>(k)];
+        return painter.RecordPhoto(folderPath / ToPath(FieldText(record.fileName)),
+                                   photoAreas[static_cast<std::size_t>(k)]);
+      });
+
   int placed = 0;
   // A sheet that could not be written does not stop the job, but the job
   // then does not report success.
@@ -26,13 +47,12 @@ Outcome RunCompositeJob(JobHost& host, const CompositeParams& params, std::u16st
 
   for (int sheet = 0; sheet < sheets; ++sheet) {
     painter.Begin();
-    for (const SheetStep& step : PlanSheet(params, layout, placed, count)) {
+    for (const SheetStep& step : plans[static_cast<std::size_t>(sheet)]) {
       if (progress.Cancelled()) return Outcome::kSheetsCancelled;
       if (step.kind == SheetStep::Kind::kTitle) {
         painter.DrawTitle(PickSheetTitle(params.titleText, sheet), step.area);
       } else {
-        const ImageRecord& record = records[static_cast<std::size_t>(step.photo)];
-        painter.DrawPhoto(folderPath / ToPath(FieldText(record.fileName)), step.area);
+        painter.DrawRecorded(photos.Take(step.photo));
         ++placed;
       }
       progress.Advance(placed);

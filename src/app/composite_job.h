@@ -14,7 +14,9 @@ namespace folio {
 // laid out, or a sheet could not be written (the others are still made);
 // kSheetsCancelled, seen at the next cell drawn: the sheet in progress is
 // dropped, a sheet whose last cell was drawn is still saved.
+// The photos are decoded and scaled ahead on `threads` threads (the
+// `Threads` setting) and drawn onto the sheets in order on this one.
 Outcome RunCompositeJob(JobHost& host, const CompositeParams& params, std::u16string_view folder,
-                        std::span<const ImageRecord> records);
+                        std::span<const ImageRecord> records, int threads = 1);
 
 }  // namespace folio

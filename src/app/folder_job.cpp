@@ -100,20 +100,23 @@ Outcome RunFolderJob(JobHost& host, Settings& settings, std::u16string_view fold
   Catalogue catalogue;
   if (mode != kModeResize) catalogue = BuildCatalogue(names, folder, settings);
 
+  const int threads = settings.setting.Threads;
   Outcome outcome = Outcome::kNoJob;
   switch (mode) {
     case kModeThumbnail:
       outcome = settings.thumbnail.Sougo == 2
                     ? Outcome::kPagesNotMade
-                    : RunThumbnailJob(host, settings.thumbnail, folder, catalogue);
+                    : RunThumbnailJob(host, settings.thumbnail, folder, catalogue, threads);
       break;
     case kModeSlideshow:
       outcome =
           RunSlideshowJob(host, settings.slideShow, UprightWhen(settings.thumbnail.AutoRotate),
-                          folder, catalogue.records);
+                          folder, catalogue.records, threads);
       break;
-    case kModeComposite: outcome = RunCompositeJob(host, params, folder, catalogue.records); break;
-    case kModeResize: outcome = RunResizeJob(host, settings.resize, folder, names); break;
+    case kModeComposite:
+      outcome = RunCompositeJob(host, params, folder, catalogue.records, threads);
+      break;
+    case kModeResize: outcome = RunResizeJob(host, settings.resize, folder, names, threads); break;
     default: break;
   }
 

@@ -7,11 +7,12 @@
 #include "imaging/resize.h"
 #include "platform/files.h"
 #include "platform/text.h"
+#include "platform/work_pool.h"
 
 namespace folio {
 
 Outcome RunResizeJob(JobHost& host, const ResizeSettings& settings, std::u16string_view folder,
-                     std::span<const std::u16string> fileNames) {
+                     std::span<const std::u16string> fileNames, int threads) {
   const ResizeOptions options = MakeResizeOptions(settings, folder);
   const std::filesystem::path savePath = ResizeSavePath(options.saveFolder, folder);
 
@@ -24,9 +25,12 @@ Outcome RunResizeJob(JobHost& host, const ResizeSettings& settings, std::u16stri
   const int count = static_cast<int>(fileNames.size());
   JobProgress progress(host, count);
   bool someNotResized = false;
+  OrderedPrefetch<ResizedCopy> copies(WorkerCount(threads), count, [&](int i) {
+    return PrepareResizedCopy(options, fileNames[static_cast<std::size_t>(i)], folder);
+  });
   for (int i = 1; i <= count; ++i) {
-    if (ResizeOneImage(options, fileNames[static_cast<std::size_t>(i - 1)], folder) !=
-        kResizeWritten)
+    const std::u16string_view name = fileNames[static_cast<std::size_t>(i - 1)];
+    if (PlaceResizedCopy(copies.Take(i - 1), options, name, folder) != kResizeWritten)
       someNotResized = true;
     progress.Advance(i);
     if (progress.Cancelled()) return Outcome::kCancelled;

@@ -13,7 +13,9 @@ namespace folio {
 // kResized; kResizedSomeKept when some copy was not written (its name was
 // taken and overwriting is off, or writing failed); kCancelled;
 // kSaveFolderIsPhotoFolder or kSaveFolderNotMade before any copy.
+// The copies are worked out ahead on `threads` threads (the `Threads`
+// setting) and written in order on this one.
 Outcome RunResizeJob(JobHost& host, const ResizeSettings& settings, std::u16string_view folder,
-                     std::span<const std::u16string> fileNames);
+                     std::span<const std::u16string> fileNames, int threads = 1);
 
 }  // namespace folio

@@ -5,20 +5,28 @@
 #include "imaging/scaled_copy.h"
 #include "platform/cp932.h"
 #include "platform/text.h"
+#include "platform/work_pool.h"
 
 namespace folio {
 
 Outcome RunSlideshowJob(JobHost& host, const SlideShowSettings& settings, Upright upright,
-                        std::u16string_view folder, std::span<const ImageRecord> records) {
+                        std::u16string_view folder, std::span<const ImageRecord> records,
+                        int threads) {
   if (records.empty()) return Outcome::kNoPhotos;  // the driver never calls without photos
   const int count = static_cast<int>(records.size());
   JobProgress progress(host, count);
   bool encoderMissing = false;
+  OrderedPrefetch<ScaledCopy> copies(WorkerCount(threads), count, [&](int i) {
+    return PrepareScaledCopy(FieldText(records[static_cast<std::size_t>(i)].fileName), folder,
+                             settings.Size, upright);
+  });
   for (int i = 0; i < count; ++i) {
     const std::u16string_view name = FieldText(records[static_cast<std::size_t>(i)].fileName);
     // Without an encoder no copy can be made; the page still lists every image.
-    if (!encoderMissing) {
-      const int made = MakeScaledCopy(name, folder, settings.Size, u"slideshow", upright);
+    if (encoderMissing) {
+      copies.Skip(i);
+    } else {
+      const int made = PlaceScaledCopy(copies.Take(i), name, folder, u"slideshow");
       if (made == kScaledCopyNotWritten) return Outcome::kImageNotWritten;
       encoderMissing = made == -1;
     }

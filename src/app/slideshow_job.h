@@ -14,7 +14,9 @@ namespace folio {
 
 // kSlideshowMade, kCancelled (the copies made stay) or kPageNotWritten.
 // `upright`: whether the slide images follow the photos' Exif Orientation.
+// The copies are made ahead on `threads` threads (the `Threads` setting).
 Outcome RunSlideshowJob(JobHost& host, const SlideShowSettings& settings, Upright upright,
-                        std::u16string_view folder, std::span<const ImageRecord> records);
+                        std::u16string_view folder, std::span<const ImageRecord> records,
+                        int threads = 1);
 
 }  // namespace folio

@@ -12,11 +12,12 @@
 #include "platform/cp932.h"
 #include "platform/files.h"
 #include "platform/text.h"
+#include "platform/work_pool.h"
 
 namespace folio {
 
 Outcome RunThumbnailJob(JobHost& host, const ThumbnailSettings& settings,
-                        std::u16string_view folder, const Catalogue& catalogue) {
+                        std::u16string_view folder, const Catalogue& catalogue, int threads) {
   const std::span<const ImageRecord> records = catalogue.records;
   const std::vector<PageRange> pages =
       PlanThumbnailPages(settings, records, catalogue.pageCount, catalogue.keywordPages);
@@ -30,6 +31,14 @@ Outcome RunThumbnailJob(JobHost& host, const ThumbnailSettings& settings,
   }
   JobProgress progress(host, static_cast<int>(records.size()));
   bool makerNoteFailed = false;
+  // The pages take the records one after another, so the thumbnails are
+  // prepared in record order.
+  const bool makesThumbnails = settings.NotResize == 0;
+  OrderedPrefetch<ScaledCopy> thumbnails(
+      makesThumbnails ? WorkerCount(threads) : 1, static_cast<int>(records.size()), [&](int i) {
+        return PrepareScaledCopy(FieldText(records[static_cast<std::size_t>(i)].fileName), folder,
+                                 settings.PhotoSize, UprightWhen(settings.AutoRotate));
+      });
 
   for (int p = 1; p <= pageCount; ++p) {
     const PageRange range = pages[static_cast<std::size_t>(p - 1)];
@@ -39,7 +48,14 @@ Outcome RunThumbnailJob(JobHost& host, const ThumbnailSettings& settings,
         UndoThumbnailJob(folder, p - 1, records.first(static_cast<std::size_t>(i)));
         return Outcome::kJournalNotWritten;
       }
-      if (PlaceOriginal(settings, FieldText(record.fileName), folder) == kScaledCopyNotWritten) {
+      int placed = 0;
+      if (makesThumbnails) {
+        const ScaledCopy thumbnail = thumbnails.Take(i);
+        placed = PlaceOriginal(settings, FieldText(record.fileName), folder, &thumbnail);
+      } else {
+        placed = PlaceOriginal(settings, FieldText(record.fileName), folder);
+      }
+      if (placed == kScaledCopyNotWritten) {
         // A full disk: the folder goes back as it was rather than stay half
         // processed, where the next drop would see only some of its photos.
         UndoThumbnailJob(folder, p - 1, records.first(static_cast<std::size_t>(i) + 1));

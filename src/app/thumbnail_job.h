@@ -13,7 +13,9 @@ namespace folio {
 // kPagesMade (or kPagesMadeLensUnread); kCancelled after undoing what the
 // job did; kPageExists or kPageNotWritten when it stopped at a page (the
 // photos placed so far stay in jpg).
+// `threads` is the `Threads` setting: the thumbnails are made ahead on that
+// many threads, placed in order on this one.
 Outcome RunThumbnailJob(JobHost& host, const ThumbnailSettings& settings,
-                        std::u16string_view folder, const Catalogue& catalogue);
+                        std::u16string_view folder, const Catalogue& catalogue, int threads = 1);
 
 }  // namespace folio

@@ -7,6 +7,7 @@
 #include "catalogue/sorting.h"
 #include "platform/lcg.h"
 #include "platform/text.h"
+#include "platform/work_pool.h"
 
 namespace folio {
 
@@ -20,6 +21,18 @@ Catalogue BuildCatalogue(std::span<const std::u16string> fileNames, std::u16stri
   // Every record carries the keyword: the sort needs it.
   catalogue.records.assign(fileNames.size(), blank);
 
+  auto pathOf = [&](std::size_t i) {
+    std::u16string fullPath(folder);
+    fullPath += u'/';
+    fullPath += fileNames[i];
+    return ToPath(fullPath);
+  };
+  // The Exif items are read ahead on the workers; the tallies count them in
+  // folder order, here.
+  OrderedPrefetch<std::vector<PropertyItem>> items(
+      WorkerCount(settings.setting.Threads), static_cast<int>(fileNames.size()),
+      [&](int i) { return ReadExifItems(pathOf(static_cast<std::size_t>(i))); });
+
   for (std::size_t i = 0; i < fileNames.size(); ++i) {
     const std::u16string& name = fileNames[i];
     ImageRecord& record = catalogue.records[i];
@@ -29,11 +42,8 @@ Catalogue BuildCatalogue(std::span<const std::u16string> fileNames, std::u16stri
     Srand(static_cast<unsigned>(Rand()));
     record.randomKey = static_cast<int16_t>(Rand());
 
-    std::u16string fullPath(folder);
-    fullPath += u'/';
-    fullPath += name;
-    const std::filesystem::path path = ToPath(fullPath);
-    ReadExifProperties(path, record, catalogue.tallies);
+    const std::filesystem::path path = pathOf(i);
+    ApplyReadExifItems(items.Take(static_cast<int>(i)), record, catalogue.tallies);
     ReadMakerNote(record, path, catalogue.tallies);
   }
 

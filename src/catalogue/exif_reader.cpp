@@ -15,7 +15,7 @@ namespace {
 
 // The value as 8-bit text up to its first NUL, in UTF-16.
 template <std::size_t N>
-void SetText(char16_t (&field)[N], const PropertyItem& item) {
+void SetText(TextField<N>& field, const PropertyItem& item) {
   std::string_view bytes(reinterpret_cast<const char*>(item.value.data()), item.value.size());
   SetField(field, Cp932ToUtf16(bytes.substr(0, bytes.find('\0'))));
 }
@@ -93,10 +93,23 @@ void ApplyExifProperties(const std::vector<PropertyItem>& items, ImageRecord& re
 
 void ReadExifProperties(const std::filesystem::path& path, ImageRecord& record,
                         ExifTallies& tallies) {
+  ApplyReadExifItems(ReadExifItems(path), record, tallies);
+}
+
+std::vector<PropertyItem> ReadExifItems(const std::filesystem::path& path) {
   try {
-    ApplyExifProperties(exif::ReadPhotoItems(path), record, tallies);
+    return exif::ReadPhotoItems(path);
   } catch (const std::exception&) {
-    // An unreadable photo is catalogued without Exif values.
+    return {};  // an unreadable photo is catalogued without Exif values
+  }
+}
+
+void ApplyReadExifItems(const std::vector<PropertyItem>& items, ImageRecord& record,
+                        ExifTallies& tallies) {
+  try {
+    ApplyExifProperties(items, record, tallies);
+  } catch (const std::exception&) {
+    // What was applied before the failure stands.
   }
 }
 

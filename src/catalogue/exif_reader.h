@@ -32,6 +32,11 @@ inline constexpr uint32_t kTagWhiteBalance = 0xA403;
 // or has no items leaves the record as it was. Never fails towards the caller.
 void ReadExifProperties(const std::filesystem::path& path, ImageRecord& record,
                         ExifTallies& tallies);
+// ReadExifProperties in two steps: the items read (on any thread; empty when
+// the file does not load), then applied to the record in folder order.
+std::vector<PropertyItem> ReadExifItems(const std::filesystem::path& path);
+void ApplyReadExifItems(const std::vector<PropertyItem>& items, ImageRecord& record,
+                        ExifTallies& tallies);
 
 // The items in order: a later item of a tag overwrites an earlier one and
 // every occurrence is counted. Items whose value is shorter than the tag's

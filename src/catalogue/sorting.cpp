@@ -127,9 +127,12 @@ void SortCatalogue(std::span<ImageRecord> records, bool descending) {
     int c = CompareKeys(keys[a], keys[b], keyword);
     return descending ? c > 0 : c < 0;
   });
-  std::vector<ImageRecord> sorted(static_cast<std::size_t>(count));
-  for (int i = 0; i < count; ++i) sorted[i] = records[order[i]];
-  std::copy(sorted.begin(), sorted.end(), records.begin());
+  // The keys view texts of the records: they are not used once these move.
+  keys.clear();
+  std::vector<ImageRecord> sorted;
+  sorted.reserve(static_cast<std::size_t>(count));
+  for (int i = 0; i < count; ++i) sorted.push_back(std::move(records[order[i]]));
+  std::move(sorted.begin(), sorted.end(), records.begin());
 }
 
 int GroupCatalogue(std::span<ImageRecord> records) {

@@ -36,14 +36,16 @@ fs::path Join(std::u16string_view folder, std::u16string_view name) {
 }  // namespace
 
 int PlaceOriginal(const ThumbnailSettings& settings, std::u16string_view fileName,
-                  std::u16string_view folder) {
+                  std::u16string_view folder, const ScaledCopy* thumbnail) {
   const fs::path source = Join(folder, fileName);
   const fs::path destination = ToPath(folder) / "jpg" / ToPath(fileName);
   // The thumbnail is made while the photo still lies in the folder.
-  if (settings.NotResize == 0 &&
-      MakeScaledCopy(fileName, folder, settings.PhotoSize, u"thum", UprightWhen(settings.AutoRotate)) ==
-          kScaledCopyNotWritten)
-    return kScaledCopyNotWritten;
+  if (settings.NotResize == 0) {
+    const int made = thumbnail ? PlaceScaledCopy(*thumbnail, fileName, folder, u"thum")
+                               : MakeScaledCopy(fileName, folder, settings.PhotoSize, u"thum",
+                                                UprightWhen(settings.AutoRotate));
+    if (made == kScaledCopyNotWritten) return kScaledCopyNotWritten;
+  }
   // A failed move leaves the photo where it was.
   MoveNoReplace(source, destination);
   return 0;

@@ -5,15 +5,17 @@
 #include <string>
 
 #include "catalogue/image_record.h"
+#include "imaging/scaled_copy.h"
 #include "settings/settings.h"
 
 namespace folio {
 
-// Makes the photo's thumbnail and moves the photo into jpg. Returns 0, or
-// kScaledCopyNotWritten when the thumbnail could not be written (the photo
-// then stays where it was).
+// The thumbnail into thum (unless `NotResize`), then the photo into jpg. A
+// job that prepares the thumbnails ahead passes the prepared one. Returns 0,
+// or kScaledCopyNotWritten when the thumbnail could not be written (the
+// photo then stays where it was).
 int PlaceOriginal(const ThumbnailSettings& settings, std::u16string_view fileName,
-                  std::u16string_view folder);
+                  std::u16string_view folder, const ScaledCopy* thumbnail = nullptr);
 bool IsProcessedFolder(std::u16string_view folder);
 void RewindFolder(std::u16string_view folder);
 // Deletes pages 1 to `pagesWritten` and the thumbnails of `placed`, and

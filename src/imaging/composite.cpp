@@ -241,7 +241,10 @@ std::vector<SheetStep> PlanSheet(const CompositeParams& params, const SheetLayou
 }
 
 struct SheetPainter::Impl {
-  explicit Impl(const CompositeParams& p) : params(p), canvas(p.canvasWidth, p.canvasHeight) {
+  explicit Impl(const CompositeParams& p, bool recording = false)
+      : params(p),
+        canvas(recording ? Canvas::Recording(p.canvasWidth, p.canvasHeight)
+                         : Canvas(p.canvasWidth, p.canvasHeight)) {
     CellSize(params, cellWidth, cellHeight);
   }
   CompositeParams params;
@@ -250,7 +253,21 @@ struct SheetPainter::Impl {
 };
 
 SheetPainter::SheetPainter(const CompositeParams& params) : impl_(std::make_unique<Impl>(params)) {}
+SheetPainter::SheetPainter(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) {}
 SheetPainter::~SheetPainter() = default;
+SheetPainter::SheetPainter(SheetPainter&&) noexcept = default;
+SheetPainter& SheetPainter::operator=(SheetPainter&&) noexcept = default;
+
+SheetPainter SheetPainter::RecordPhoto(const std::filesystem::path& path,
+                                       const SheetRect& area) const {
+  SheetPainter recording(std::make_unique<Impl>(impl_->params, true));
+  recording.DrawPhoto(path, area);
+  return recording;
+}
+
+void SheetPainter::DrawRecorded(const SheetPainter& recording) {
+  impl_->canvas.Replay(recording.impl_->canvas);
+}
 
 void SheetPainter::Begin() { impl_->canvas.Fill(impl_->params.backgroundColor); }
 

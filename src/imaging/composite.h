@@ -102,8 +102,8 @@ class SheetPainter {
  public:
   explicit SheetPainter(const CompositeParams& params);
   ~SheetPainter();
-  SheetPainter(const SheetPainter&) = delete;
-  SheetPainter& operator=(const SheetPainter&) = delete;
+  SheetPainter(SheetPainter&&) noexcept;
+  SheetPainter& operator=(SheetPainter&&) noexcept;
 
   // A new sheet in the background colour.
   void Begin();
@@ -115,8 +115,15 @@ class SheetPainter {
   // False when the sheet could not be written.
   bool Save(const std::filesystem::path& path) const;
 
+  // DrawPhoto worked out ahead, on any thread: a painter of no pixels that
+  // holds the photo decoded and scaled for its area. DrawRecorded then puts
+  // it onto this sheet, pixel for pixel as DrawPhoto would.
+  SheetPainter RecordPhoto(const std::filesystem::path& path, const SheetRect& area) const;
+  void DrawRecorded(const SheetPainter& recording);
+
  private:
   struct Impl;
+  explicit SheetPainter(std::unique_ptr<Impl> impl);
   std::unique_ptr<Impl> impl_;
 };
 

@@ -15,7 +15,12 @@ namespace {
 void QuietExiv2() {
   // A photo with odd metadata is normal input here, not worth a message.
   static std::once_flag once;
-  std::call_once(once, [] { Exiv2::LogMsg::setLevel(Exiv2::LogMsg::mute); });
+  std::call_once(once, [] {
+    Exiv2::LogMsg::setLevel(Exiv2::LogMsg::mute);
+    // Photos are read on several threads; the XMP parser must be set up
+    // once before any of them meets XMP.
+    Exiv2::XmpParser::initialize();
+  });
 }
 
 uint16_t IfdOfGroup(const std::string& group) {

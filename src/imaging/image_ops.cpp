@@ -37,6 +37,55 @@ bool ReadWholeFile(const std::filesystem::path& path, std::vector<uint8_t>& byte
   return true;
 }
 
+// The segments of a JPEG file up to and including its first scan header,
+// and a little of the scan (so that a header reader meets no early end).
+// False when the file is not laid out plainly enough to cut it there (the
+// caller then reads the whole file) or cannot be read.
+bool ReadJpegHead(const std::filesystem::path& path, std::vector<uint8_t>& head) {
+  constexpr size_t kFirstRead = 64 * 1024;
+  constexpr size_t kScanBytes = 4096;
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(path, ec)) return false;
+  const uintmax_t size = std::filesystem::file_size(path, ec);
+  if (ec || size > kMaxFileBytes) return false;
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (!file) return false;
+  // Bytes [0, want) into head; false when the file has fewer.
+  auto have = [&](size_t want) {
+    if (want > size) return false;
+    if (head.size() >= want) return true;
+    const size_t from = head.size();
+    const size_t to = std::min<size_t>(size, std::max(want, 2 * from));
+    head.resize(to);
+    const size_t got = std::fread(head.data() + from, 1, to - from, file);
+    head.resize(from + got);
+    return head.size() >= want;
+  };
+  bool found = false;
+  head.reserve(kFirstRead);
+  if (have(std::min<size_t>(kFirstRead, size)) && have(4) && head[0] == 0xFF && head[1] == 0xD8) {
+    size_t at = 2;
+    while (have(at + 4) && head[at] == 0xFF) {
+      const uint8_t marker = head[at + 1];
+      // Standalone markers, fill bytes and an early end are left to the
+      // whole-file reader.
+      if (marker == 0xFF || marker == 0x00 || marker == 0x01 || (marker >= 0xD0 && marker <= 0xD9))
+        break;
+      const size_t length = static_cast<size_t>(head[at + 2]) << 8 | head[at + 3];
+      if (length < 2) break;
+      if (marker == 0xDA) {
+        const size_t end = std::min<size_t>(size, at + 2 + length + kScanBytes);
+        found = have(end);
+        if (found) head.resize(end);
+        break;
+      }
+      at += 2 + length;
+    }
+  }
+  std::fclose(file);
+  return found;
+}
+
 // A view of part of an image without copying its pixels.
 QImage SubImage(const QImage& image, const QRect& rect) {
   const uchar* start = image.constScanLine(rect.y()) + static_cast<size_t>(rect.x()) * 4;
@@ -144,7 +193,13 @@ QImage TurnedUpright(const QImage& picture, int orientation) {
 }
 
 std::vector<PropertyItem> exif::ReadPhotoItems(const std::filesystem::path& path) {
-  return Photo::Load(path).Properties();
+  // The metadata all lies before the first scan: only that much of the file
+  // is read (a catalogue of big photos would otherwise read every byte).
+  std::vector<uint8_t> head;
+  if (!ReadJpegHead(path, head)) return Photo::Load(path).Properties();
+  jpeg::Header header;
+  if (!jpeg::ReadHeader(head.data(), head.size(), header)) return {};
+  return exif::ReadItems(head.data(), head.size());
 }
 
 // ---------------------------------------------------------------- Canvas
@@ -153,10 +208,34 @@ Canvas::Canvas(int width, int height) {
   if (width <= 0 || height <= 0) return;
   image_ = QImage(width, height, QImage::Format_ARGB32_Premultiplied);
   if (image_.isNull()) return;
+  width_ = width;
+  height_ = height;
   image_.fill(Qt::transparent);
   // 96 dpi, so that a font size in points gives points * 96 / 72 pixels.
   image_.setDotsPerMeterX(3780);
   image_.setDotsPerMeterY(3780);
+}
+
+Canvas Canvas::Recording(int width, int height) {
+  Canvas canvas;
+  if (width <= 0 || height <= 0) return canvas;
+  canvas.width_ = width;
+  canvas.height_ = height;
+  canvas.recording_ = true;
+  return canvas;
+}
+
+void Canvas::Paint(std::function<void(QPainter&)> paint) {
+  if (recording_) {
+    recorded_.push_back(std::move(paint));
+    return;
+  }
+  QPainter painter(&image_);
+  paint(painter);
+}
+
+void Canvas::Replay(const Canvas& recording) {
+  for (const auto& paint : recording.recorded_) Paint(paint);
 }
 
 void Canvas::Fill(uint32_t argb) {
@@ -173,7 +252,7 @@ void Canvas::Fill(uint32_t argb) {
 
 void Canvas::DrawScaled(const Photo& photo, const QRect& destination, const QRect& source,
                         int orientation) {
-  if (image_.isNull() || !photo.ok() || destination.width() <= 0 || destination.height() <= 0 ||
+  if (width_ <= 0 || !photo.ok() || destination.width() <= 0 || destination.height() <= 0 ||
       source.width() <= 0 || source.height() <= 0)
     return;
   if (orientation < 1 || orientation > 8) orientation = 1;
@@ -203,7 +282,7 @@ void Canvas::DrawScaled(const Photo& photo, const QRect& destination, const QRec
   // Only what lands on the canvas is scaled: a destination many times the
   // canvas (cells of a sheet with a gap below 0) would otherwise need a
   // picture of its own size first.
-  const QRect visible = QRect(dx0, dy0, dw, dh).intersected(image_.rect());
+  const QRect visible = QRect(dx0, dy0, dw, dh).intersected(QRect(0, 0, width_, height_));
   if (visible.isEmpty()) return;
   const double perX = static_cast<double>(inside.width()) / dw;  // source pixels a target pixel
   const double perY = static_cast<double>(inside.height()) / dh;
@@ -238,12 +317,13 @@ void Canvas::DrawScaled(const Photo& photo, const QRect& destination, const QRec
   const QImage scaled =
       ScaledTo(SubImage(decoded, QRect(x0, y0, x1 - x0, y1 - y0)), swap ? vh : vw, swap ? vw : vh);
   if (scaled.isNull()) return;
-  QPainter painter(&image_);
-  painter.drawImage(visible.topLeft(), TurnedUpright(scaled, orientation));
+  Paint([at = visible.topLeft(), turned = TurnedUpright(scaled, orientation)](QPainter& painter) {
+    painter.drawImage(at, turned);
+  });
 }
 
 void Canvas::DrawTurned(const Photo& photo, QPoint upperLeft, QPoint upperRight, QPoint lowerLeft) {
-  if (image_.isNull() || !photo.ok()) return;
+  if (width_ <= 0 || !photo.ok()) return;
   const QPoint u = upperRight - upperLeft;  // where the photo's top edge runs
   const QPoint v = lowerLeft - upperLeft;   // where its left edge runs
   const bool rightAngled =
@@ -264,8 +344,7 @@ void Canvas::DrawTurned(const Photo& photo, QPoint upperLeft, QPoint upperRight,
     const QPoint far = upperLeft + u + v;
     const QPoint corner(std::min({upperLeft.x(), upperRight.x(), lowerLeft.x(), far.x()}),
                         std::min({upperLeft.y(), upperRight.y(), lowerLeft.y(), far.y()}));
-    QPainter painter(&image_);
-    painter.drawImage(corner, turned);
+    Paint([corner, turned](QPainter& painter) { painter.drawImage(corner, turned); });
     return;
   }
   // Any other parallelogram: a smooth affine drawing.
@@ -279,10 +358,11 @@ void Canvas::DrawTurned(const Photo& photo, QPoint upperLeft, QPoint upperRight,
                        u.y() / static_cast<double>(decoded.width()),
                        v.x() / static_cast<double>(decoded.height()),
                        v.y() / static_cast<double>(decoded.height()), upperLeft.x(), upperLeft.y());
-  QPainter painter(&image_);
-  painter.setRenderHint(QPainter::SmoothPixmapTransform);
-  painter.setTransform(map);
-  painter.drawImage(QPoint(0, 0), decoded);
+  Paint([map, decoded](QPainter& painter) {
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.setTransform(map);
+    painter.drawImage(QPoint(0, 0), decoded);
+  });
 }
 
 void Canvas::DrawText(std::u16string_view text, double pointSize, uint32_t argb,
@@ -316,14 +396,20 @@ void Canvas::SetProperty(const PropertyItem& item) {
 
 WriteResult Canvas::WriteJpeg(const std::filesystem::path& path, int quality,
                               Replace replace) const {
-  if (image_.isNull()) return WriteResult::kFailed;
   std::vector<uint8_t> encoded;
-  if (!jpeg::Encode(image_, quality, encoded)) return WriteResult::kFailed;
+  if (!EncodeJpeg(quality, encoded)) return WriteResult::kFailed;
+  return WriteFileAtomically(path, {encoded}, replace);
+}
+
+bool Canvas::EncodeJpeg(int quality, std::vector<uint8_t>& out) const {
+  out.clear();
+  if (image_.isNull()) return false;
+  if (!jpeg::Encode(image_, quality, out)) return false;
   const std::vector<uint8_t> app1 = exif::BuildApp1Segment(properties_);
-  if (app1.empty()) return WriteFileAtomically(path, {encoded}, replace);
-  const size_t at = jpeg::MetadataInsertPosition(encoded);
-  const std::span<const uint8_t> all(encoded);
-  return WriteFileAtomically(path, {all.first(at), app1, all.subspan(at)}, replace);
+  if (!app1.empty())
+    out.insert(out.begin() + static_cast<std::ptrdiff_t>(jpeg::MetadataInsertPosition(out)),
+               app1.begin(), app1.end());
+  return true;
 }
 
 bool Canvas::SaveJpeg(const std::filesystem::path& path, int quality) const {

@@ -9,8 +9,11 @@
 #include <QRect>
 #include <QRectF>
 
+class QPainter;
+
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -55,10 +58,18 @@ class Canvas {
  public:
   // A transparent 32-bit ARGB bitmap.
   Canvas(int width, int height);
+  // A canvas of that size that keeps no pixels: it records the photos drawn
+  // onto it, already decoded and scaled, and Replay draws them onto a real
+  // canvas of the same size, pixel for pixel as drawing them there would.
+  // Lets the decoding and scaling run on another thread than the drawing.
+  static Canvas Recording(int width, int height);
 
-  int width() const { return image_.width(); }
-  int height() const { return image_.height(); }
+  int width() const { return width_; }
+  int height() const { return height_; }
   const QImage& image() const { return image_; }
+
+  // Draws, in order, what a recording canvas recorded.
+  void Replay(const Canvas& recording);
 
   void Fill(uint32_t argb);
   // The source rectangle of the photo stretched into the destination. The
@@ -82,9 +93,18 @@ class Canvas {
   WriteResult WriteJpeg(const std::filesystem::path& path, int quality, Replace replace) const;
   // The same, replacing a file of that name. False when it was not written.
   bool SaveJpeg(const std::filesystem::path& path, int quality) const;
+  // The bytes WriteJpeg would write. False when the encoder failed.
+  bool EncodeJpeg(int quality, std::vector<uint8_t>& out) const;
 
  private:
+  Canvas() = default;
+  // Paints now, or records the painting on a recording canvas.
+  void Paint(std::function<void(QPainter&)> paint);
+
   QImage image_;
+  int width_ = 0, height_ = 0;
+  bool recording_ = false;
+  std::vector<std::function<void(QPainter&)>> recorded_;
   std::vector<PropertyItem> properties_;
 };
 

@@ -138,8 +138,12 @@ void CopyExifProperties(const std::u16string& sourcePath, Canvas& canvas, bool r
   }
 }
 
-int ResizeOneImage(const ResizeOptions& options, std::u16string_view fileName,
-                   std::u16string_view folder) {
+namespace {
+
+// The checks against the save folder, made before any photo is read:
+// kResizeWritten when the copy may be written.
+int SaveFolderRefusal(const ResizeOptions& options, std::u16string_view fileName,
+                      std::u16string_view folder) {
   if (fileName.empty()) return kResizeNotWritten;
   const fs::path source = ToPath(folder) / ToPath(fileName);
   const fs::path destination = ResizeSavePath(options.saveFolder, folder) / ToPath(fileName);
@@ -148,16 +152,19 @@ int ResizeOneImage(const ResizeOptions& options, std::u16string_view fileName,
     // Never onto the photo itself, whichever way the save folder names it.
     if (SamePlace(source, destination)) return kResizeNotWritten;
   }
-  const Replace replace = options.overwrite != 0 ? Replace::kYes : Replace::kNo;
+  return kResizeWritten;
+}
 
+ResizedCopy Prepare(const ResizeOptions& options, const fs::path& source) {
+  ResizedCopy out;
   Photo photo = Photo::Load(source);
   const int width = photo.width(), height = photo.height();
   int w = 0, h = 0;
   // A photo that cannot be read is copied as it is under every rule: a
   // blank picture of the target size would stand in for it otherwise.
   if (!photo.ok() || !ResizedSize(options, width, height, w, h)) {
-    photo = Photo();  // released before the byte copy
-    return ResizeResult(CopyFileAtomically(source, destination, replace));
+    out.copyAsIs = true;
+    return out;
   }
 
   std::optional<int> orientation;
@@ -165,9 +172,9 @@ int ResizeOneImage(const ResizeOptions& options, std::u16string_view fileName,
     orientation = ReadOrientation(FromPath(source));
     if (orientation == 6 || orientation == 8) std::swap(w, h);
   }
-  if (w < 1 || h < 1) return kResizeNotWritten;  // no picture of that size can be made
+  if (w < 1 || h < 1) return {kResizeNotWritten};  // no picture of that size can be made
 
-  if (FindJpegEncoder() < 0) return kResizeNoEncoder;
+  if (FindJpegEncoder() < 0) return {kResizeNoEncoder};
   Canvas canvas(w, h);
   const bool turned = options.rotate && (orientation == 6 || orientation == 8 || orientation == 3);
   if (options.rotate && orientation == 6)
@@ -184,7 +191,42 @@ int ResizeOneImage(const ResizeOptions& options, std::u16string_view fileName,
   // unturned one (mirrored values, or a big-endian file whose tag the scan
   // does not find) keeps its tag and still shows the right way round.
   if (options.keepExif) CopyExifProperties(FromPath(source), canvas, turned);
-  return ResizeResult(canvas.WriteJpeg(destination, options.quality, replace));
+  if (!canvas.EncodeJpeg(options.quality, out.jpeg)) return {kResizeNotWritten};
+  return out;
+}
+
+}  // namespace
+
+ResizedCopy PrepareResizedCopy(const ResizeOptions& options, std::u16string_view fileName,
+                               std::u16string_view folder) {
+  // Work the save folder would refuse is not done (Place checks again).
+  if (SaveFolderRefusal(options, fileName, folder) != kResizeWritten) {
+    ResizedCopy refused;
+    refused.refused = true;
+    return refused;
+  }
+  return Prepare(options, ToPath(folder) / ToPath(fileName));
+}
+
+int PlaceResizedCopy(const ResizedCopy& copy, const ResizeOptions& options,
+                     std::u16string_view fileName, std::u16string_view folder) {
+  const int refusal = SaveFolderRefusal(options, fileName, folder);
+  if (refusal != kResizeWritten) return refusal;
+  // Refused when prepared, allowed now: worked out here after all.
+  if (copy.refused) return PlaceResizedCopy(PrepareResizedCopy(options, fileName, folder), options,
+                                            fileName, folder);
+  const fs::path source = ToPath(folder) / ToPath(fileName);
+  const fs::path destination = ResizeSavePath(options.saveFolder, folder) / ToPath(fileName);
+  const Replace replace = options.overwrite != 0 ? Replace::kYes : Replace::kNo;
+  if (copy.copyAsIs) return ResizeResult(CopyFileAtomically(source, destination, replace));
+  if (copy.result != kResizeWritten) return copy.result;
+  return ResizeResult(WriteFileAtomically(destination, {copy.jpeg}, replace));
+}
+
+int ResizeOneImage(const ResizeOptions& options, std::u16string_view fileName,
+                   std::u16string_view folder) {
+  return PlaceResizedCopy(PrepareResizedCopy(options, fileName, folder), options, fileName,
+                          folder);
 }
 
 }  // namespace folio

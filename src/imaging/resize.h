@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "settings/settings.h"
 
@@ -27,6 +28,21 @@ struct ResizeOptions {
 // 0 written, -1 no JPEG encoder, -2 destination exists and overwriting is off.
 int ResizeOneImage(const ResizeOptions& options, std::u16string_view fileName,
                    std::u16string_view folder);
+
+// ResizeOneImage in two steps: Prepare reads, turns and scales the photo and
+// encodes the copy in memory, touching no file, so that it can run ahead on
+// another thread; Place makes the checks against the save folder and writes.
+// Place(Prepare) gives what ResizeOneImage gives.
+struct ResizedCopy {
+  int result = 0;              // kResizeNoEncoder or kResizeNotWritten when nothing is to be written
+  bool copyAsIs = false;       // unreadable, or no new size: a byte copy
+  bool refused = false;        // not worked out: the save folder refused it when prepared
+  std::vector<uint8_t> jpeg;   // the copy, Exif included
+};
+ResizedCopy PrepareResizedCopy(const ResizeOptions& options, std::u16string_view fileName,
+                               std::u16string_view folder);
+int PlaceResizedCopy(const ResizedCopy& copy, const ResizeOptions& options,
+                     std::u16string_view fileName, std::u16string_view folder);
 std::optional<int> ReadOrientation(const std::u16string& path);
 void CopyExifProperties(const std::u16string& sourcePath, Canvas& canvas, bool rotate);
 

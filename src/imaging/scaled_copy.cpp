@@ -8,12 +8,13 @@
 #include <QImage>
 
 #include <algorithm>
+#include <atomic>
 #include <fstream>
 #include <utility>
 
 namespace folio {
 namespace {
-bool g_encoderMissing = false;
+std::atomic<bool> g_encoderMissing{false};  // read by the workers
 constexpr int kScaledCopyQuality = 80;
 }  // namespace
 
@@ -48,9 +49,29 @@ bool ScaledSize(int width, int height, int longSide, int& newWidth, int& newHeig
 
 int MakeScaledCopy(std::u16string_view fileName, std::u16string_view folder, int longSide,
                    std::u16string_view subFolder, Upright upright) {
+  return PlaceScaledCopy(PrepareScaledCopy(fileName, folder, longSide, upright), fileName, folder,
+                         subFolder);
+}
+
+int PlaceScaledCopy(const ScaledCopy& copy, std::u16string_view fileName,
+                    std::u16string_view folder, std::u16string_view subFolder) {
   const std::filesystem::path folderPath = ToPath(folder);
   const std::filesystem::path source = folderPath / ToPath(fileName);
   const std::filesystem::path destination = folderPath / ToPath(subFolder) / ToPath(fileName);
+  if (copy.copyAsIs) {
+    if (CopyFileReplacing(source, destination)) return copy.result;
+    // A photo that cannot be opened is not copied: no fault of the disk.
+    return std::ifstream(source, std::ios::binary) ? kScaledCopyNotWritten : copy.result;
+  }
+  if (!copy.jpeg.empty() && !WriteFileReplacing(destination, {copy.jpeg}))
+    return kScaledCopyNotWritten;
+  return copy.result;
+}
+
+ScaledCopy PrepareScaledCopy(std::u16string_view fileName, std::u16string_view folder,
+                             int longSide, Upright upright) {
+  const std::filesystem::path source = ToPath(folder) / ToPath(fileName);
+  ScaledCopy out;
 
   QImage picture;
   int newWidth = 0, newHeight = 0;
@@ -62,26 +83,22 @@ int MakeScaledCopy(std::u16string_view fileName, std::u16string_view folder, int
     const int width = swap ? photo.height() : photo.width();
     const int height = swap ? photo.width() : photo.height();
     if (!ScaledSize(width, height, longSide, newWidth, newHeight)) {
-      photo = Photo();
-      if (CopyFileReplacing(source, destination)) return 0;
-      // A photo that cannot be opened is not copied: no fault of the disk.
-      return std::ifstream(source, std::ios::binary) ? kScaledCopyNotWritten : 0;
+      out.copyAsIs = true;
+      return out;
     }
-    if (FindJpegEncoder() < 0) return -1;
+    if (FindJpegEncoder() < 0) return {-1};
     // The picture is reduced as stored and turned once it is small.
     if (swap) std::swap(newWidth, newHeight);
     // DCT scaling does most of the reduction while decoding; one smooth
     // resample makes the exact size.
     picture = photo.Decode(newWidth, newHeight);
   }
-  if (picture.isNull()) return 0;  // undecodable: nothing written, as a failed save
+  if (picture.isNull()) return out;  // undecodable: nothing written, as a failed save
   if (picture.width() != newWidth || picture.height() != newHeight)
     picture = picture.scaled(newWidth, newHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
   picture = TurnedUpright(picture, orientation);
-  std::vector<uint8_t> encoded;
-  if (!jpeg::Encode(picture, kScaledCopyQuality, encoded)) return 0;
-  picture = QImage();
-  return WriteFileReplacing(destination, {encoded}) ? 0 : kScaledCopyNotWritten;
+  if (!jpeg::Encode(picture, kScaledCopyQuality, out.jpeg)) out.jpeg.clear();
+  return out;
 }
 
 }  // namespace folio

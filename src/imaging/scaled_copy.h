@@ -1,7 +1,9 @@
 #pragma once
 // The one lookup of the JPEG encoder, and a JPEG copy of a photo bounded by a
 // long side written into a sub-folder of the photo folder.
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "imaging/orientation.h"
 
@@ -27,5 +29,18 @@ bool ScaledSize(int width, int height, int longSide, int& newWidth, int& newHeig
 inline constexpr int kScaledCopyNotWritten = -2;
 int MakeScaledCopy(std::u16string_view fileName, std::u16string_view folder, int longSide,
                    std::u16string_view subFolder, Upright upright = Upright::kYes);
+
+// MakeScaledCopy in two steps: Prepare reads and scales the photo without
+// touching the file system, so that it can run ahead on another thread;
+// Place then writes what was prepared (or the byte copy) into subFolder.
+struct ScaledCopy {
+  int result = 0;                 // as MakeScaledCopy returns it
+  bool copyAsIs = false;          // small enough, or unreadable: a byte copy
+  std::vector<uint8_t> jpeg;      // else the scaled copy; empty: nothing written
+};
+ScaledCopy PrepareScaledCopy(std::u16string_view fileName, std::u16string_view folder,
+                             int longSide, Upright upright = Upright::kYes);
+int PlaceScaledCopy(const ScaledCopy& copy, std::u16string_view fileName,
+                    std::u16string_view folder, std::u16string_view subFolder);
 
 }  // namespace folio

@@ -41,6 +41,7 @@ constexpr Entry kLimits[] = {
     {u"Resize", u"Quality", {0, 100}},
     {u"SlideShow", u"Speed", {100, 100000}},
     {u"SlideShow", u"Size", {10, 100000}},
+    {u"Setting", u"Threads", {0, kMaxThreads}},
 };
 
 }  // namespace

@@ -7,6 +7,9 @@
 
 namespace folio {
 
+// The most threads a job runs on, whatever `Threads` says.
+inline constexpr int kMaxThreads = 64;
+
 struct IntLimit {
   int low = 0;
   int high = 0;

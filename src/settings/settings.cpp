@@ -183,6 +183,7 @@ constexpr Key kKeys[] = {
     Flag<T, &TS::AutoRotate, 1>(kThumbnail, u"AutoRotate"),
     Text<C, &CS::PaperSize>(kCompose, u"PaperSize"),
     Key{kSetting, u"Directory", Kind::kDirectory},
+    Int<S, &SE::Threads>(kSetting, u"Threads"),
     Lines<C, &CS::Title>(kCompose, u"Title"),
     Text<C, &CS::Position>(kCompose, u"Position"),
     Lines<SS, &SL::TopString>(kSlideShow, u"TopString"),

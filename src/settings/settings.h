@@ -65,6 +65,9 @@ struct SettingSettings {  // [Setting]
   int AutoClose = 0;
   std::u16string Sort;
   std::u16string Directory;  // read by the main window, written by SaveSettings
+  // Threads the jobs decode and scale photos on: 0 one per core, 1 none
+  // besides the job's own.
+  int Threads = 0;
 };
 
 struct SlideShowSettings {  // [SlideShow]

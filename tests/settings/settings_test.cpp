@@ -68,6 +68,7 @@ const char kDefaultFile[] =
     "AutoClose=0\r\n"
     "Sort=\"\"\r\n"
     "Directory=\"/photos/2008\"\r\n"
+    "Threads=0\r\n"
     "[SlideShow]\r\n"
     "Speed=2000\r\n"
     "Size=640\r\n"
@@ -105,6 +106,7 @@ Settings Unusual() {
   auto& g = s.setting;
   g.CreateMode = 3; g.Reverse = 1; g.NoDDtoRun = 1; g.AutoClose = 1;
   g.Sort = u"\"quoted\"";
+  g.Threads = 3;
   auto& ss = s.slideShow;
   ss.Speed = 100; ss.Size = -5; ss.TopString = u"\r\n";
   auto& r = s.resize;
@@ -145,6 +147,7 @@ TEST_F(SettingsTest, EveryFieldRoundTrips) {
   EXPECT_EQ(loaded.compose.Title, original.compose.Title);
   EXPECT_EQ(loaded.compose.Position, original.compose.Position);
   EXPECT_EQ(loaded.setting.Sort, u"\"quoted\"");
+  EXPECT_EQ(loaded.setting.Threads, 3);
   EXPECT_EQ(loaded.slideShow.TopString, u"\r\n");
   EXPECT_EQ(loaded.slideShow.Size, -5);
   EXPECT_EQ(loaded.resize.SaveDir, u"%s_small ");
