@@ -10,17 +10,8 @@ export DEBIAN_FRONTEND=noninteractive
 SUDO=""; [ "$(id -u)" -eq 0 ] || SUDO="sudo"
 fail() { echo "package-check: $*" >&2; exit 1; }
 
-# dpkg-shlibdeps (dpkg-dev) and file are what CPack's Debian generator runs.
-TOOLS=(desktop-file-utils appstream dpkg-dev file)
-missing=()
-for p in "${TOOLS[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "Installing: ${missing[*]}"
-  $SUDO apt-get update -qq
-  $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+source scripts/packages.sh
+folio_install_packages "${FOLIO_PACKAGE_CHECK_PACKAGES[@]}"
 
 bash scripts/setup.sh
 rm -f build/folioscope_*.deb

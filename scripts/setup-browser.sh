@@ -5,18 +5,10 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-PACKAGES=(chromium fonts-ipafont-gothic)
-command -v npm >/dev/null || PACKAGES+=(nodejs npm)
-missing=()
-for p in "${PACKAGES[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  SUDO=""; [ "$(id -u)" -eq 0 ] || SUDO="sudo"
-  echo "Installing: ${missing[*]}"
-  $SUDO apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+source scripts/packages.sh
+packages=("${FOLIO_BROWSER_PACKAGES[@]}")
+command -v npm >/dev/null || packages+=(nodejs npm)
+folio_install_packages "${packages[@]}"
 
 # The tests drive Debian's Chromium; puppeteer-core downloads no browser.
 stamp=tests/browser/node_modules/.folio-package-lock.json

@@ -16,7 +16,9 @@ template <class T>
 std::shared_ptr<bool> OnModal(std::function<void(T*)> act) {
   auto done = std::make_shared<bool>(false);
   std::weak_ptr<bool> handle = done;
-  auto* timer = new QTimer;
+  // Owned by the application, so a watch whose deferred delete never comes
+  // (posted from inside a modal loop the test then left) is still freed.
+  auto* timer = new QTimer(qApp);
   auto tries = std::make_shared<int>(0);
   QObject::connect(timer, &QTimer::timeout, [timer, act, handle, tries] {
     std::shared_ptr<bool> done = handle.lock();

@@ -1,0 +1,27 @@
+# Sourced by the setup scripts: the Debian packages the project needs and a
+# function that installs whichever of them are missing.
+FOLIO_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libexiv2-dev libturbojpeg0-dev
+                libjpeg62-turbo-dev fonts-ipafont-gothic libgtest-dev libgmock-dev
+                locales  # locale sources: the number texts are tested under a decimal-comma locale
+                file)    # the command-line tests read image sizes with it
+# The sanitizer and fuzz builds: clang with its runtimes (ASan, UBSan,
+# libFuzzer) and llvm-symbolizer for readable stack traces.
+FOLIO_CLANG_PACKAGES=(clang libclang-rt-14-dev llvm)
+# The browser tests: Debian's Chromium and the Japanese font of the pages.
+FOLIO_BROWSER_PACKAGES=(chromium fonts-ipafont-gothic)
+# The package check: dpkg-shlibdeps (dpkg-dev) and file are what CPack's
+# Debian generator runs; the validators of the desktop entry and metainfo.
+FOLIO_PACKAGE_CHECK_PACKAGES=(desktop-file-utils appstream dpkg-dev file)
+
+folio_install_packages() {
+  local missing=() p
+  for p in "$@"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  done
+  [ ${#missing[@]} -gt 0 ] || return 0
+  local sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  echo "Installing: ${missing[*]}"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
