@@ -88,7 +88,7 @@ Outcome RunFolderJob(JobHost& host, Settings& settings, std::u16string_view fold
   // options page lets through) would divide by zero.
   if (settings.thumbnail.PhotoNo < 1) settings.thumbnail.PhotoNo = 1;
 
-  const std::vector<std::u16string> names = ListJpegFiles(folder);
+  std::vector<std::u16string> names = ListJpegFiles(folder);
   if (names.empty()) return TakeRewindDecision(settings, folder);
 
   CompositeParams params;
@@ -98,7 +98,11 @@ Outcome RunFolderJob(JobHost& host, Settings& settings, std::u16string_view fold
   // Every mode but resizing reads the catalogue (and draws its random keys,
   // so that the random order of the next folder does not depend on the mode).
   Catalogue catalogue;
-  if (mode != kModeResize) catalogue = BuildCatalogue(names, folder, settings);
+  if (mode != kModeResize) {
+    catalogue = BuildCatalogue(names, folder, settings);
+    // The records hold the names now; a large folder need not keep them twice.
+    names = {};
+  }
 
   const int threads = settings.setting.Threads;
   Outcome outcome = Outcome::kNoJob;

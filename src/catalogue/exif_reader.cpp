@@ -14,8 +14,8 @@ namespace folio {
 namespace {
 
 // The value as 8-bit text up to its first NUL, in UTF-16.
-template <std::size_t N>
-void SetText(TextField<N>& field, const PropertyItem& item) {
+template <typename Field>
+void SetText(Field& field, const PropertyItem& item) {
   std::string_view bytes(reinterpret_cast<const char*>(item.value.data()), item.value.size());
   SetField(field, Cp932ToUtf16(bytes.substr(0, bytes.find('\0'))));
 }
