@@ -44,6 +44,8 @@ class CliHost : public BasicJobHost {
 
   // Where the progress line goes (a terminal); none when null.
   void showProgressOn(std::FILE* terminal) { terminal_ = terminal; }
+  // A SIGTERM or SIGHUP stopped the batch (and cancelled its running job).
+  bool terminationTaken() const { return terminationTaken_; }
 
  private:
   void ClearProgress();

@@ -93,7 +93,9 @@ int main(int argc, char** argv) {
 
   if (folio::InterruptCatcher::terminated()) return 2;
   const std::vector<folio::Outcome> outcomes = folio::RunDropBatch(host, host, settings, folders);
-  if (folio::InterruptCatcher::terminated()) return 2;
+  // A signal after the last image of the last job stopped nothing: the
+  // batch ended as it would have anyway.
+  if (host.terminationTaken()) return 2;
   if (folio::InterruptCatcher::count() > 0) return 130;
   return std::any_of(outcomes.begin(), outcomes.end(), folio::IsFailure) ? 1 : 0;
 }
