@@ -37,6 +37,11 @@ INI=$OUT/large.ini
 printf '[Thumbnail]\r\nPhotoSize=160\r\nPhotoNo=20\r\n[Setting]\r\nCreateMode=0\r\nThreads=%s\r\n' \
   "$THREADS" > "$INI"
 
+# The wall seconds of a time -v log ("Elapsed (wall clock) time: m:ss.cc").
+elapsed() {
+  awk -F': ' '/Elapsed/ {n = split($2, t, ":"); s = 0; for (i = 1; i <= n; i++) s = s * 60 + t[i]; print s}' "$1"
+}
+
 # run N: prints wall seconds, CPU seconds and peak KiB of the thumbnail job
 # (a fresh linked copy of the folder each time) and of the catalogue alone.
 run() {
@@ -45,12 +50,12 @@ run() {
   rm -rf "$OUT/large-work"; cp -al "$OUT/large-$n" "$OUT/large-work"
   /usr/bin/time -v -o "$log" "$CLI" --ini "$INI" "$OUT/large-work" >/dev/null 2>&1
   local wall cpu rss
-  wall=$(awk -F': ' '/Elapsed/ {n = split($2, t, ":"); s = 0; for (i = 1; i <= n; i++) s = s * 60 + t[i]; print s}' "$log")
+  wall=$(elapsed "$log")
   cpu=$(awk -F': ' '/User time/ {u = $2} /System time/ {s = $2} END {print u + s}' "$log")
   rss=$(awk -F': ' '/Maximum resident/ {print $2}' "$log")
   /usr/bin/time -v -o "$log" "$CATALOGUE" --threads "$THREADS" "$OUT/large-$n" >/dev/null 2>&1
   local cwall crss
-  cwall=$(awk -F': ' '/Elapsed/ {n = split($2, t, ":"); s = 0; for (i = 1; i <= n; i++) s = s * 60 + t[i]; print s}' "$log")
+  cwall=$(elapsed "$log")
   crss=$(awk -F': ' '/Maximum resident/ {print $2}' "$log")
   echo "$wall $cpu $rss $cwall $crss"
 }

@@ -24,15 +24,8 @@ SHARED=$ROOT/../shared
 IM_CONVERT=/usr/bin/convert-im6.q16
 IM_MONTAGE=/usr/bin/montage-im6.q16
 
-need=()
-for p in libvips-tools imagemagick libjpeg-turbo-progs time libimage-exiftool-perl exiv2; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || need+=("$p")
-done
-if [ ${#need[@]} -gt 0 ]; then
-  SUDO=""; [ "$(id -u)" -eq 0 ] || SUDO="sudo"
-  $SUDO apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${need[@]}"
-fi
+source scripts/packages.sh
+folio_install_packages libvips-tools imagemagick libjpeg-turbo-progs time libimage-exiftool-perl exiv2
 [ -x "$CLI" ] && [ -x "$CATALOGUE" ] || bash scripts/setup.sh
 
 # --- corpus -----------------------------------------------------------------
