@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <memory>
 #include <system_error>
 
 namespace folio {
@@ -23,16 +24,27 @@ namespace {
 // failed photo (and is still copied where a copy is asked for).
 constexpr uintmax_t kMaxFileBytes = uintmax_t{1} << 30;
 
-bool ReadWholeFile(const std::filesystem::path& path, std::vector<uint8_t>& bytes) {
+struct FileCloser {
+  void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
+
+// A regular file no larger than kMaxFileBytes, opened for reading, and its
+// size; a null handle otherwise.
+FileHandle OpenPhotoFile(const std::filesystem::path& path, uintmax_t& size) {
   std::error_code ec;
-  if (!std::filesystem::is_regular_file(path, ec)) return false;
-  const uintmax_t size = std::filesystem::file_size(path, ec);
-  if (ec || size > kMaxFileBytes) return false;
-  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (!std::filesystem::is_regular_file(path, ec)) return nullptr;
+  size = std::filesystem::file_size(path, ec);
+  if (ec || size > kMaxFileBytes) return nullptr;
+  return FileHandle(std::fopen(path.c_str(), "rb"));
+}
+
+bool ReadWholeFile(const std::filesystem::path& path, std::vector<uint8_t>& bytes) {
+  uintmax_t size = 0;
+  const FileHandle file = OpenPhotoFile(path, size);
   if (!file) return false;
   bytes.resize(static_cast<size_t>(size));
-  size_t got = bytes.empty() ? 0 : std::fread(bytes.data(), 1, bytes.size(), file);
-  std::fclose(file);
+  size_t got = bytes.empty() ? 0 : std::fread(bytes.data(), 1, bytes.size(), file.get());
   bytes.resize(got);
   return true;
 }
@@ -44,11 +56,8 @@ bool ReadWholeFile(const std::filesystem::path& path, std::vector<uint8_t>& byte
 bool ReadJpegHead(const std::filesystem::path& path, std::vector<uint8_t>& head) {
   constexpr size_t kFirstRead = 64 * 1024;
   constexpr size_t kScanBytes = 4096;
-  std::error_code ec;
-  if (!std::filesystem::is_regular_file(path, ec)) return false;
-  const uintmax_t size = std::filesystem::file_size(path, ec);
-  if (ec || size > kMaxFileBytes) return false;
-  std::FILE* file = std::fopen(path.c_str(), "rb");
+  uintmax_t size = 0;
+  const FileHandle file = OpenPhotoFile(path, size);
   if (!file) return false;
   // Bytes [0, want) into head; false when the file has fewer.
   auto have = [&](size_t want) {
@@ -57,7 +66,7 @@ bool ReadJpegHead(const std::filesystem::path& path, std::vector<uint8_t>& head)
     const size_t from = head.size();
     const size_t to = std::min<size_t>(size, std::max(want, 2 * from));
     head.resize(to);
-    const size_t got = std::fread(head.data() + from, 1, to - from, file);
+    const size_t got = std::fread(head.data() + from, 1, to - from, file.get());
     head.resize(from + got);
     return head.size() >= want;
   };
@@ -82,7 +91,6 @@ bool ReadJpegHead(const std::filesystem::path& path, std::vector<uint8_t>& head)
       at += 2 + length;
     }
   }
-  std::fclose(file);
   return found;
 }
 
