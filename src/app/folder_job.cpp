@@ -82,8 +82,6 @@ std::optional<Outcome> RecoverFolder(std::u16string_view folder) {
 }
 
 Outcome RunFolderJob(JobHost& host, Settings& settings, std::u16string_view folder) {
-  // Callers that report it have recovered the folder already.
-  RecoverFolder(folder);
   // The page arithmetic needs at least one photo per page; 0 (which the
   // options page lets through) would divide by zero.
   if (settings.thumbnail.PhotoNo < 1) settings.thumbnail.PhotoNo = 1;

@@ -20,7 +20,8 @@ enum JobMode { kModeThumbnail = 0, kModeSlideshow = 1, kModeComposite = 2, kMode
 std::vector<std::u16string> ListJpegFiles(std::u16string_view folder);
 
 // Puts right what a run killed in the folder left there (see job_journal.h):
-// the outcome to report, or nullopt when there was nothing to do.
+// the outcome to report, or nullopt when there was nothing to do. Every
+// caller of RunFolderJob calls it first, so that it can report it.
 std::optional<Outcome> RecoverFolder(std::u16string_view folder);
 
 // Runs the job of `CreateMode` on the folder. The settings may change: the
