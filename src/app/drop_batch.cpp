@@ -96,6 +96,11 @@ std::vector<Outcome> RunDropBatch(JobHost& host, BatchView& view, Settings& sett
   view.setRunning(false);
   view.clearStatusLog();
 
+  // An outcome goes into the log and into what the batch returns.
+  const auto report = [&](Outcome outcome) {
+    LogOutcome(view, outcome);
+    outcomes.push_back(outcome);
+  };
   bool cancelled = false;
   std::optional<TopPageWrite> topPage;
   std::u16string lastPath;
@@ -111,10 +116,7 @@ std::vector<Outcome> RunDropBatch(JobHost& host, BatchView& view, Settings& sett
     if (total > 1 && number == 1) {
       bool failed = false;
       topPage = WriteTopPage(settings, path, failed);
-      if (failed) {
-        LogOutcome(view, Outcome::kPageNotWritten);
-        outcomes.push_back(Outcome::kPageNotWritten);
-      }
+      if (failed) report(Outcome::kPageNotWritten);
     }
     const bool isFolder = IsFolder(ToPath(path));
     if (isFolder) {
@@ -122,8 +124,7 @@ std::vector<Outcome> RunDropBatch(JobHost& host, BatchView& view, Settings& sett
         LogOutcome(view, *recovered);
     }
     const Outcome outcome = isFolder ? RunFolderJob(host, settings, path) : Outcome::kNotAFolder;
-    LogOutcome(view, outcome);
-    outcomes.push_back(outcome);
+    report(outcome);
     if (!IsCancel(outcome) && outcome != Outcome::kNotAFolder)
       AppendMenuLink(settings, path, menuText);
     if (!view.running()) {
@@ -134,10 +135,8 @@ std::vector<Outcome> RunDropBatch(JobHost& host, BatchView& view, Settings& sett
 
   if (total > 0) view.setFolderBox(lastPath);
   if (!cancelled) {
-    if (total > 0 && !WriteMenuPage(settings, lastPath, menuText)) {
-      LogOutcome(view, Outcome::kPageNotWritten);
-      outcomes.push_back(Outcome::kPageNotWritten);
-    }
+    if (total > 0 && !WriteMenuPage(settings, lastPath, menuText))
+      report(Outcome::kPageNotWritten);
   } else {
     DeleteTopPage(topPage);
   }
