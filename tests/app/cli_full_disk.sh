@@ -16,6 +16,7 @@ cleanup() {
 }
 trap cleanup EXIT
 fail() { echo "cli_full_disk: $*" >&2; exit 1; }
+source "$(dirname "$0")/tree_listing.sh"
 
 mkdir -p "$disk"
 if ! mount -t tmpfs -o size=48m tmpfs "$disk" 2>/dev/null; then
@@ -29,8 +30,7 @@ printf '[Thumbnail]\r\nPhotoNo=5\r\n' >"$work/run.ini"
 folder=$disk/photos
 mkdir "$folder"
 cp "$photos"/*.jpg "$folder/"
-listing() { (cd "$folder" && find . -type f -print0 | sort -z | xargs -0 -r sha256sum; find . | sort); }
-listing >"$work/expected"
+tree_listing "$folder" >"$work/expected"
 
 free_bytes() { echo $(( $(stat -f -c '%a' "$disk") * $(stat -f -c '%S' "$disk") )); }
 # Leaves `1` bytes free on the disk (to a page's precision).
@@ -55,7 +55,7 @@ check_nothing_half_done() {
 "$cli" --ini "$work/run.ini" "$folder" >/dev/null
 thumbs=$(find "$folder/thum" -type f -printf '%s\n' | awk '{ n += int(($1 + 4095) / 4096) } END { print n * 4096 }')
 "$cli" --ini "$work/run.ini" "$folder" >/dev/null  # the rewind
-listing | diff - "$work/expected" >/dev/null || fail "the rewind did not give the folder back"
+same_tree "$folder" "$work/expected" >/dev/null || fail "the rewind did not give the folder back"
 tried=0
 for free in 0 8192 40960 122880 262144 $((thumbs + 8192)) $((thumbs + 16384)); do
   for mode in thumbnail slideshow; do
@@ -76,8 +76,8 @@ for free in 0 8192 40960 122880 262144 $((thumbs + 8192)) $((thumbs + 16384)); d
       check_nothing_half_done "$what"
       rm -rf "$folder/slideshow"
     fi
-    listing | diff - "$work/expected" >/dev/null ||
-      fail "$what: the photos are not as they were: $(listing | diff - "$work/expected" | head)"
+    differences=$(same_tree "$folder" "$work/expected") ||
+      fail "$what: the photos are not as they were: $differences"
   done
 done
 [ "$tried" -ge 4 ] || fail "only $tried runs met a full disk"

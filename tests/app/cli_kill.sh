@@ -12,6 +12,7 @@ kills=${3:-20}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail() { echo "cli_kill: $*" >&2; exit 1; }
+source "$(dirname "$0")/tree_listing.sh"
 
 export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config
 mkdir -p "$HOME"
@@ -22,11 +23,9 @@ mkdir "$work/original"
 cp "$photos"/*.jpg "$work/original/"
 count=$(ls "$work/original" | wc -l)
 [ "$count" -ge 10 ] || fail "expected the real photos in $photos"
-(cd "$work/original" && find . -type f -print0 | sort -z | xargs -0 sha256sum) >"$work/original.sums"
 
 fresh_copy() { rm -rf "$work/folder"; cp -a "$work/original" "$work/folder"; }
-sums_of_folder() { (cd "$work/folder" && find . -type f -print0 | sort -z | xargs -0 -r sha256sum; find . | sort); }
-(cd "$work/original" && find . -type f -print0 | sort -z | xargs -0 -r sha256sum; find . | sort) >"$work/expected"
+tree_listing "$work/original" >"$work/expected"
 
 now_ms() { date +%s%3N; }
 run() { "$cli" --ini "$work/run.ini" "$work/folder" >"$work/out" 2>"$work/err"; }
@@ -75,8 +74,8 @@ for i in $(seq 1 "$kills"); do
 
   run || fail "kill $i: the rewind failed"
   grep -q "終了：サムネイルHTMLの巻き戻しが行われました" "$work/out" || fail "kill $i: no rewind"
-  sums_of_folder | diff - "$work/expected" >/dev/null ||
-    fail "kill $i at ${delay} ms: the folder differs after the rewind: $(sums_of_folder | diff - "$work/expected" | head)"
+  differences=$(same_tree "$work/folder" "$work/expected") ||
+    fail "kill $i at ${delay} ms: the folder differs after the rewind: $differences"
 done
 echo "$kills kills, $recovered of them recovered an interrupted job"
 
@@ -105,7 +104,7 @@ for i in 1 2 3 4; do
   else
     [ "$status" -eq 2 ] || fail "SIGTERM $i at ${delay} ms: exit status $status, not 2"
   fi
-  sums_of_folder | diff - "$work/expected" >/dev/null ||
-    fail "SIGTERM $i at ${delay} ms: the folder is not as it was: $(sums_of_folder | diff - "$work/expected" | head)"
+  differences=$(same_tree "$work/folder" "$work/expected") ||
+    fail "SIGTERM $i at ${delay} ms: the folder is not as it was: $differences"
 done
 echo "cli kill test passed"
