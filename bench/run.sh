@@ -105,6 +105,16 @@ im_montage() {
     -background white -quality 80 "$OUT/peer/sheet.jpg"
 }
 ours() { "$CLI" --ini "$INI" --set "Setting.Threads=$1" "$OUT/work"; }
+# ours_rows MODE PREPARE PHOTOS LABEL DETAIL: our job of CreateMode MODE with
+# Threads=1 and Threads=0, the second row with its speed-up over the first.
+ours_rows() {
+  INI=$(write_ini "$1")
+  PREPARE=$2
+  local w1 c1 m1 w0 c0 m0
+  read -r w1 c1 m1 < <(measure ours 1); read -r w0 c0 m0 < <(measure ours 0)
+  row "$4 $5, Threads=1" "$3" "$w1" "$c1" "$m1"
+  row "$4, Threads=0" "$3" "$w0" "$c0" "$m0" "$w1"
+}
 
 export VIPS_CONCURRENCY=1 OMP_NUM_THREADS=1 MAGICK_THREAD_LIMIT=1 QT_QPA_PLATFORM=offscreen
 
@@ -116,30 +126,18 @@ echo "| job | photos/s | CPU ms/photo | peak MiB | speed-up |"
 echo "|---|---:|---:|---:|---:|"
 
 # --- thumbnails -------------------------------------------------------------
-INI=$(write_ini 0)
-PREPARE=fresh_work
-read -r w1 c1 m1 < <(measure ours 1); read -r w0 c0 m0 < <(measure ours 0)
-row "thumbnail job (long side 340), Threads=1" "$COUNT" "$w1" "$c1" "$m1"
-row "thumbnail job, Threads=0" "$COUNT" "$w0" "$c0" "$m0" "$w1"
+ours_rows 0 fresh_work "$COUNT" "thumbnail job" "(long side 340)"
 PREPARE=fresh_out; read -r w c m < <(measure vips_thumbs 340); row "vipsthumbnail -s 340 Q=80" "$COUNT" "$w" "$c" ""
 PREPARE=fresh_out; read -r w c m < <(measure im_thumbs 340); row "convert -thumbnail 340x340 q80" "$COUNT" "$w" "$c" ""
 PREPARE=; read -r w c m < <(measure decode_limit); row "djpeg -scale 1/8 (decode limit)" "$COUNT" "$w" "$c" ""
 
 # --- resize -----------------------------------------------------------------
-INI=$(write_ini 3)
-PREPARE=fresh_work
-read -r w1 c1 m1 < <(measure ours 1); read -r w0 c0 m0 < <(measure ours 0)
-row "resize job (long side 800), Threads=1" "$COUNT" "$w1" "$c1" "$m1"
-row "resize job, Threads=0" "$COUNT" "$w0" "$c0" "$m0" "$w1"
+ours_rows 3 fresh_work "$COUNT" "resize job" "(long side 800)"
 PREPARE=fresh_out; read -r w c m < <(measure vips_thumbs 800); row "vipsthumbnail -s 800 Q=80" "$COUNT" "$w" "$c" ""
 PREPARE=fresh_out; read -r w c m < <(measure im_resize 800); row "convert -resize 800x800 q80" "$COUNT" "$w" "$c" ""
 
 # --- composite sheet ----------------------------------------------------------
-INI=$(write_ini 2)
-PREPARE=fresh_sheet
-read -r w1 c1 m1 < <(measure ours 1); read -r w0 c0 m0 < <(measure ours 0)
-row "composite 4x4 sheet (16 photos), Threads=1" 16 "$w1" "$c1" "$m1"
-row "composite 4x4 sheet, Threads=0" 16 "$w0" "$c0" "$m0" "$w1"
+ours_rows 2 fresh_sheet 16 "composite 4x4 sheet" "(16 photos)"
 PREPARE=fresh_out; read -r w c m < <(measure im_montage); row "montage -tile 4x4" 16 "$w" "$c" ""
 
 # --- the catalogue alone ----------------------------------------------------------
