@@ -18,6 +18,7 @@
 #include "app/cli_options.h"
 #include "app/drop_batch.h"
 #include "imaging/demo_photos.h"
+#include "platform/allocator.h"
 #include "platform/ini_profile.h"
 #include "platform/text.h"
 #include "settings/settings.h"
@@ -46,6 +47,7 @@ int UsageError(const std::string& error) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  folio::TuneAllocatorForPictures();
   // Drawing text needs the font database; no window is ever shown.
   if (qgetenv("QT_QPA_PLATFORM").isEmpty()) qputenv("QT_QPA_PLATFORM", "offscreen");
   // Without a desktop session Qt warns about its runtime folder on every start.

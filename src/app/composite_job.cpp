@@ -18,7 +18,11 @@ Outcome RunCompositeJob(JobHost& host, const CompositeParams& params, std::u16st
   const SheetLayout layout = LayOutSheets(params);
   const int sheets = params.imagesUsed / params.perSheet;
   const std::filesystem::path folderPath = ToPath(folder);
-  SheetPainter painter(params);
+  const int workers = WorkerCount(threads);
+  // With workers to spare, each sheet is encoded while its lower rows are
+  // still being drawn, instead of after its last photo.
+  SheetPainter painter(params, workers > 1 ? SheetPainter::Encoding::kAlongside
+                                           : SheetPainter::Encoding::kAtSave);
   JobProgress progress(host, params.imagesUsed);
 
   // Every sheet's steps up front, so that the photos can be drawn ahead in
@@ -34,7 +38,7 @@ Outcome RunCompositeJob(JobHost& host, const CompositeParams& params, std::u16st
       }
   }
   OrderedPrefetch<SheetPainter> photos(
-      WorkerCount(threads), static_cast<int>(photoAreas.size()), [&](int k) {
+      workers, static_cast<int>(photoAreas.size()), [&](int k) {
         const ImageRecord& record = records[static_cast<std::size_t>(k)];
         return painter.RecordPhoto(folderPath / ToPath(FieldText(record.fileName)),
                                    photoAreas[static_cast<std::size_t>(k)]);
@@ -46,8 +50,11 @@ Outcome RunCompositeJob(JobHost& host, const CompositeParams& params, std::u16st
   bool everySheetSaved = true;
 
   for (int sheet = 0; sheet < sheets; ++sheet) {
+    const std::vector<SheetStep>& plan = plans[static_cast<std::size_t>(sheet)];
+    const std::vector<int> finalRows = FinalRowsAfterSteps(plan, params.canvasHeight);
     painter.Begin();
-    for (const SheetStep& step : plans[static_cast<std::size_t>(sheet)]) {
+    for (std::size_t i = 0; i < plan.size(); ++i) {
+      const SheetStep& step = plan[i];
       if (progress.Cancelled()) return Outcome::kSheetsCancelled;
       if (step.kind == SheetStep::Kind::kTitle) {
         painter.DrawTitle(PickSheetTitle(params.titleText, sheet), step.area);
@@ -55,6 +62,7 @@ Outcome RunCompositeJob(JobHost& host, const CompositeParams& params, std::u16st
         painter.DrawRecorded(photos.Take(step.photo));
         ++placed;
       }
+      painter.RowsFinal(finalRows[i]);
       progress.Advance(placed);
     }
     const std::u16string name = u"Image" + DecimalText(sheet + 1) + u".jpg";

@@ -1,10 +1,14 @@
 #include "imaging/composite.h"
 
 #include <algorithm>
+#include <condition_variable>
 #include <ctime>
+#include <mutex>
 #include <string_view>
+#include <thread>
 
 #include "imaging/image_ops.h"
+#include "imaging/jpeg_codec.h"
 #include "platform/lcg.h"
 #include "platform/text.h"
 #include "settings/paper_sizes.h"
@@ -240,19 +244,102 @@ std::vector<SheetStep> PlanSheet(const CompositeParams& params, const SheetLayou
   return steps;
 }
 
+std::vector<int> FinalRowsAfterSteps(const std::vector<SheetStep>& plan, int canvasHeight) {
+  std::vector<int> finalRows(plan.size());
+  int top = std::max(canvasHeight, 0);  // the highest row a later step reaches
+  for (std::size_t i = plan.size(); i-- > 0;) {
+    finalRows[i] = top;
+    const SheetStep& step = plan[i];
+    top = std::min(top, step.kind == SheetStep::Kind::kTitle ? 0 : std::max(step.area.y, 0));
+  }
+  return finalRows;
+}
+
+namespace {
+
+// Encodes a canvas on a thread of its own, following the rows that the
+// painting thread declares final. The painting thread only draws below them,
+// so that the two never touch the same pixels.
+class AlongsideEncoder {
+ public:
+  AlongsideEncoder(const QImage& canvas, int quality)
+      : bits_(canvas.constBits()),
+        bytesPerLine_(canvas.bytesPerLine()),
+        height_(canvas.height()),
+        encoder_(canvas.width(), canvas.height(), quality),
+        thread_([this] { Run(); }) {}
+  ~AlongsideEncoder() {
+    {
+      std::lock_guard lock(mutex_);
+      stop_ = true;
+    }
+    wake_.notify_one();
+    if (thread_.joinable()) thread_.join();
+  }
+
+  void RowsFinal(int rows) {
+    {
+      std::lock_guard lock(mutex_);
+      if (rows <= final_) return;
+      final_ = std::min(rows, height_);
+    }
+    wake_.notify_one();
+  }
+
+  bool Finish(std::vector<uint8_t>& out) {
+    RowsFinal(height_);
+    thread_.join();
+    return encoder_.Finish(out);
+  }
+
+ private:
+  void Run() {
+    int written = 0;
+    while (written < height_) {
+      int upTo = 0;
+      {
+        std::unique_lock lock(mutex_);
+        wake_.wait(lock, [&] { return stop_ || final_ > written; });
+        if (stop_) return;
+        upTo = final_;
+      }
+      if (!encoder_.Write(bits_ + written * bytesPerLine_, bytesPerLine_, upTo - written)) return;
+      written = upTo;
+    }
+  }
+
+  const uint8_t* bits_;
+  std::ptrdiff_t bytesPerLine_;
+  int height_;
+  jpeg::RowEncoder encoder_;
+  std::mutex mutex_;
+  std::condition_variable wake_;
+  int final_ = 0;
+  bool stop_ = false;
+  std::thread thread_;  // last: starts once the rest is in place
+};
+
+}  // namespace
+
 struct SheetPainter::Impl {
-  explicit Impl(const CompositeParams& p, bool recording = false)
+  explicit Impl(const CompositeParams& p, bool recording = false,
+                Encoding e = Encoding::kAtSave)
       : params(p),
         canvas(recording ? Canvas::Recording(p.canvasWidth, p.canvasHeight)
-                         : Canvas(p.canvasWidth, p.canvasHeight)) {
+                         : Canvas(p.canvasWidth, p.canvasHeight)),
+        encoding(e) {
     CellSize(params, cellWidth, cellHeight);
   }
   CompositeParams params;
   Canvas canvas;
+  Encoding encoding;
   int cellWidth = 0, cellHeight = 0;
+  // Declared after the canvas, so that it stops before the pixels go.
+  std::unique_ptr<AlongsideEncoder> alongside;
 };
 
-SheetPainter::SheetPainter(const CompositeParams& params) : impl_(std::make_unique<Impl>(params)) {}
+SheetPainter::SheetPainter(const CompositeParams& params, Encoding encoding)
+    : impl_(std::make_unique<Impl>(params, false, encoding)) {}
 SheetPainter::SheetPainter(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) {}
 SheetPainter::~SheetPainter() = default;
 SheetPainter::SheetPainter(SheetPainter&&) noexcept = default;
@@ -269,7 +356,19 @@ void SheetPainter::DrawRecorded(const SheetPainter& recording) {
   impl_->canvas.Replay(recording.impl_->canvas);
 }
 
-void SheetPainter::Begin() { impl_->canvas.Fill(impl_->params.backgroundColor); }
+void SheetPainter::Begin() {
+  // The previous sheet's encoder, if it was never finished, stops reading
+  // before the canvas is filled anew.
+  impl_->alongside.reset();
+  impl_->canvas.Fill(impl_->params.backgroundColor);
+  if (impl_->encoding == Encoding::kAlongside && !impl_->canvas.image().isNull())
+    impl_->alongside =
+        std::make_unique<AlongsideEncoder>(impl_->canvas.image(), impl_->params.jpegQuality);
+}
+
+void SheetPainter::RowsFinal(int rows) {
+  if (impl_->alongside) impl_->alongside->RowsFinal(rows);
+}
 
 void SheetPainter::DrawTitle(std::u16string_view text, const SheetRect& area) {
   impl_->canvas.DrawText(text, impl_->params.titleFontSize, impl_->params.titleColor,
@@ -289,8 +388,14 @@ void SheetPainter::DrawPhoto(const std::filesystem::path& path, const SheetRect&
                            QRect(source.x, source.y, source.width, source.height), orientation);
 }
 
-bool SheetPainter::Save(const std::filesystem::path& path) const {
-  return impl_->canvas.SaveJpeg(path, impl_->params.jpegQuality);
+bool SheetPainter::Save(const std::filesystem::path& path) {
+  if (!impl_->alongside) return impl_->canvas.SaveJpeg(path, impl_->params.jpegQuality);
+  std::vector<uint8_t> encoded;
+  const bool encodedWell = impl_->alongside->Finish(encoded);
+  impl_->alongside.reset();
+  return encodedWell &&
+         impl_->canvas.WriteEncodedJpeg(path, std::move(encoded), Replace::kYes) ==
+             WriteResult::kWritten;
 }
 
 }  // namespace folio

@@ -97,10 +97,19 @@ struct SheetStep {
 std::vector<SheetStep> PlanSheet(const CompositeParams& params, const SheetLayout& layout,
                                  int firstPhoto, int count);
 
+// For each step of a sheet's plan, how many canvas rows from the top no
+// later step draws on: rows that are final once that step is drawn. A title
+// counts as reaching the top, since its text is not bound to its area.
+std::vector<int> FinalRowsAfterSteps(const std::vector<SheetStep>& plan, int canvasHeight);
+
 // Draws sheets step by step on one canvas, which is kept for the next sheet.
 class SheetPainter {
  public:
-  explicit SheetPainter(const CompositeParams& params);
+  // Encodes alongside: a thread of its own encodes each sheet, down to the
+  // rows RowsFinal gives, while the rest of it is drawn. The file is the
+  // same either way.
+  enum class Encoding { kAtSave, kAlongside };
+  explicit SheetPainter(const CompositeParams& params, Encoding encoding = Encoding::kAtSave);
   ~SheetPainter();
   SheetPainter(SheetPainter&&) noexcept;
   SheetPainter& operator=(SheetPainter&&) noexcept;
@@ -112,8 +121,10 @@ class SheetPainter {
   // cell's shape unless stretched; an unreadable file leaves the cell
   // background.
   void DrawPhoto(const std::filesystem::path& path, const SheetRect& area);
+  // Rows [0, rows) of this sheet will not be drawn on again.
+  void RowsFinal(int rows);
   // False when the sheet could not be written.
-  bool Save(const std::filesystem::path& path) const;
+  bool Save(const std::filesystem::path& path);
 
   // DrawPhoto worked out ahead, on any thread: a painter of no pixels that
   // holds the photo decoded and scaled for its area. DrawRecorded then puts

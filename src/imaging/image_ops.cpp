@@ -3,6 +3,7 @@
 #include "imaging/exif_items.h"
 #include "imaging/jpeg_codec.h"
 #include "imaging/orientation.h"
+#include "imaging/picture_memory.h"
 
 #include <QFont>
 #include <QFontDatabase>
@@ -214,11 +215,10 @@ std::vector<PropertyItem> exif::ReadPhotoItems(const std::filesystem::path& path
 
 Canvas::Canvas(int width, int height) {
   if (width <= 0 || height <= 0) return;
-  image_ = QImage(width, height, QImage::Format_ARGB32_Premultiplied);
+  image_ = NewPicture(width, height, QImage::Format_ARGB32_Premultiplied, PictureStart::kCleared);
   if (image_.isNull()) return;
   width_ = width;
   height_ = height;
-  image_.fill(Qt::transparent);
   // 96 dpi, so that a font size in points gives points * 96 / 72 pixels.
   image_.setDotsPerMeterX(3780);
   image_.setDotsPerMeterY(3780);
@@ -413,11 +413,23 @@ bool Canvas::EncodeJpeg(int quality, std::vector<uint8_t>& out) const {
   out.clear();
   if (image_.isNull()) return false;
   if (!jpeg::Encode(image_, quality, out)) return false;
+  InsertProperties(out);
+  return true;
+}
+
+WriteResult Canvas::WriteEncodedJpeg(const std::filesystem::path& path,
+                                     std::vector<uint8_t> encoded, Replace replace) const {
+  if (encoded.empty()) return WriteResult::kFailed;
+  InsertProperties(encoded);
+  return WriteFileAtomically(path, {encoded}, replace);
+}
+
+void Canvas::InsertProperties(std::vector<uint8_t>& encoded) const {
   const std::vector<uint8_t> app1 = exif::BuildApp1Segment(properties_);
   if (!app1.empty())
-    out.insert(out.begin() + static_cast<std::ptrdiff_t>(jpeg::MetadataInsertPosition(out)),
-               app1.begin(), app1.end());
-  return true;
+    encoded.insert(
+        encoded.begin() + static_cast<std::ptrdiff_t>(jpeg::MetadataInsertPosition(encoded)),
+        app1.begin(), app1.end());
 }
 
 bool Canvas::SaveJpeg(const std::filesystem::path& path, int quality) const {

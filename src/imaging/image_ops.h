@@ -95,11 +95,16 @@ class Canvas {
   bool SaveJpeg(const std::filesystem::path& path, int quality) const;
   // The bytes WriteJpeg would write. False when the encoder failed.
   bool EncodeJpeg(int quality, std::vector<uint8_t>& out) const;
+  // WriteJpeg for a stream already encoded from this canvas's pixels.
+  WriteResult WriteEncodedJpeg(const std::filesystem::path& path, std::vector<uint8_t> encoded,
+                               Replace replace) const;
 
  private:
   Canvas() = default;
   // Paints now, or records the painting on a recording canvas.
   void Paint(std::function<void(QPainter&)> paint);
+  // The items set here, put into an encoded stream.
+  void InsertProperties(std::vector<uint8_t>& encoded) const;
 
   QImage image_;
   int width_ = 0, height_ = 0;

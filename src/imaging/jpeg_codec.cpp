@@ -1,9 +1,17 @@
 #include "imaging/jpeg_codec.h"
 
+#include "imaging/picture_memory.h"
+
 #include <turbojpeg.h>
+
+// jpeglib.h needs FILE and size_t declared first.
+#include <cstdio>
+#include <jpeglib.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <csetjmp>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <system_error>
@@ -131,7 +139,7 @@ QImage Decode(const uint8_t* data, size_t size, const Header& header, int minWid
   const int h = ScaledDimension(header.height, scale);
   const unsigned long length = static_cast<unsigned long>(size);
 
-  QImage image(w, h, QImage::Format_RGB32);
+  QImage image = NewPicture(w, h, QImage::Format_RGB32, PictureStart::kToBeWritten);
   if (image.isNull()) return QImage();
 
   if (header.colorspace == TJCS_CMYK || header.colorspace == TJCS_YCCK) {
@@ -193,6 +201,115 @@ bool Encode(const QImage& source, int quality, std::vector<uint8_t>& out) {
   }
   out.assign(jpeg, jpeg + size);
   tjFree(jpeg);
+  return true;
+}
+
+// ------------------------------------------------------------ RowEncoder
+
+// libjpeg reports errors by calling error_exit, which must not return: it
+// jumps back to the call of ours that was running, with no C++ frame of ours
+// in between to unwind.
+struct RowEncoder::State {
+  jpeg_compress_struct cinfo{};
+  struct Errors {
+    jpeg_error_mgr manager{};
+    std::jmp_buf jump{};
+  } errors;
+  unsigned char* buffer = nullptr;
+  unsigned long size = 0;
+  bool failed = false;
+  bool finished = false;
+
+  static void OnError(j_common_ptr cinfo) {
+    std::longjmp(reinterpret_cast<Errors*>(cinfo->err)->jump, 1);
+  }
+  static void OnMessage(j_common_ptr) {}  // warnings are not the user's business
+
+  // Everything that can fail, after the jump target is set.
+  void Start(int width, int height, int quality) {
+    jpeg_mem_dest(&cinfo, &buffer, &size);
+    cinfo.image_width = static_cast<JDIMENSION>(width);
+    cinfo.image_height = static_cast<JDIMENSION>(height);
+    cinfo.input_components = 4;
+    cinfo.in_color_space = JCS_EXT_BGRX;
+    // The settings TurboJPEG's compressor uses for 4:2:0 with no flags, so that
+    // both give the same bytes.
+    jpeg_set_defaults(&cinfo);
+    quality = std::clamp(quality, 1, 100);
+    jpeg_set_quality(&cinfo, quality, TRUE);
+    cinfo.dct_method = quality >= 96 ? JDCT_ISLOW : JDCT_FASTEST;
+    jpeg_set_colorspace(&cinfo, JCS_YCbCr);
+    cinfo.comp_info[0].h_samp_factor = 2;
+    cinfo.comp_info[0].v_samp_factor = 2;
+    for (int c = 1; c < 3; ++c) {
+      cinfo.comp_info[c].h_samp_factor = 1;
+      cinfo.comp_info[c].v_samp_factor = 1;
+    }
+    jpeg_start_compress(&cinfo, TRUE);
+  }
+};
+
+RowEncoder::RowEncoder(int width, int height, int quality) : state_(std::make_unique<State>()) {
+  State& s = *state_;
+  s.cinfo.err = jpeg_std_error(&s.errors.manager);
+  s.errors.manager.error_exit = State::OnError;
+  s.errors.manager.output_message = State::OnMessage;
+  jpeg_create_compress(&s.cinfo);
+  if (width <= 0 || height <= 0) {
+    s.failed = true;
+    return;
+  }
+  if (setjmp(s.errors.jump)) {
+    s.failed = true;
+    return;
+  }
+  s.Start(width, height, quality);
+}
+
+RowEncoder::~RowEncoder() {
+  jpeg_destroy_compress(&state_->cinfo);
+  std::free(state_->buffer);
+}
+
+bool RowEncoder::ok() const { return !state_->failed; }
+
+int RowEncoder::rowsWritten() const { return static_cast<int>(state_->cinfo.next_scanline); }
+
+bool RowEncoder::Write(const uint8_t* firstRow, std::ptrdiff_t bytesPerLine, int count) {
+  State& s = *state_;
+  if (s.failed || s.finished) return false;
+  if (count <= 0) return true;
+  if (count > static_cast<int>(s.cinfo.image_height - s.cinfo.next_scanline)) {
+    s.failed = true;
+    return false;
+  }
+  // A band at a time keeps the row table small.
+  constexpr int kBand = 64;
+  JSAMPROW rows[kBand];
+  if (setjmp(s.errors.jump)) {
+    s.failed = true;
+    return false;
+  }
+  for (int done = 0; done < count;) {
+    const int band = std::min(kBand, count - done);
+    for (int i = 0; i < band; ++i)
+      rows[i] = const_cast<JSAMPROW>(firstRow + (done + i) * bytesPerLine);
+    done += static_cast<int>(jpeg_write_scanlines(&s.cinfo, rows, static_cast<JDIMENSION>(band)));
+  }
+  return true;
+}
+
+bool RowEncoder::Finish(std::vector<uint8_t>& out) {
+  State& s = *state_;
+  out.clear();
+  if (s.failed || s.finished || s.cinfo.next_scanline != s.cinfo.image_height) return false;
+  if (setjmp(s.errors.jump)) {
+    s.failed = true;
+    return false;
+  }
+  jpeg_finish_compress(&s.cinfo);
+  s.finished = true;
+  out.assign(s.buffer, s.buffer + s.size);
   return true;
 }
 

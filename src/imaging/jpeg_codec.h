@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <vector>
 
 namespace folio::jpeg {
@@ -37,6 +38,29 @@ QImage Decode(const uint8_t* data, size_t size, const Header& header, int minWid
 // Baseline JPEG, 4:2:0, of a 32-bit image (alpha dropped). Other formats are
 // converted first. False when the encoder failed.
 bool Encode(const QImage& image, int quality, std::vector<uint8_t>& out);
+
+// The same stream as Encode, fed a band of rows at a time: a picture that is
+// still being painted can be encoded down to the rows that are final while
+// the rest is drawn. Rows are 32-bit pixels in B, G, R, X byte order.
+class RowEncoder {
+ public:
+  RowEncoder(int width, int height, int quality);
+  ~RowEncoder();
+  RowEncoder(const RowEncoder&) = delete;
+  RowEncoder& operator=(const RowEncoder&) = delete;
+
+  // False once the encoder has failed; it then takes no more rows.
+  bool ok() const;
+  int rowsWritten() const;
+  // The next `count` rows, `bytesPerLine` apart from `firstRow`.
+  bool Write(const uint8_t* firstRow, std::ptrdiff_t bytesPerLine, int count);
+  // Ends the stream once every row is written; false when it could not.
+  bool Finish(std::vector<uint8_t>& out);
+
+ private:
+  struct State;
+  std::unique_ptr<State> state_;
+};
 
 // Where an APP1 segment goes in an encoded stream: after SOI and a JFIF APP0.
 size_t MetadataInsertPosition(const std::vector<uint8_t>& jpeg);

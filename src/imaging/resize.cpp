@@ -155,6 +155,13 @@ int SaveFolderRefusal(const ResizeOptions& options, std::u16string_view fileName
   return kResizeWritten;
 }
 
+// Nothing to write, for that reason.
+ResizedCopy Failed(int result) {
+  ResizedCopy copy;
+  copy.result = result;
+  return copy;
+}
+
 ResizedCopy Prepare(const ResizeOptions& options, const fs::path& source) {
   ResizedCopy out;
   Photo photo = Photo::Load(source);
@@ -172,9 +179,9 @@ ResizedCopy Prepare(const ResizeOptions& options, const fs::path& source) {
     orientation = ReadOrientation(FromPath(source));
     if (orientation == 6 || orientation == 8) std::swap(w, h);
   }
-  if (w < 1 || h < 1) return {kResizeNotWritten};  // no picture of that size can be made
+  if (w < 1 || h < 1) return Failed(kResizeNotWritten);  // no picture of that size can be made
 
-  if (FindJpegEncoder() < 0) return {kResizeNoEncoder};
+  if (FindJpegEncoder() < 0) return Failed(kResizeNoEncoder);
   Canvas canvas(w, h);
   const bool turned = options.rotate && (orientation == 6 || orientation == 8 || orientation == 3);
   if (options.rotate && orientation == 6)
@@ -191,7 +198,7 @@ ResizedCopy Prepare(const ResizeOptions& options, const fs::path& source) {
   // unturned one (mirrored values, or a big-endian file whose tag the scan
   // does not find) keeps its tag and still shows the right way round.
   if (options.keepExif) CopyExifProperties(FromPath(source), canvas, turned);
-  if (!canvas.EncodeJpeg(options.quality, out.jpeg)) return {kResizeNotWritten};
+  if (!canvas.EncodeJpeg(options.quality, out.jpeg)) return Failed(kResizeNotWritten);
   return out;
 }
 

@@ -86,7 +86,10 @@ ScaledCopy PrepareScaledCopy(std::u16string_view fileName, std::u16string_view f
       out.copyAsIs = true;
       return out;
     }
-    if (FindJpegEncoder() < 0) return {-1};
+    if (FindJpegEncoder() < 0) {
+      out.result = -1;
+      return out;
+    }
     // The picture is reduced as stored and turned once it is small.
     if (swap) std::swap(newWidth, newHeight);
     // DCT scaling does most of the reduction while decoding; one smooth

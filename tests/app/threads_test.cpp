@@ -81,6 +81,24 @@ const ModeCase kModes[] = {
        s.compose.JpgNumberW = 2;
        s.compose.Multiple = 2;
      }},
+    // Cells that overlap (a gap below 0), a big square over two rows and a
+    // title below: the sheet is encoded while later cells are still drawn
+    // over the rows above them.
+    {"overlapping composite, big square and title", folio::kModeComposite, 18,
+     [](folio::Settings& s) {
+       s.compose.JpgNumberH = 3;
+       s.compose.JpgNumberW = 3;
+       s.compose.SpaceSize = -40;
+       s.compose.EnbMulti = 1;
+       s.compose.Multiple = 2;
+       s.compose.MultipleX = 2;
+       s.compose.MultipleY = 2;
+       s.compose.EnableTitle = 1;
+       s.compose.Title = u"題名";
+       s.compose.Position = u"左下";
+       s.compose.CreateJpgWidth = 1200;
+       s.compose.CreateJpgHeight = 900;
+     }},
 };
 
 class ThreadsTest : public testing::TestWithParam<ModeCase> {};

@@ -209,6 +209,26 @@ TEST(CompositeGeometry, BigSquareIsMovedBackInsideTheGrid) {
   EXPECT_EQ(BigSquareCell(params).row, 2);
 }
 
+TEST(CompositeGeometry, RowsAreFinalOnceNoLaterStepReachesThem) {
+  using Kind = SheetStep::Kind;
+  auto photo = [](int y, int height) { return SheetStep{Kind::kPhoto, {0, y, 10, height}, 0}; };
+  const SheetStep title{Kind::kTitle, {0, 80, 10, 20}, 0};
+  struct Case {
+    const char* what;
+    std::vector<SheetStep> plan;
+    std::vector<int> finalRows;
+  };
+  const Case cases[] = {
+      {"rows of cells", {photo(0, 40), photo(0, 40), photo(50, 40), photo(50, 40)}, {0, 50, 50, 100}},
+      {"a later cell reaching up (a gap below 0)", {photo(0, 40), photo(30, 40), photo(20, 40)},
+       {20, 20, 100}},
+      {"above the canvas", {photo(-15, 40), photo(10, 40)}, {10, 100}},
+      {"a title, drawn anywhere", {photo(0, 40), title, photo(50, 40)}, {0, 50, 100}},
+      {"nothing", {}, {}},
+  };
+  for (const Case& c : cases) EXPECT_EQ(FinalRowsAfterSteps(c.plan, 100), c.finalRows) << c.what;
+}
+
 TEST(PickSheetTitle, SegmentsBySheet) {
   const std::u16string two = u"春\r\n2010\\0\r\n秋";
   EXPECT_EQ(PickSheetTitle(two, 0), u"春\r\n2010");  // own line breaks kept

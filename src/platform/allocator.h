@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstddef>
+
+namespace folio {
+
+// Tunes the C library's allocator for a program that allocates and frees a
+// picture of several megabytes for every photo, from several threads.
+// Call once at the start of main, before any worker starts.
+//
+// With the default glibc settings, each such buffer is either mapped and
+// unmapped on its own (above the mmap threshold) or handed back to the system
+// when freed (above the 128 KiB trim threshold); either way every photo pays
+// for faulting its pages in afresh, and with several threads each unmap also
+// interrupts the other cores. Keeping the freed memory for the next photo
+// makes the process's resident size its peak, which it reaches anyway.
+void TuneAllocatorForPictures();
+
+}  // namespace folio
+
+namespace folio {
+
+// Zero-filled memory for one large picture, in pages the system may back
+// with huge pages: a canvas of tens of megabytes then faults in a few dozen
+// times instead of tens of thousands. Null when there is no memory.
+void* AllocatePictureMemory(std::size_t bytes);
+// Gives back what AllocatePictureMemory gave, with the same size.
+void FreePictureMemory(void* memory, std::size_t bytes);
+
+}  // namespace folio
