@@ -6,7 +6,7 @@ namespace folio {
 
 void BasicJobHost::setTitle(std::u16string_view title) {
   title_ = title;
-  titles_.push_back(title_);
+  if (keepTitles_) titles_.push_back(title_);
 }
 
 void BasicJobHost::addStatusLine(std::u16string_view text) {

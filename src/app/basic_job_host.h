@@ -46,7 +46,10 @@ class BasicJobHost : public JobHost, public BatchView {
 
   // What happened, for the command line and the tests.
   const std::vector<std::u16string>& statusLines() const { return statusLines_; }
-  const std::vector<std::u16string>& titles() const { return titles_; }  // every title set
+  // Every title set, while the history is kept (for the tests): a run of
+  // the command line sets one a photo and does not keep them.
+  const std::vector<std::u16string>& titles() const { return titles_; }
+  void keepTitleHistory(bool keep) { keepTitles_ = keep; }
   int pumps() const { return pumps_; }
   int progressLow() const { return progressLow_; }
   int progressHigh() const { return progressHigh_; }
@@ -66,6 +69,7 @@ class BasicJobHost : public JobHost, public BatchView {
   std::vector<std::u16string> statusLines_;
   std::u16string title_ = u"Folioscope Ver3.75";
   std::vector<std::u16string> titles_;
+  bool keepTitles_ = true;
   int progressLow_ = 0, progressHigh_ = 0, progressPos_ = 0;
   int pumps_ = 0;
   bool jobUiRunning_ = false;

@@ -36,6 +36,7 @@ class InterruptCatcher {
 
 class CliHost : public BasicJobHost {
  public:
+  CliHost() { keepTitleHistory(false); }
   ~CliHost() override { ClearProgress(); }
   void pumpMessages() override;
   void showProgress(int done, int total) override;

@@ -99,3 +99,20 @@ TEST(CliHostDeathTest, ThirdPressEndsTheProgram) {
       },
       ::testing::KilledBySignal(SIGINT), "");
 }
+
+// The command line sets a title a photo; a folder of 10,000 photos must not
+// keep 10,000 of them. The window's own title still follows.
+TEST(CliHost, KeepsNoHistoryOfTitles) {
+  TempDir root;
+  for (int i = 0; i < 3; ++i)
+    folio::test::WriteJpeg(root / ("IMG_000" + std::to_string(i) + ".jpg"), 40, 30, 80,
+                           static_cast<unsigned>(i));
+  folio::CliHost host;
+  folio::Settings settings;
+  std::u16string seen;
+  host.onPump = [&](folio::BasicJobHost& h) { seen = h.title(); };
+  folio::RunDropBatch(host, host, settings, {folio::FromPath(root.path())});
+  EXPECT_TRUE(fs::exists(root / "page1.html"));
+  EXPECT_EQ(seen, u"Folioscope (2/3)") << "the title shown at the last pump";
+  EXPECT_TRUE(host.titles().empty());
+}
