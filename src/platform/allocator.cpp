@@ -1,7 +1,6 @@
 #include "platform/allocator.h"
 
 #include <cstddef>
-
 #include <cstdint>
 #include <cstdlib>
 
@@ -17,7 +16,8 @@ namespace folio {
 void TuneAllocatorForPictures() {
 #if defined(__GLIBC__)
   // The largest threshold glibc accepts on 64-bit systems (half its 64 MiB
-  // thread heaps): a 12-megapixel picture at 24 bits stays in the heap.
+  // thread heaps): the scaled and turned copies Qt makes of a photo stay in
+  // the heap (the biggest pictures take memory of their own, below).
   constexpr int kMmapThreshold = 32 * 1024 * 1024;
   // Freed memory stays with the process until this much lies unused at the
   // top of a heap: more than a few pictures' worth.

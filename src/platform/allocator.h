@@ -1,5 +1,6 @@
 #pragma once
-
+// Memory for pictures: the C library's allocator tuned for a picture a photo,
+// and big pictures in memory of their own.
 #include <cstddef>
 
 namespace folio {
@@ -15,10 +16,6 @@ namespace folio {
 // interrupts the other cores. Keeping the freed memory for the next photo
 // makes the process's resident size its peak, which it reaches anyway.
 void TuneAllocatorForPictures();
-
-}  // namespace folio
-
-namespace folio {
 
 // Zero-filled memory for one large picture, in pages the system may back
 // with huge pages: a canvas of tens of megabytes then faults in a few dozen
