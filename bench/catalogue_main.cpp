@@ -31,8 +31,8 @@ int main(int argc, char** argv) {
     return 64;
   }
   const std::u16string path = folio::FromUtf8(folder);
-  const std::vector<std::u16string> names = folio::ListJpegFiles(path);
-  const folio::Catalogue catalogue = folio::BuildCatalogue(names, path, settings);
+  const folio::Catalogue catalogue =
+      folio::BuildCatalogue(folio::ListJpegFiles(path), path, settings);
   std::string out;
   for (const folio::ImageRecord& r : catalogue.records) {
     for (const std::u16string& field :

@@ -11,7 +11,7 @@
 
 namespace folio {
 
-Catalogue BuildCatalogue(std::span<const std::u16string> fileNames, std::u16string_view folder,
+Catalogue BuildCatalogue(std::vector<std::u16string> fileNames, std::u16string_view folder,
                          const Settings& settings) {
   Catalogue catalogue;
   const std::u16string_view keyword = settings.setting.Sort;
@@ -34,9 +34,8 @@ Catalogue BuildCatalogue(std::span<const std::u16string> fileNames, std::u16stri
       [&](int i) { return ReadExifItems(pathOf(static_cast<std::size_t>(i))); });
 
   for (std::size_t i = 0; i < fileNames.size(); ++i) {
-    const std::u16string& name = fileNames[i];
     ImageRecord& record = catalogue.records[i];
-    SetField(record.fileName, name);
+    SetField(record.fileName, fileNames[i]);
     // Reseeding with the first draw keeps the random order of a folder
     // repeatable from one program run to the next.
     Srand(static_cast<unsigned>(Rand()));
@@ -45,7 +44,10 @@ Catalogue BuildCatalogue(std::span<const std::u16string> fileNames, std::u16stri
     const std::filesystem::path path = pathOf(i);
     ApplyReadExifItems(items.Take(static_cast<int>(i)), record, catalogue.tallies);
     ReadMakerNote(record, path, catalogue.tallies);
+    // The workers only read names after this one.
+    std::u16string().swap(fileNames[i]);
   }
+  fileNames = {};
 
   if (!keyword.empty()) SortCatalogue(catalogue.records, settings.setting.Reverse != 0);
   int runs = 0;

@@ -1,7 +1,6 @@
 #pragma once
 // Fills one record per JPEG file, counts the folder's tallies and puts the
 // records in display order.
-#include <span>
 #include <string>
 #include <vector>
 
@@ -20,7 +19,9 @@ struct Catalogue {
   bool keywordPages = false;
 };
 
-Catalogue BuildCatalogue(std::span<const std::u16string> fileNames, std::u16string_view folder,
+// The names are taken: each goes once its record holds it, so that a large
+// folder does not keep them twice.
+Catalogue BuildCatalogue(std::vector<std::u16string> fileNames, std::u16string_view folder,
                          const Settings& settings);
 
 }  // namespace folio

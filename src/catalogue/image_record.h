@@ -8,15 +8,40 @@
 #include <string>
 #include <string_view>
 #include <type_traits>
+#include <utility>
 
 namespace folio {
 
+// A text behind one pointer, its length in the unit before it: a record
+// that keeps a file name this way is 24 bytes smaller than with a string.
+class HeapText {
+ public:
+  HeapText() = default;
+  HeapText(const HeapText& other) { assign(other.view()); }
+  HeapText& operator=(const HeapText& other) {
+    if (this != &other) assign(other.view());
+    return *this;
+  }
+  HeapText(HeapText&&) noexcept = default;
+  HeapText& operator=(HeapText&&) noexcept = default;
+
+  std::u16string_view view() const {
+    return units_ ? std::u16string_view(units_.get() + 1, units_[0]) : std::u16string_view();
+  }
+  // At most 65,535 units.
+  void assign(std::u16string_view text);
+
+ private:
+  std::unique_ptr<char16_t[]> units_;
+};
+
 // A text of at most N - 1 units that ends at its first NUL, as a NUL-
 // terminated array of N would hold it. Records of a folder of many thousand
-// photos stay small: a short field (a date, a keyword) lies inline, a long
-// one takes only its length on the heap.
+// photos stay small: a short field (a date) lies inline, a long one takes
+// only its length on the heap.
 template <std::size_t N>
 class TextField {
+  static_assert(N >= 2 && N <= 65536);
   static constexpr bool kInline = N <= 32;
   struct InlineText {
     char16_t units[N - 1] = {};
@@ -28,7 +53,7 @@ class TextField {
     if constexpr (kInline)
       return {text_.units, text_.length};
     else
-      return text_;
+      return text_.view();
   }
   void assign(std::u16string_view text) {
     text = text.substr(0, text.find(u'\0')).substr(0, N - 1);
@@ -42,24 +67,43 @@ class TextField {
   }
 
  private:
-  std::conditional_t<kInline, InlineText, std::u16string> text_;
+  std::conditional_t<kInline, InlineText, HeapText> text_;
 };
 
-// The same for a text that most records of a folder share (the camera's make
-// and model, the lens name): one copy of each distinct text for them all.
-std::shared_ptr<const std::u16string> SharedText(std::u16string_view text);
+// One copy of a text that many records share (the camera's make and model,
+// the lens name, the sort keyword), counted by its holders. Texts nobody
+// holds any more are dropped whenever the table has doubled, so a long
+// session of many cameras keeps no more than it uses.
+class SharedTextRef {
+ public:
+  struct Node;
+
+  SharedTextRef() = default;
+  explicit SharedTextRef(std::u16string_view text);  // the empty text holds nothing
+  SharedTextRef(const SharedTextRef& other) noexcept;
+  SharedTextRef& operator=(const SharedTextRef& other) noexcept;
+  SharedTextRef(SharedTextRef&& other) noexcept : node_(std::exchange(other.node_, nullptr)) {}
+  SharedTextRef& operator=(SharedTextRef&& other) noexcept;
+  ~SharedTextRef();
+
+  std::u16string_view view() const;
+
+ private:
+  void release() noexcept;
+  Node* node_ = nullptr;
+};
 
 template <std::size_t N>
 class SharedTextField {
  public:
-  std::u16string_view view() const { return text_ ? std::u16string_view(*text_) : u""; }
+  std::u16string_view view() const { return text_.view(); }
   void assign(std::u16string_view text) {
     text = text.substr(0, text.find(u'\0')).substr(0, N - 1);
-    text_ = text.empty() ? nullptr : SharedText(text);
+    text_ = SharedTextRef(text);
   }
 
  private:
-  std::shared_ptr<const std::u16string> text_;
+  SharedTextRef text_;
 };
 
 struct Rational {
@@ -72,31 +116,36 @@ struct SRational {
   int32_t denominator = 0;  // 0: absent
 };
 
+// The fields lie widest first, so that a record has no padding: 168 bytes
+// for the 10,000 records of a large folder.
 struct ImageRecord {
+  SharedTextField<260> make;
+  SharedTextField<260> model;
+  SharedTextField<260> lensName;
+  // The same for every record of a catalogue: the sort reads it from them.
+  SharedTextField<20> sortKeyword;
+  TextField<260> fileName;
+
   int32_t groupNumber = 0;
-  int16_t randomKey = 0;
-  TextField<20> dateTimeOriginal;
   Rational exposureTime;
   SRational shutterSpeedValue;
   Rational fNumber;
-  uint16_t isoSpeed = 0;
   Rational focalLength;
+  SRational exposureBias;
   uint32_t pixelHeight = 0;
   uint32_t pixelWidth = 0;
+  int32_t lensModelOffset = 0;
+  int32_t lensModelLength = 0;
+  int32_t firmwareOffset = 0;
+  int32_t makerWhiteBalance = 0;
+
+  int16_t randomKey = 0;
+  uint16_t isoSpeed = 0;
   uint16_t whiteBalance = 0;  // 0xFF00: the maker's code stands in makerWhiteBalance
   uint16_t exposureProgram = 0;
   uint16_t flash = 0;
-  SRational exposureBias;
-  SharedTextField<260> make;
-  SharedTextField<260> model;
-  TextField<260> fileName;
-  TextField<20> sortKeyword;
-  SharedTextField<260> lensName;
-  int32_t lensModelOffset = 0;
-  int32_t lensModelLength = 0;
   uint16_t cameraSettingsOffset = 0;
-  int32_t firmwareOffset = 0;
-  int32_t makerWhiteBalance = 0;
+  TextField<20> dateTimeOriginal;
   uint8_t makerNoteFailStage = 0;
 };
 

@@ -81,6 +81,24 @@ bool SameGroup(const ImageRecord& a, const ImageRecord& b, SortKeyword keyword) 
   }
 }
 
+// Puts records[order[i]] at i, one cycle of the permutation at a time, so
+// that a large folder is not held twice while it is sorted. Takes order.
+void PermuteInPlace(std::span<ImageRecord> records, std::vector<int>& order) {
+  for (int start = 0; start < static_cast<int>(order.size()); ++start) {
+    if (order[start] == start) continue;
+    ImageRecord first = std::move(records[start]);
+    int at = start;
+    while (order[at] != start) {
+      const int from = order[at];
+      records[at] = std::move(records[from]);
+      order[at] = at;
+      at = from;
+    }
+    records[at] = std::move(first);
+    order[at] = at;
+  }
+}
+
 }  // namespace
 
 SortKeyword KeywordOf(std::u16string_view text) {
@@ -129,10 +147,7 @@ void SortCatalogue(std::span<ImageRecord> records, bool descending) {
   });
   // The keys view texts of the records: they are not used once these move.
   keys.clear();
-  std::vector<ImageRecord> sorted;
-  sorted.reserve(static_cast<std::size_t>(count));
-  for (int i = 0; i < count; ++i) sorted.push_back(std::move(records[order[i]]));
-  std::move(sorted.begin(), sorted.end(), records.begin());
+  PermuteInPlace(records, order);
 }
 
 int GroupCatalogue(std::span<ImageRecord> records) {

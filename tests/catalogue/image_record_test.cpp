@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "catalogue/image_record.h"
 
@@ -34,3 +36,45 @@ TEST(ImageRecordTexts, RecordsOfOneCameraShareItsMakeAndModel) {
   const folio::ImageRecord copy = b;
   EXPECT_EQ(folio::FieldText(copy.make), u"NIKON CORPORATION");
 }
+
+TEST(ImageRecordTexts, CopiesAndMovesKeepEveryText) {
+  folio::ImageRecord a;
+  folio::SetField(a.fileName, u"IMG_0001.JPG");
+  folio::SetField(a.lensName, u"EF-S18-55mm f/3.5-5.6 IS");
+  folio::SetField(a.sortKeyword, u"ISO");
+  std::vector<folio::ImageRecord> copies(3, a);
+  folio::ImageRecord moved = std::move(copies[1]);
+  copies[2] = moved;
+  copies[0] = copies[0];  // a copy onto itself keeps the text
+  for (const folio::ImageRecord* r : {&a, &copies[0], &copies[2], &moved}) {
+    EXPECT_EQ(folio::FieldText(r->fileName), u"IMG_0001.JPG");
+    EXPECT_EQ(folio::FieldText(r->lensName), u"EF-S18-55mm f/3.5-5.6 IS");
+    EXPECT_EQ(folio::FieldText(r->sortKeyword), u"ISO");
+  }
+  // A file name set from its own text, or emptied.
+  folio::SetField(a.fileName, folio::FieldText(a.fileName).substr(4));
+  EXPECT_EQ(folio::FieldText(a.fileName), u"0001.JPG");
+  folio::SetField(a.fileName, u"");
+  EXPECT_EQ(folio::FieldText(a.fileName), u"");
+}
+
+TEST(ImageRecordTexts, ATextNobodyHoldsIsDroppedAndMadeAnew) {
+  // Many cameras, one after another: the table sweeps the texts that no record
+  // holds any more, and a text asked for again after the sweep is whole.
+  folio::ImageRecord kept;
+  folio::SetField(kept.model, u"Kept model");
+  for (int i = 0; i < 1000; ++i) {
+    folio::ImageRecord passing;
+    folio::SetField(passing.model, u"Model " + std::u16string(1, static_cast<char16_t>(u'A' + i % 26)) +
+                                       std::u16string(static_cast<std::size_t>(i % 7), u'x'));
+  }
+  EXPECT_EQ(folio::FieldText(kept.model), u"Kept model");
+  folio::ImageRecord again;
+  folio::SetField(again.model, u"Model A");
+  EXPECT_EQ(folio::FieldText(again.model), u"Model A");
+  folio::SetField(again.model, u"Kept model");
+  EXPECT_EQ(folio::FieldText(again.model).data(), folio::FieldText(kept.model).data());
+}
+
+// A large folder holds one record a photo for the whole job.
+static_assert(sizeof(void*) != 8 || sizeof(folio::ImageRecord) <= 168);

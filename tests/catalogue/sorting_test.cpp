@@ -122,6 +122,28 @@ TEST(SortCatalogue, RandomKeySortsAsSignedNumberAndUnknownKeywordKeepsOrder) {
   EXPECT_EQ(Isos(typed), (std::vector<int>{300, 299, 298}));
 }
 
+TEST(SortCatalogue, EveryRecordMovesWholeWithItsKey) {
+  // 1,000 distinct keys in an order of many cycles (7 is prime to 1,000):
+  // each record must arrive with its own name, make and date.
+  const int count = 1000;
+  Records r = Make(kKeywordIso, count, [](ImageRecord& x, int i) {
+    x.isoSpeed = static_cast<uint16_t>((i * 7) % count + 1);
+    SetField(x.make, u"Maker " + DecimalText(x.isoSpeed % 3));
+    SetField(x.dateTimeOriginal, u"2008:07:01 " + DecimalText(x.isoSpeed));
+  });
+  std::vector<std::u16string> nameOfIso(count + 1);
+  for (const ImageRecord& x : r) nameOfIso[x.isoSpeed] = std::u16string(FieldText(x.fileName));
+  SortCatalogue(r, true);
+  for (int i = 0; i < count; ++i) {
+    const int iso = count - i;
+    ASSERT_EQ(r[i].isoSpeed, iso) << i;
+    EXPECT_EQ(FieldText(r[i].fileName), nameOfIso[iso]);
+    EXPECT_EQ(FieldText(r[i].make), u"Maker " + DecimalText(iso % 3));
+    EXPECT_EQ(FieldText(r[i].dateTimeOriginal), u"2008:07:01 " + DecimalText(iso));
+    EXPECT_EQ(FieldText(r[i].sortKeyword), kKeywordIso);
+  }
+}
+
 TEST(GroupCatalogue, DateGroupsByDay) {
   const char16_t* dates[] = {u"2010:05:02 09:00:00", u"2010:05:01 18:00:00", u"2010:05:01 07:30:00",
                              u"2010:05:02 08:00:00", u"2010:05:01 12:00:00"};
