@@ -11,6 +11,7 @@
 #include "html/job_journal.h"
 #include "html/placing.h"
 #include "imaging/composite.h"
+#include "platform/allocator.h"
 #include "platform/dir_list.h"
 #include "platform/text.h"
 
@@ -88,6 +89,7 @@ Outcome RunFolderJob(JobHost& host, Settings& settings, std::u16string_view fold
 
   std::vector<std::u16string> names = ListJpegFiles(folder);
   if (names.empty()) return TakeRewindDecision(settings, folder);
+  ReleaseFreedMemory();
 
   CompositeParams params;
   PrepareJob(host, settings, folder, static_cast<int>(names.size()), params);
@@ -97,9 +99,8 @@ Outcome RunFolderJob(JobHost& host, Settings& settings, std::u16string_view fold
   // so that the random order of the next folder does not depend on the mode).
   Catalogue catalogue;
   if (mode != kModeResize) {
-    catalogue = BuildCatalogue(names, folder, settings);
-    // The records hold the names now; a large folder need not keep them twice.
-    names = {};
+    catalogue = BuildCatalogue(std::move(names), folder, settings);
+    ReleaseFreedMemory();
   }
 
   const int threads = settings.setting.Threads;

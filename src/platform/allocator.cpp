@@ -27,6 +27,12 @@ void TuneAllocatorForPictures() {
 #endif
 }
 
+void ReleaseFreedMemory() {
+#if defined(__GLIBC__)
+  malloc_trim(0);
+#endif
+}
+
 #if defined(__linux__)
 namespace {
 

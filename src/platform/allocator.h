@@ -17,6 +17,10 @@ namespace folio {
 // makes the process's resident size its peak, which it reaches anyway.
 void TuneAllocatorForPictures();
 
+// Hands the pages of freed memory in the main heap back to the system: for a
+// large folder, what listing it left behind before its records are made.
+void ReleaseFreedMemory();
+
 // Zero-filled memory for one large picture, in pages the system may back
 // with huge pages: a canvas of tens of megabytes then faults in a few dozen
 // times instead of tens of thousands. Null when there is no memory.
