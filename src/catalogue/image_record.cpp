@@ -2,23 +2,63 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cstring>
+#include <iterator>
 #include <limits>
 #include <mutex>
 #include <unordered_map>
 
 namespace folio {
 
-void HeapText::assign(std::u16string_view text) {
-  if (text.empty()) {
-    units_.reset();
+CompactText::CompactText(CompactText&& other) noexcept {
+  std::copy(std::begin(other.units_), std::end(other.units_), units_);
+  other.units_[kInlineUnits] = 0;
+}
+
+CompactText& CompactText::operator=(CompactText&& other) noexcept {
+  if (this != &other) {
+    freeHeap();
+    std::copy(std::begin(other.units_), std::end(other.units_), units_);
+    other.units_[kInlineUnits] = 0;
+  }
+  return *this;
+}
+
+std::u16string_view CompactText::view() const {
+  if (tag() != kOnHeap) return {units_, tag()};
+  const char16_t* data;
+  uint32_t size;
+  std::memcpy(&data, units_, sizeof data);
+  std::memcpy(&size, units_ + 4, sizeof size);
+  return {data, size};
+}
+
+void CompactText::assign(std::u16string_view text) {
+  text = text.substr(0, std::numeric_limits<uint16_t>::max());
+  if (text.size() <= kInlineUnits) {
+    // Copied aside first: text may view this field's own heap units.
+    char16_t units[kInlineUnits];
+    text.copy(units, text.size());
+    freeHeap();
+    std::copy(units, units + text.size(), units_);
+    units_[kInlineUnits] = static_cast<char16_t>(text.size());
     return;
   }
-  text = text.substr(0, std::numeric_limits<char16_t>::max());
-  // Made before the old text goes: text may view it.
-  auto units = std::make_unique_for_overwrite<char16_t[]>(text.size() + 1);
-  units[0] = static_cast<char16_t>(text.size());
-  text.copy(units.get() + 1, text.size());
-  units_ = std::move(units);
+  char16_t* data = new char16_t[text.size()];
+  text.copy(data, text.size());
+  const auto size = static_cast<uint32_t>(text.size());
+  freeHeap();
+  std::memcpy(units_, &data, sizeof data);
+  std::memcpy(units_ + 4, &size, sizeof size);
+  units_[kInlineUnits] = kOnHeap;
+}
+
+void CompactText::freeHeap() noexcept {
+  if (tag() != kOnHeap) return;
+  char16_t* data;
+  std::memcpy(&data, units_, sizeof data);
+  delete[] data;
+  units_[kInlineUnits] = 0;
 }
 
 struct SharedTextRef::Node {

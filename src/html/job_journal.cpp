@@ -21,6 +21,7 @@ constexpr std::string_view kHeader = "folioscope-journal 1\n";
 constexpr std::string_view kThumbnailKind = "thumbnail\n";
 constexpr std::string_view kRewindKind = "rewind\n";
 constexpr std::string_view kPlanEnd = "end\n";
+constexpr std::string_view kPhotoLine = "photo ";
 // How many photos ahead of the job the journal records them as reached, so
 // that it is flushed once for that many moves.
 constexpr int kReachedStep = 8;
@@ -72,7 +73,7 @@ std::optional<JournalContent> ReadJournal(const fs::path& path) {
     rest.remove_prefix(lineEnd + 1);
     if (!planComplete) {
       if (line == "end") planComplete = true;
-      else if (line.starts_with("photo ")) content.planned.push_back(FromPath(fs::path(std::string(line.substr(6)))));
+      else if (line.starts_with(kPhotoLine)) content.planned.push_back(FromPath(fs::path(std::string(line.substr(kPhotoLine.size())))));
       else return std::nullopt;
       continue;
     }
@@ -94,11 +95,18 @@ void RemoveTemporariesOf(std::u16string_view folder) {
 
 std::optional<ThumbnailJournal> ThumbnailJournal::Begin(std::u16string_view folder,
                                                         std::span<const ImageRecord> planned) {
-  std::string text(kHeader);
+  // The plan of a large folder is long: its text is sized first, so that
+  // growing it leaves no trail of freed copies behind.
+  auto nameOf = [](const ImageRecord& record) { return ToPath(FieldText(record.fileName)).native(); };
+  std::size_t size = kHeader.size() + kThumbnailKind.size() + kPlanEnd.size();
+  for (const ImageRecord& record : planned) size += kPhotoLine.size() + nameOf(record).size() + 1;
+  std::string text;
+  text.reserve(size);
+  text += kHeader;
   text += kThumbnailKind;
   for (const ImageRecord& record : planned) {
-    text += "photo ";
-    text += ToPath(FieldText(record.fileName)).native();
+    text += kPhotoLine;
+    text += nameOf(record);
     text += '\n';
   }
   text += kPlanEnd;
