@@ -3,8 +3,8 @@
 // pages show and sort by, the lens text and the grouping keys. Texts hold at
 // most a fixed number of UTF-16 units (N - 1 of a TextField<N>); 0, 0/0 or
 // the empty text means absent.
+#include <cstddef>
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <string_view>
 #include <type_traits>
@@ -46,8 +46,8 @@ class CompactText {
 
 // A text of at most N - 1 units that ends at its first NUL, as a NUL-
 // terminated array of N would hold it. Records of a folder of many thousand
-// photos stay small: a short field (a date) lies inline, a long one takes
-// only its length on the heap.
+// photos stay small: a short field (a date) lies inline, and so does a long
+// one (a file name) as far as 15 units go.
 template <std::size_t N>
 class TextField {
   static_assert(N >= 2 && N <= 65536);
@@ -125,7 +125,7 @@ struct SRational {
   int32_t denominator = 0;  // 0: absent
 };
 
-// The fields lie widest first, so that a record has no padding: 192 bytes,
+// The fields lie widest first, so that little goes to padding: 192 bytes,
 // its file name included, for each of the 10,000 records of a large folder.
 struct ImageRecord {
   SharedTextField<260> make;
