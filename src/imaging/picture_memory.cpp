@@ -37,8 +37,10 @@ QImage NewPicture(int width, int height, QImage::Format format, PictureStart sta
     if (!picture.isNull() && start == PictureStart::kCleared) picture.fill(0u);
     return picture;
   }
-  // Fresh pages are zero-filled already.
-  void* memory = AllocatePictureMemory(static_cast<std::size_t>(bytes));
+  void* memory = AllocatePictureMemory(static_cast<std::size_t>(bytes),
+                                       start == PictureStart::kCleared
+                                           ? PictureContent::kZeroed
+                                           : PictureContent::kToBeWritten);
   if (!memory) return QImage();
   auto* block = new Block{memory, static_cast<std::size_t>(bytes)};
   QImage picture(static_cast<uchar*>(memory), width, height,

@@ -3,6 +3,9 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
+#include <mutex>
+#include <vector>
 
 #if defined(__GLIBC__)
 #include <malloc.h>
@@ -40,13 +43,67 @@ constexpr std::size_t kHugePage = 2 * 1024 * 1024;
 
 std::size_t Rounded(std::size_t bytes) { return (bytes + kHugePage - 1) / kHugePage * kHugePage; }
 
-}  // namespace
+// Freed picture memory waits here for the next picture of its size: the
+// decoded photos of one camera all have one size, and fresh pages would cost
+// each of them the system's zeroing of megabytes and, now and then, a wait
+// while it gathers huge pages. Bounded, so that pictures of many sizes keep
+// no more than a few pictures' worth.
+class KeptPictures {
+ public:
+  static constexpr std::size_t kMaxBytes = 128 * 1024 * 1024;
 
-void* AllocatePictureMemory(std::size_t bytes) {
-  if (bytes == 0 || bytes > SIZE_MAX / 2) return nullptr;
+  // A kept block of exactly this size, or null.
+  void* Take(std::size_t size) {
+    const std::lock_guard lock(mutex_);
+    for (std::size_t i = blocks_.size(); i-- > 0;) {
+      if (blocks_[i].size != size) continue;
+      void* memory = blocks_[i].memory;
+      blocks_.erase(blocks_.begin() + static_cast<std::ptrdiff_t>(i));
+      keptBytes_ -= size;
+      return memory;
+    }
+    return nullptr;
+  }
+
+  void Keep(void* memory, std::size_t size) {
+    std::vector<Block> dropped;
+    {
+      const std::lock_guard lock(mutex_);
+      // The oldest go first.
+      while (!blocks_.empty() && keptBytes_ + size > kMaxBytes) {
+        dropped.push_back(blocks_.front());
+        keptBytes_ -= blocks_.front().size;
+        blocks_.erase(blocks_.begin());
+      }
+      if (size <= kMaxBytes) {
+        blocks_.push_back({memory, size});
+        keptBytes_ += size;
+        memory = nullptr;
+      }
+    }
+    for (const Block& block : dropped) munmap(block.memory, block.size);
+    if (memory) munmap(memory, size);
+  }
+
+ private:
+  struct Block {
+    void* memory;
+    std::size_t size;
+  };
+  std::mutex mutex_;
+  std::vector<Block> blocks_;
+  std::size_t keptBytes_ = 0;
+};
+
+KeptPictures& Kept() {
+  // Never destroyed: pictures may be freed while the program ends.
+  static KeptPictures* kept = new KeptPictures;
+  return *kept;
+}
+
+void* MapPictureMemory(std::size_t size) {
   // A huge page needs an aligned start: map one more, keep the aligned
   // part and give back the slack on either side.
-  const std::size_t size = Rounded(bytes);
   const std::size_t mapped = size + kHugePage;
   void* raw = mmap(nullptr, mapped, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
   if (raw == MAP_FAILED) return nullptr;
@@ -63,11 +120,25 @@ void* AllocatePictureMemory(std::size_t bytes) {
   return memory;
 }
 
+}  // namespace
+
+void* AllocatePictureMemory(std::size_t bytes, PictureContent content) {
+  if (bytes == 0 || bytes > SIZE_MAX / 2) return nullptr;
+  const std::size_t size = Rounded(bytes);
+  if (void* memory = Kept().Take(size)) {
+    if (content == PictureContent::kZeroed) std::memset(memory, 0, bytes);
+    return memory;
+  }
+  return MapPictureMemory(size);  // fresh pages are zero-filled
+}
+
 void FreePictureMemory(void* memory, std::size_t bytes) {
-  if (memory) munmap(memory, Rounded(bytes));
+  if (memory) Kept().Keep(memory, Rounded(bytes));
 }
 #else
-void* AllocatePictureMemory(std::size_t bytes) { return bytes ? std::calloc(bytes, 1) : nullptr; }
+void* AllocatePictureMemory(std::size_t bytes, PictureContent) {
+  return bytes ? std::calloc(bytes, 1) : nullptr;
+}
 
 void FreePictureMemory(void* memory, std::size_t) { std::free(memory); }
 #endif

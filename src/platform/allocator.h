@@ -21,11 +21,18 @@ void TuneAllocatorForPictures();
 // large folder, what listing it left behind before its records are made.
 void ReleaseFreedMemory();
 
-// Zero-filled memory for one large picture, in pages the system may back
-// with huge pages: a canvas of tens of megabytes then faults in a few dozen
-// times instead of tens of thousands. Null when there is no memory.
-void* AllocatePictureMemory(std::size_t bytes);
-// Gives back what AllocatePictureMemory gave, with the same size.
+enum class PictureContent {
+  kZeroed,       // the memory starts zero-filled
+  kToBeWritten,  // the caller writes every byte before reading any
+};
+
+// Memory for one large picture, in pages the system may back with huge
+// pages: a canvas of tens of megabytes then faults in a few dozen times
+// instead of tens of thousands. Freed pictures are kept for the next one of
+// their size. Null when there is no memory.
+void* AllocatePictureMemory(std::size_t bytes, PictureContent content);
+// Gives back what AllocatePictureMemory gave, with the same size: kept for
+// the next picture of that size while few are kept, else to the system.
 void FreePictureMemory(void* memory, std::size_t bytes);
 
 }  // namespace folio

@@ -29,6 +29,36 @@ TEST(PictureMemory, LargeAndSmallPicturesStartClearedAndBehaveAsPictures) {
   }
 }
 
+TEST(PictureMemory, AFreedPictureIsReusedAndStartsClearedWhenAskedTo) {
+  // A sheet canvas painted all over, then freed: the next canvas of its size
+  // takes the same memory and still starts cleared; a decoded photo of that
+  // size may take it as it is.
+  const int width = 4708, height = 3300;
+  const uchar* first = nullptr;
+  {
+    QImage canvas = NewPicture(width, height, QImage::Format_ARGB32_Premultiplied,
+                               PictureStart::kCleared);
+    ASSERT_FALSE(canvas.isNull());
+    canvas.fill(QColor(200, 100, 50));
+    first = canvas.constBits();
+  }
+  QImage again =
+      NewPicture(width, height, QImage::Format_ARGB32_Premultiplied, PictureStart::kCleared);
+  ASSERT_FALSE(again.isNull());
+  EXPECT_EQ(again.constBits(), first);
+  for (const QPoint at : {QPoint(0, 0), QPoint(width / 2, height / 2), QPoint(width - 1, height - 1)})
+    EXPECT_EQ(again.pixel(at), 0u) << at.x();
+  // Another size: other memory, cleared as well; both may live at once.
+  QImage other =
+      NewPicture(width, height + 600, QImage::Format_ARGB32_Premultiplied, PictureStart::kCleared);
+  ASSERT_FALSE(other.isNull());
+  EXPECT_NE(other.constBits(), first);
+  EXPECT_EQ(other.pixel(width - 1, height + 599), 0u);
+  again = QImage();
+  const QImage decoded = NewPicture(width, height, QImage::Format_RGB32, PictureStart::kToBeWritten);
+  EXPECT_EQ(decoded.constBits(), first);
+}
+
 TEST(PictureMemory, ImpossibleSizesGiveANullPicture) {
   EXPECT_TRUE(NewPicture(0, 10, QImage::Format_RGB32, PictureStart::kCleared).isNull());
   EXPECT_TRUE(NewPicture(10, -1, QImage::Format_RGB32, PictureStart::kToBeWritten).isNull());
