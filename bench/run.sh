@@ -35,30 +35,57 @@ if [ "$(find "$CORPUS" -maxdepth 1 -name 'photo_*.jpg' 2>/dev/null | wc -l)" -lt
 fi
 
 # --- measuring ----------------------------------------------------------------
+# time_once CMD...: one timed run; prints wall seconds, CPU seconds (user +
+# system) and peak resident memory in KiB.
+time_once() {
+  local log=$OUT/time.log
+  if [ "$(type -t "$1")" = function ]; then
+    # time(1) runs programs, not shell functions: the function goes along
+    # to a shell of its own, with the settings it reads.
+    /usr/bin/time -f '%e %U %S %M' -o "$log" bash -c \
+      "$(declare -f "$1"); $(declare -p CLI INI OUT CORPUS IM_CONVERT IM_MONTAGE); \"\$@\"" _ "$@" \
+      >/dev/null 2>&1
+  else
+    /usr/bin/time -f '%e %U %S %M' -o "$log" "$@" >/dev/null 2>&1
+  fi
+  grep -q '^Command exited with non-zero status' "$log" && { echo "bench: $* failed" >&2; exit 1; }
+  local e u s m
+  read -r e u s m < <(tail -1 "$log")
+  echo "$e $(awk -v u="$u" -v s="$s" 'BEGIN {print u + s}') $m"
+}
+
+median() { sort -g | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
+
+# summary: lines of "wall cpu rss" in, the median wall, the median CPU and
+# the largest peak out.
+summary() {
+  local runs
+  runs=$(cat)
+  echo "$(cut -d' ' -f1 <<<"$runs" | median) $(cut -d' ' -f2 <<<"$runs" | median)" \
+       "$(cut -d' ' -f3 <<<"$runs" | sort -g | tail -1)"
+}
+
 # measure CMD...: RUNS runs (each after $PREPARE, when set); prints the median
-# wall seconds, the median CPU seconds (user + system) and the largest peak
-# resident memory in KiB.
+# wall seconds, the median CPU seconds and the largest peak memory in KiB.
 measure() {
-  local walls=() cpus=() rss=0 log=$OUT/time.log
   for _ in $(seq 1 "$RUNS"); do
     [ -n "${PREPARE:-}" ] && $PREPARE
-    if [ "$(type -t "$1")" = function ]; then
-      # time(1) runs programs, not shell functions: the function goes along
-      # to a shell of its own, with the settings it reads.
-      /usr/bin/time -f '%e %U %S %M' -o "$log" bash -c \
-        "$(declare -f "$1"); $(declare -p CLI INI OUT CORPUS IM_CONVERT IM_MONTAGE); \"\$@\"" _ "$@" \
-        >/dev/null 2>&1
-    else
-      /usr/bin/time -f '%e %U %S %M' -o "$log" "$@" >/dev/null 2>&1
-    fi
-    grep -q '^Command exited with non-zero status' "$log" && { echo "bench: $* failed" >&2; exit 1; }
-    read -r e u s m < <(tail -1 "$log")
-    walls+=("$e"); cpus+=("$(awk -v u="$u" -v s="$s" 'BEGIN {print u + s}')")
-    [ "$m" -gt "$rss" ] && rss=$m
+    time_once "$@"
+  done | summary
+}
+
+# measure_ours: our job with Threads=1 and Threads=0 in turn, RUNS times
+# each, so that a machine whose speed drifts during the script weighs on both
+# alike; prints the summary for Threads=1, then for Threads=0.
+measure_ours() {
+  local runs1=() runs0=()
+  for _ in $(seq 1 "$RUNS"); do
+    [ -n "${PREPARE:-}" ] && $PREPARE
+    runs1+=("$(time_once ours 1)")
+    [ -n "${PREPARE:-}" ] && $PREPARE
+    runs0+=("$(time_once ours 0)")
   done
-  echo "$(printf '%s\n' "${walls[@]}" | sort -g | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}')" \
-       "$(printf '%s\n' "${cpus[@]}" | sort -g | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}')" \
-       "$rss"
+  echo "$(printf '%s\n' "${runs1[@]}" | summary) $(printf '%s\n' "${runs0[@]}" | summary)"
 }
 
 # row LABEL PHOTOS WALL CPU RSS [BASE_WALL]: a table row; the last column is
@@ -83,7 +110,7 @@ write_ini() {  # mode
 
 fresh_work() { rm -rf "$OUT/work"; mkdir -p "$OUT/work"; cp "$CORPUS"/*.jpg "$OUT/work/"; }
 fresh_out() { rm -rf "$OUT/peer"; mkdir -p "$OUT/peer"; }
-fresh_sheet() { rm -rf "$OUT/work"; mkdir -p "$OUT/work"; cp $(ls "$CORPUS"/*.jpg | head -16) "$OUT/work/"; }
+fresh_sheet() { rm -rf "$OUT/work"; mkdir -p "$OUT/work"; cp $(ls "$CORPUS"/*.jpg | head -"$1") "$OUT/work/"; }
 
 vips_thumbs() { for f in "$CORPUS"/*.jpg; do vipsthumbnail "$f" -s "$1" -o "$OUT/peer/%s.jpg[Q=80]"; done; }
 im_thumbs() {
@@ -101,7 +128,7 @@ decode_limit() { for f in "$CORPUS"/*.jpg; do djpeg -scale 1/8 "$f" > /dev/null;
 im_montage() {
   # Shrink-on-load to the cell, as ours decodes at a DCT scale: Debian's
   # resource policy refuses sixteen full-size pictures at once.
-  "$IM_MONTAGE" -define jpeg:size=1169x817 $(ls "$CORPUS"/*.jpg | head -16) -tile 4x4 -geometry 1169x817+5+5 \
+  "$IM_MONTAGE" -define jpeg:size=1169x817 $(ls "$CORPUS"/*.jpg | head -"$1") -tile 4x4 -geometry 1169x817+5+5 \
     -background white -quality 80 "$OUT/peer/sheet.jpg"
 }
 ours() { "$CLI" --ini "$INI" --set "Setting.Threads=$1" "$OUT/work"; }
@@ -111,7 +138,7 @@ ours_rows() {
   INI=$(write_ini "$1")
   PREPARE=$2
   local w1 c1 m1 w0 c0 m0
-  read -r w1 c1 m1 < <(measure ours 1); read -r w0 c0 m0 < <(measure ours 0)
+  read -r w1 c1 m1 w0 c0 m0 < <(measure_ours)
   row "$4 $5, Threads=1" "$3" "$w1" "$c1" "$m1"
   row "$4, Threads=0" "$3" "$w0" "$c0" "$m0" "$w1"
 }
@@ -137,8 +164,16 @@ PREPARE=fresh_out; read -r w c m < <(measure vips_thumbs 800); row "vipsthumbnai
 PREPARE=fresh_out; read -r w c m < <(measure im_resize 800); row "convert -resize 800x800 q80" "$COUNT" "$w" "$c" ""
 
 # --- composite sheet ----------------------------------------------------------
-ours_rows 2 fresh_sheet 16 "composite 4x4 sheet" "(16 photos)"
-PREPARE=fresh_out; read -r w c m < <(measure im_montage); row "montage -tile 4x4" 16 "$w" "$c" ""
+# One sheet of 16 photos, and the whole corpus: as many whole sheets as it
+# fills (two of 40 photos, 32 of them placed), the photos of the next sheet
+# decoded while one is encoded.
+ours_rows 2 "fresh_sheet 16" 16 "composite 4x4 sheet" "(16 photos)"
+PREPARE=fresh_out; read -r w c m < <(measure im_montage 16); row "montage -tile 4x4" 16 "$w" "$c" ""
+PLACED=$(( COUNT / 16 * 16 ))
+if [ "$PLACED" -gt 16 ]; then
+  ours_rows 2 "fresh_sheet $COUNT" "$PLACED" "composite 4x4 sheets" "($COUNT photos, $PLACED placed)"
+  PREPARE=fresh_out; read -r w c m < <(measure im_montage "$PLACED"); row "montage -tile 4x4, $PLACED photos" "$PLACED" "$w" "$c" ""
+fi
 
 # --- the catalogue alone ----------------------------------------------------------
 # Exif of every photo (and the maker note of the Canon ones), without pixels.
