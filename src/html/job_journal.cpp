@@ -72,9 +72,14 @@ std::optional<JournalContent> ReadJournal(const fs::path& path) {
     const std::string_view line = rest.substr(0, lineEnd);
     rest.remove_prefix(lineEnd + 1);
     if (!planComplete) {
-      if (line == "end") planComplete = true;
-      else if (line.starts_with(kPhotoLine)) content.planned.push_back(FromPath(fs::path(std::string(line.substr(kPhotoLine.size())))));
-      else return std::nullopt;
+      if (line == "end") {
+        planComplete = true;
+      } else if (line.starts_with(kPhotoLine)) {
+        const std::string name(line.substr(kPhotoLine.size()));
+        content.planned.push_back(FromPath(fs::path(name)));
+      } else {
+        return std::nullopt;
+      }
       continue;
     }
     if (const auto n = NumberAfter(line, "reached ")) content.reached = std::max(content.reached, *n);
@@ -97,7 +102,9 @@ std::optional<ThumbnailJournal> ThumbnailJournal::Begin(std::u16string_view fold
                                                         std::span<const ImageRecord> planned) {
   // The plan of a large folder is long: its text is sized first, so that
   // growing it leaves no trail of freed copies behind.
-  auto nameOf = [](const ImageRecord& record) { return ToPath(FieldText(record.fileName)).native(); };
+  auto nameOf = [](const ImageRecord& record) {
+    return ToPath(FieldText(record.fileName)).native();
+  };
   std::size_t size = kHeader.size() + kThumbnailKind.size() + kPlanEnd.size();
   for (const ImageRecord& record : planned) size += kPhotoLine.size() + nameOf(record).size() + 1;
   std::string text;

@@ -91,7 +91,8 @@ TEST(ImageRecordTexts, ATextNobodyHoldsIsDroppedAndMadeAnew) {
   folio::SetField(kept.model, u"Kept model");
   for (int i = 0; i < 1000; ++i) {
     folio::ImageRecord passing;
-    folio::SetField(passing.model, u"Model " + std::u16string(1, static_cast<char16_t>(u'A' + i % 26)) +
+    folio::SetField(passing.model, u"Model " +
+                                       std::u16string(1, static_cast<char16_t>(u'A' + i % 26)) +
                                        std::u16string(static_cast<std::size_t>(i % 7), u'x'));
   }
   EXPECT_EQ(folio::FieldText(kept.model), u"Kept model");
