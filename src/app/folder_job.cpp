@@ -124,6 +124,7 @@ Outcome RunFolderJob(JobHost& host, Settings& settings, std::u16string_view fold
   }
 
   FinishJob(host);
+  ReleaseFreedMemory();
   return outcome;
 }
 

@@ -30,11 +30,6 @@ void TuneAllocatorForPictures() {
 #endif
 }
 
-void ReleaseFreedMemory() {
-#if defined(__GLIBC__)
-  malloc_trim(0);
-#endif
-}
 
 #if defined(__linux__)
 namespace {
@@ -52,17 +47,31 @@ class KeptPictures {
  public:
   static constexpr std::size_t kMaxBytes = 128 * 1024 * 1024;
 
-  // A kept block of exactly this size, or null.
+  // A kept block of exactly this size, or null. With none of that size, the
+  // pictures have changed size: the blocks kept for the old ones go.
   void* Take(std::size_t size) {
-    const std::lock_guard lock(mutex_);
-    for (std::size_t i = blocks_.size(); i-- > 0;) {
-      if (blocks_[i].size != size) continue;
-      void* memory = blocks_[i].memory;
-      blocks_.erase(blocks_.begin() + static_cast<std::ptrdiff_t>(i));
-      keptBytes_ -= size;
-      return memory;
+    {
+      const std::lock_guard lock(mutex_);
+      for (std::size_t i = blocks_.size(); i-- > 0;) {
+        if (blocks_[i].size != size) continue;
+        void* memory = blocks_[i].memory;
+        blocks_.erase(blocks_.begin() + static_cast<std::ptrdiff_t>(i));
+        keptBytes_ -= size;
+        return memory;
+      }
     }
+    DropAll();
     return nullptr;
+  }
+
+  void DropAll() {
+    std::vector<Block> dropped;
+    {
+      const std::lock_guard lock(mutex_);
+      dropped.swap(blocks_);
+      keptBytes_ = 0;
+    }
+    for (const Block& block : dropped) munmap(block.memory, block.size);
   }
 
   void Keep(void* memory, std::size_t size) {
@@ -135,12 +144,25 @@ void* AllocatePictureMemory(std::size_t bytes, PictureContent content) {
 void FreePictureMemory(void* memory, std::size_t bytes) {
   if (memory) Kept().Keep(memory, Rounded(bytes));
 }
+
+void ReleaseFreedMemory() {
+  Kept().DropAll();
+#if defined(__GLIBC__)
+  malloc_trim(0);
+#endif
+}
 #else
 void* AllocatePictureMemory(std::size_t bytes, PictureContent) {
   return bytes ? std::calloc(bytes, 1) : nullptr;
 }
 
 void FreePictureMemory(void* memory, std::size_t) { std::free(memory); }
+
+void ReleaseFreedMemory() {
+#if defined(__GLIBC__)
+  malloc_trim(0);
+#endif
+}
 #endif
 
 }  // namespace folio

@@ -17,8 +17,10 @@ namespace folio {
 // makes the process's resident size its peak, which it reaches anyway.
 void TuneAllocatorForPictures();
 
-// Hands the pages of freed memory in the main heap back to the system: for a
-// large folder, what listing it left behind before its records are made.
+// Hands freed memory back to the system: the pictures kept for reuse, and
+// the free pages of the main heap (for a large folder, what listing it left
+// behind before its records are made). Between jobs, so that a window left
+// open keeps nothing of the last one.
 void ReleaseFreedMemory();
 
 enum class PictureContent {
