@@ -100,26 +100,31 @@ void RemoveTemporariesOf(std::u16string_view folder) {
 
 std::optional<ThumbnailJournal> ThumbnailJournal::Begin(std::u16string_view folder,
                                                         std::span<const ImageRecord> planned) {
-  // The plan of a large folder is long: its text is sized first, so that
-  // growing it leaves no trail of freed copies behind.
-  auto nameOf = [](const ImageRecord& record) {
-    return ToPath(FieldText(record.fileName)).native();
-  };
-  std::size_t size = kHeader.size() + kThumbnailKind.size() + kPlanEnd.size();
-  for (const ImageRecord& record : planned) size += kPhotoLine.size() + nameOf(record).size() + 1;
-  std::string text;
-  text.reserve(size);
-  text += kHeader;
-  text += kThumbnailKind;
-  for (const ImageRecord& record : planned) {
-    text += kPhotoLine;
-    text += nameOf(record);
-    text += '\n';
-  }
-  text += kPlanEnd;
+  // The plan of a large folder is long: it goes to the file in pieces of
+  // some kilobytes instead of as one text of every name.
+  constexpr std::size_t kPieceBytes = 64 * 1024;
   const fs::path path = JournalPath(folder);
-  if (WriteFileAtomically(path, {Bytes(text)}, Replace::kYes, Sync::kYes) != WriteResult::kWritten)
-    return std::nullopt;
+  const WriteResult written = WriteFileAtomically(
+      path,
+      [&](const PieceWriter& write) {
+        std::string piece;
+        piece.reserve(kPieceBytes + 1024);
+        piece += kHeader;
+        piece += kThumbnailKind;
+        for (const ImageRecord& record : planned) {
+          piece += kPhotoLine;
+          piece += ToPath(FieldText(record.fileName)).native();
+          piece += '\n';
+          if (piece.size() >= kPieceBytes) {
+            if (!write(Bytes(piece))) return;
+            piece.clear();
+          }
+        }
+        piece += kPlanEnd;
+        write(Bytes(piece));
+      },
+      Replace::kYes, Sync::kYes);
+  if (written != WriteResult::kWritten) return std::nullopt;
   return ThumbnailJournal(path, static_cast<int>(planned.size()));
 }
 

@@ -104,11 +104,26 @@ WriteResult PlaceTemporary(const fs::path& temporary, const fs::path& path, Repl
 WriteResult WriteFileAtomically(const fs::path& path,
                                 std::initializer_list<std::span<const uint8_t>> pieces,
                                 Replace replace, Sync sync) {
+  return WriteFileAtomically(
+      path,
+      [&](const PieceWriter& write) {
+        for (const auto& piece : pieces)
+          if (!write(piece)) return;
+      },
+      replace, sync);
+}
+
+WriteResult WriteFileAtomically(const fs::path& path,
+                                const std::function<void(const PieceWriter&)>& produce,
+                                Replace replace, Sync sync) {
   const fs::path temporary = TemporaryNameBeside(path);
   const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
   if (fd < 0) return WriteResult::kFailed;
   bool ok = true;
-  for (const auto& piece : pieces) ok = ok && WriteAll(fd, piece.data(), piece.size());
+  produce([&](std::span<const uint8_t> piece) {
+    ok = ok && WriteAll(fd, piece.data(), piece.size());
+    return ok;
+  });
   if (ok && sync == Sync::kYes && ::fdatasync(fd) != 0) ok = false;
   // Some file systems report a full disk only when the file is closed.
   if (::close(fd) != 0) ok = false;

@@ -4,6 +4,7 @@
 // that refuse to replace what lies at the destination.
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <initializer_list>
 #include <span>
 
@@ -43,6 +44,13 @@ enum class Sync { kNo, kYes };
 // `path` is never replaced, also one that appears while the file is written.
 WriteResult WriteFileAtomically(const std::filesystem::path& path,
                                 std::initializer_list<std::span<const uint8_t>> pieces,
+                                Replace replace = Replace::kYes, Sync sync = Sync::kNo);
+// The same for content too long to hold whole: `produce` hands it over piece
+// by piece to the writer it is given, which returns false once a write has
+// failed (produce may stop then).
+using PieceWriter = std::function<bool(std::span<const uint8_t>)>;
+WriteResult WriteFileAtomically(const std::filesystem::path& path,
+                                const std::function<void(const PieceWriter&)>& produce,
                                 Replace replace = Replace::kYes, Sync sync = Sync::kNo);
 // The same for a byte-for-byte copy of a file.
 WriteResult CopyFileAtomically(const std::filesystem::path& from, const std::filesystem::path& to,
