@@ -30,7 +30,6 @@ void TuneAllocatorForPictures() {
 #endif
 }
 
-
 #if defined(__linux__)
 namespace {
 
@@ -75,23 +74,23 @@ class KeptPictures {
   }
 
   void Keep(void* memory, std::size_t size) {
+    if (size > kMaxBytes) {
+      munmap(memory, size);  // too big to keep, and no reason to drop the others
+      return;
+    }
     std::vector<Block> dropped;
     {
       const std::lock_guard lock(mutex_);
       // The oldest go first.
-      while (!blocks_.empty() && keptBytes_ + size > kMaxBytes) {
+      while (keptBytes_ + size > kMaxBytes) {
         dropped.push_back(blocks_.front());
         keptBytes_ -= blocks_.front().size;
         blocks_.erase(blocks_.begin());
       }
-      if (size <= kMaxBytes) {
-        blocks_.push_back({memory, size});
-        keptBytes_ += size;
-        memory = nullptr;
-      }
+      blocks_.push_back({memory, size});
+      keptBytes_ += size;
     }
     for (const Block& block : dropped) munmap(block.memory, block.size);
-    if (memory) munmap(memory, size);
   }
 
  private:
@@ -144,25 +143,21 @@ void* AllocatePictureMemory(std::size_t bytes, PictureContent content) {
 void FreePictureMemory(void* memory, std::size_t bytes) {
   if (memory) Kept().Keep(memory, Rounded(bytes));
 }
-
-void ReleaseFreedMemory() {
-  Kept().DropAll();
-#if defined(__GLIBC__)
-  malloc_trim(0);
-#endif
-}
 #else
 void* AllocatePictureMemory(std::size_t bytes, PictureContent) {
   return bytes ? std::calloc(bytes, 1) : nullptr;
 }
 
 void FreePictureMemory(void* memory, std::size_t) { std::free(memory); }
+#endif
 
 void ReleaseFreedMemory() {
+#if defined(__linux__)
+  Kept().DropAll();
+#endif
 #if defined(__GLIBC__)
   malloc_trim(0);
 #endif
 }
-#endif
 
 }  // namespace folio
