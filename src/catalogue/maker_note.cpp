@@ -4,6 +4,7 @@
 #include <cstring>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
 #include "catalogue/lens_table.h"
@@ -29,9 +30,14 @@ constexpr std::size_t kSearchChunk = 64 * 1024;
 // error is a failure.
 class RawFile {
  public:
-  explicit RawFile(const std::filesystem::path& path) : file_(path) {}
+  // Something that is there but is no regular file (a folder, a FIFO) is
+  // never read, and counts as a failed read rather than a missing file.
+  explicit RawFile(const std::filesystem::path& path) : file_(path) {
+    std::error_code ec;
+    present_ = file_.ok() || std::filesystem::exists(path, ec);
+  }
 
-  bool ok() const { return file_.ok(); }
+  bool ok() const { return present_; }
 
   bool Size(int64_t& size) const {
     size = static_cast<int64_t>(file_.size());
@@ -40,13 +46,14 @@ class RawFile {
 
   bool ReadAt(int64_t position, uint8_t* buffer, std::size_t length) const {
     std::memset(buffer, 0, length);
-    if (position < 0) return false;
+    if (position < 0 || !file_.ok()) return false;
     // The end of the file leaves the rest zero.
     return file_.ReadAt(static_cast<uint64_t>(position), buffer, length) >= 0;
   }
 
  private:
   RegularFile file_;  // never a FIFO or a device under a photo's name
+  bool present_ = false;
 };
 
 // Looks for the firmware text at file positions 2 .. firmwareOffset + 299;
