@@ -44,6 +44,12 @@ for f in "$desktop" "$metainfo" \
 done
 echo "desktop-file-validate ${desktop##*/}"
 desktop-file-validate "$desktop"
+# Claiming folders would make us the program that opens every folder (and a
+# folder opened runs a job on it); "Open with" needs only the %F.
+if grep -q '^MimeType=.*inode/directory' "$desktop"; then
+  fail "the desktop entry claims inode/directory"
+fi
+grep -q '^Exec=folioscope %F$' "$desktop" || fail "the desktop entry's Exec lost its %F"
 appstreamcli validate --no-net "$metainfo"
 appstreamcli validate-tree --no-net "$work/root"
 

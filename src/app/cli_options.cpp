@@ -17,10 +17,15 @@ std::optional<int> ModeOfName(std::string_view name) {
 std::optional<CliOptions> ParseCliArguments(const std::vector<std::string>& args,
                                             std::string& error) {
   CliOptions options;
+  bool optionsEnded = false;  // after "--" every argument is a folder
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
     const bool hasValue = i + 1 < args.size();
-    if (arg == "--help" || arg == "-h") {
+    if (optionsEnded) {
+      options.folders.push_back(arg);
+    } else if (arg == "--") {
+      optionsEnded = true;
+    } else if (arg == "--help" || arg == "-h") {
       options.help = true;
     } else if (arg == "--version") {
       options.version = true;
@@ -89,7 +94,7 @@ bool ApplyCliSettings(const CliOptions& options, Settings& settings, std::string
 }
 
 std::string CliUsage() {
-  return "usage: folioscope-cli [OPTION]... FOLDER...\n"
+  return "usage: folioscope-cli [OPTION]... [--] FOLDER...\n"
          "       folioscope-cli --make-demo FOLDER [COUNT]\n"
          "Runs the job of the settings' mode on each folder, as a drop of those folders\n"
          "on the window would; status lines go to standard output.\n"
@@ -103,6 +108,8 @@ std::string CliUsage() {
          "  --make-demo FOLDER [COUNT]  write COUNT generated photos (default 25)\n"
          "  --version              print the version and end\n"
          "  -h, --help             print this help and end\n"
+         "  --                     the arguments after it are folders, even those\n"
+         "                         that begin with '-'\n"
          "Options never write the settings file. Exit status: 0 done, 1 a folder\n"
          "failed, 2 ended by SIGTERM or SIGHUP, 64 usage error, 130 Ctrl-C.\n";
 }

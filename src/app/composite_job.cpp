@@ -13,6 +13,9 @@ Outcome RunCompositeJob(JobHost& host, const CompositeParams& params, std::u16st
   // never a division by zero or a success with no sheet.
   if (!CanLayOut(params) || records.empty()) return Outcome::kSheetsFailed;
   if (FindJpegEncoder() < 0) return Outcome::kSheetsFailed;
+  // A sheet size typed into the settings file can ask for gigabytes: say so
+  // before anything is allocated.
+  if (!SheetFitsInMemory(params)) return Outcome::kSheetTooLarge;
 
   const int count = static_cast<int>(records.size());
   const SheetLayout layout = LayOutSheets(params);

@@ -1,13 +1,13 @@
 #include "app/drop_batch.h"
 
-#include <fstream>
-#include <iterator>
 #include <system_error>
+#include <vector>
 
 #include "app/folder_job.h"
 #include "html/batch_pages.h"
 #include "platform/cp932.h"
 #include "platform/files.h"
+#include "platform/regular_file.h"
 #include "platform/text.h"
 
 namespace folio {
@@ -29,11 +29,11 @@ fs::path BesideFolder(const FolderNames& names, std::u16string_view file) {
 }
 
 std::optional<std::string> ReadWholeFile(const fs::path& path) {
-  std::error_code ec;
-  if (!fs::is_regular_file(path, ec)) return std::nullopt;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  // A frameset is small; a FIFO or device of that name is never read.
+  constexpr uint64_t kMaxPageBytes = uint64_t{64} << 20;
+  std::vector<uint8_t> bytes;
+  if (!RegularFile(path).ReadAll(bytes, kMaxPageBytes)) return std::nullopt;
+  return std::string(bytes.begin(), bytes.end());
 }
 
 std::span<const uint8_t> Bytes(const std::string& text) {

@@ -64,6 +64,12 @@ OutcomeText Describe(Outcome outcome) {
     case Outcome::kInterruptedRewindFinished:
       return {u"復旧：中断された巻き戻しを完了しました", {}, {}, kNone};
     case Outcome::kNoJob: break;
+    case Outcome::kResizedSomeNotWritten:
+      return {u"エラー：リサイズ画像を書き込めなかったファイルがあります",
+              u"リサイズ画像を書き込めなかったファイルがあります", u"エラー", kWarn};
+    case Outcome::kSheetTooLarge:
+      return {u"エラー：合成画像のサイズが大きすぎます", u"合成画像のサイズが大きすぎます",
+              u"エラー", kWarn};
   }
   return {};
 }
@@ -82,7 +88,9 @@ bool IsFailure(Outcome outcome) {
     case Outcome::kSheetsFailed:
     case Outcome::kSaveFolderIsPhotoFolder:
     case Outcome::kSaveFolderNotMade:
-    case Outcome::kNotAFolder: return true;
+    case Outcome::kNotAFolder:
+    case Outcome::kResizedSomeNotWritten:
+    case Outcome::kSheetTooLarge: return true;
     default: return false;
   }
 }

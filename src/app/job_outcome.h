@@ -38,6 +38,10 @@ enum class Outcome : uint8_t {
   kInterruptedRewindFinished,
   // An unknown `CreateMode`: nothing done, nothing said
   kNoJob,
+  // Resize: a copy could not be written (a failed write, or a size of 0)
+  kResizedSomeNotWritten,
+  // Sheets: the sheet size asks for more memory than a picture may take
+  kSheetTooLarge,
 };
 
 enum class MessageIcon { None, Exclamation };

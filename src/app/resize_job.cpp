@@ -24,18 +24,24 @@ Outcome RunResizeJob(JobHost& host, const ResizeSettings& settings, std::u16stri
 
   const int count = static_cast<int>(fileNames.size());
   JobProgress progress(host, count);
-  bool someNotResized = false;
+  bool someKept = false, someNotWritten = false;
   OrderedPrefetch<ResizedCopy> copies(WorkerCount(threads), count, [&](int i) {
     return PrepareResizedCopy(options, fileNames[static_cast<std::size_t>(i)], folder);
   });
   for (int i = 1; i <= count; ++i) {
     const std::u16string_view name = fileNames[static_cast<std::size_t>(i - 1)];
-    if (PlaceResizedCopy(copies.Take(i - 1), options, name, folder) != kResizeWritten)
-      someNotResized = true;
+    const int result = PlaceResizedCopy(copies.Take(i - 1), options, name, folder);
+    // A name taken in the save folder is the user's choice to keep it; a
+    // copy that could not be written is a failure and is said as one.
+    if (result == kResizeNotWritten)
+      someNotWritten = true;
+    else if (result != kResizeWritten)
+      someKept = true;
     progress.Advance(i);
     if (progress.Cancelled()) return Outcome::kCancelled;
   }
-  return someNotResized ? Outcome::kResizedSomeKept : Outcome::kResized;
+  if (someNotWritten) return Outcome::kResizedSomeNotWritten;
+  return someKept ? Outcome::kResizedSomeKept : Outcome::kResized;
 }
 
 }  // namespace folio

@@ -1,19 +1,16 @@
 #include "catalogue/maker_note.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
 #include "catalogue/lens_table.h"
 #include "catalogue/little_endian.h"
 #include "platform/cp932.h"
+#include "platform/regular_file.h"
 #include "platform/text.h"
 
 namespace folio {
@@ -33,41 +30,30 @@ constexpr std::size_t kSearchChunk = 64 * 1024;
 // error is a failure.
 class RawFile {
  public:
-  explicit RawFile(const std::filesystem::path& path)
-      : fd_(::open(path.c_str(), O_RDONLY | O_CLOEXEC)) {}
-  ~RawFile() {
-    if (fd_ >= 0) ::close(fd_);
+  // Something that is there but is no regular file (a folder, a FIFO) is
+  // never read, and counts as a failed read rather than a missing file.
+  explicit RawFile(const std::filesystem::path& path) : file_(path) {
+    std::error_code ec;
+    present_ = file_.ok() || std::filesystem::exists(path, ec);
   }
-  RawFile(const RawFile&) = delete;
-  RawFile& operator=(const RawFile&) = delete;
 
-  bool ok() const { return fd_ >= 0; }
+  bool ok() const { return present_; }
 
   bool Size(int64_t& size) const {
-    struct stat st {};
-    if (::fstat(fd_, &st) != 0) return false;
-    size = st.st_size;
-    return true;
+    size = static_cast<int64_t>(file_.size());
+    return file_.ok();
   }
 
   bool ReadAt(int64_t position, uint8_t* buffer, std::size_t length) const {
     std::memset(buffer, 0, length);
-    if (position < 0) return false;
-    std::size_t done = 0;
-    while (done < length) {
-      ssize_t n = ::pread(fd_, buffer + done, length - done, static_cast<off_t>(position + done));
-      if (n < 0) {
-        if (errno == EINTR) continue;
-        return false;
-      }
-      if (n == 0) break;  // end of file: the rest stays zero
-      done += static_cast<std::size_t>(n);
-    }
-    return true;
+    if (position < 0 || !file_.ok()) return false;
+    // The end of the file leaves the rest zero.
+    return file_.ReadAt(static_cast<uint64_t>(position), buffer, length) >= 0;
   }
 
  private:
-  int fd_;
+  RegularFile file_;  // never a FIFO or a device under a photo's name
+  bool present_ = false;
 };
 
 // Looks for the firmware text at file positions 2 .. firmwareOffset + 299;

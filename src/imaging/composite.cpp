@@ -9,6 +9,7 @@
 
 #include "imaging/image_ops.h"
 #include "imaging/jpeg_codec.h"
+#include "imaging/picture_memory.h"
 #include "platform/lcg.h"
 #include "platform/text.h"
 #include "settings/paper_sizes.h"
@@ -104,6 +105,10 @@ bool CanLayOut(const CompositeParams& params) {
   int cellWidth = 0, cellHeight = 0;
   CellSize(params, cellWidth, cellHeight);
   return cellWidth >= 1 && cellHeight >= 1;
+}
+
+bool SheetFitsInMemory(const CompositeParams& params) {
+  return PictureFits(params.canvasWidth, params.canvasHeight);
 }
 
 void CellSize(const CompositeParams& params, int& cellWidth, int& cellHeight) {

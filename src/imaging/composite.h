@@ -57,6 +57,9 @@ struct SheetCell {
 // False when no sheet can be laid out: no photo per sheet, an empty grid, or
 // cells with no area. The job then writes nothing and reports a failure.
 bool CanLayOut(const CompositeParams& params);
+// False when the sheet's canvas would take more memory than one picture may
+// (a sheet size from a hand-edited settings file): the job refuses it.
+bool SheetFitsInMemory(const CompositeParams& params);
 // Width and height of one cell (truncated; the leftover stays background
 // along the right and bottom edges).
 void CellSize(const CompositeParams& params, int& cellWidth, int& cellHeight);

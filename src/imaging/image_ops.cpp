@@ -4,6 +4,7 @@
 #include "imaging/jpeg_codec.h"
 #include "imaging/orientation.h"
 #include "imaging/picture_memory.h"
+#include "platform/regular_file.h"
 
 #include <QFont>
 #include <QFontDatabase>
@@ -14,7 +15,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <memory>
 #include <system_error>
 
@@ -25,29 +25,8 @@ namespace {
 // failed photo (and is still copied where a copy is asked for).
 constexpr uintmax_t kMaxFileBytes = uintmax_t{1} << 30;
 
-struct FileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
-
-// A regular file no larger than kMaxFileBytes, opened for reading, and its
-// size; a null handle otherwise.
-FileHandle OpenPhotoFile(const std::filesystem::path& path, uintmax_t& size) {
-  std::error_code ec;
-  if (!std::filesystem::is_regular_file(path, ec)) return nullptr;
-  size = std::filesystem::file_size(path, ec);
-  if (ec || size > kMaxFileBytes) return nullptr;
-  return FileHandle(std::fopen(path.c_str(), "rb"));
-}
-
 bool ReadWholeFile(const std::filesystem::path& path, std::vector<uint8_t>& bytes) {
-  uintmax_t size = 0;
-  const FileHandle file = OpenPhotoFile(path, size);
-  if (!file) return false;
-  bytes.resize(static_cast<size_t>(size));
-  size_t got = bytes.empty() ? 0 : std::fread(bytes.data(), 1, bytes.size(), file.get());
-  bytes.resize(got);
-  return true;
+  return RegularFile(path).ReadAll(bytes, kMaxFileBytes);
 }
 
 // The segments of a JPEG file up to and including its first scan header,
@@ -57,9 +36,9 @@ bool ReadWholeFile(const std::filesystem::path& path, std::vector<uint8_t>& byte
 bool ReadJpegHead(const std::filesystem::path& path, std::vector<uint8_t>& head) {
   constexpr size_t kFirstRead = 64 * 1024;
   constexpr size_t kScanBytes = 4096;
-  uintmax_t size = 0;
-  const FileHandle file = OpenPhotoFile(path, size);
-  if (!file) return false;
+  const RegularFile file(path);
+  if (!file.ok() || file.size() > kMaxFileBytes) return false;
+  const size_t size = static_cast<size_t>(file.size());
   // Bytes [0, want) into head; false when the file has fewer.
   auto have = [&](size_t want) {
     if (want > size) return false;
@@ -67,8 +46,8 @@ bool ReadJpegHead(const std::filesystem::path& path, std::vector<uint8_t>& head)
     const size_t from = head.size();
     const size_t to = std::min<size_t>(size, std::max(want, 2 * from));
     head.resize(to);
-    const size_t got = std::fread(head.data() + from, 1, to - from, file.get());
-    head.resize(from + got);
+    const std::ptrdiff_t got = file.ReadAt(from, head.data() + from, to - from);
+    head.resize(from + static_cast<size_t>(std::max<std::ptrdiff_t>(got, 0)));
     return head.size() >= want;
   };
   bool found = false;

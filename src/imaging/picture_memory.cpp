@@ -25,13 +25,17 @@ void Release(void* info) {
 
 }  // namespace
 
+bool PictureFits(long long width, long long height) {
+  if (width <= 0 || height <= 0) return false;
+  // Divided, not multiplied: 2000000000 x 2000000000 would overflow.
+  return width <= kMaxPictureBytes / 4 / height;
+}
+
 QImage NewPicture(int width, int height, QImage::Format format, PictureStart start) {
-  if (width <= 0 || height <= 0) return QImage();
+  if (!PictureFits(width, height)) return QImage();
   const std::int64_t bytesPerLine = std::int64_t{width} * 4;
   const std::int64_t bytes = bytesPerLine * height;
-  if (bytesPerLine > std::numeric_limits<int>::max() ||
-      bytes > std::numeric_limits<qsizetype>::max() / 2)
-    return QImage();
+  if (bytesPerLine > std::numeric_limits<int>::max()) return QImage();
   if (static_cast<std::size_t>(bytes) < kLargePicture) {
     QImage picture(width, height, format);
     if (!picture.isNull() && start == PictureStart::kCleared) picture.fill(0u);

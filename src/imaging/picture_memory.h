@@ -11,6 +11,13 @@ namespace folio {
 // them, for a caller that writes every pixel. A null image when there is no
 // memory for it or the size is out of range.
 enum class PictureStart { kCleared, kToBeWritten };
+
+// The most bytes one 32-bit picture may take: far above any sheet the
+// options allow (10000 x 10000, 400 MB) and any camera photo, far below what
+// would bring a desktop to its knees (a 60000 x 60000 sheet needs 14 GB).
+inline constexpr long long kMaxPictureBytes = 2LL << 30;
+// True when a 32-bit picture of that size is within kMaxPictureBytes.
+bool PictureFits(long long width, long long height);
 QImage NewPicture(int width, int height, QImage::Format format, PictureStart start);
 
 }  // namespace folio

@@ -1,12 +1,12 @@
 #include "imaging/resize.h"
 
-#include <fstream>
 #include <system_error>
 #include <vector>
 
 #include "imaging/image_ops.h"
 #include "imaging/scaled_copy.h"
 #include "platform/files.h"
+#include "platform/regular_file.h"
 #include "platform/text.h"
 
 namespace fs = std::filesystem;
@@ -98,11 +98,11 @@ std::optional<int> ReadOrientation(const std::u16string& path) {
   // The first 100 bytes are scanned; 8 more are read so that a marker among
   // the last of them still has its value byte.
   constexpr int kScan = 100;
-  std::ifstream in(ToPath(path), std::ios::binary);
-  if (!in) return std::nullopt;
+  const RegularFile file(ToPath(path));
   unsigned char bytes[kScan + 8] = {};
-  in.read(reinterpret_cast<char*>(bytes), sizeof bytes);
-  const int n = static_cast<int>(in.gcount());
+  const std::ptrdiff_t got = file.ReadAt(0, bytes, sizeof bytes);
+  if (got < 0) return std::nullopt;
+  const int n = static_cast<int>(got);
   int state = 0;
   for (int p = 0; p < kScan && p < n; ++p) {
     if (state == 0 && p + 1 < n && bytes[p] == 0xFF && bytes[p + 1] == 0xD8) state = 1;

@@ -3,13 +3,13 @@
 #include "imaging/image_ops.h"
 #include "imaging/jpeg_codec.h"
 #include "platform/files.h"
+#include "platform/regular_file.h"
 #include "platform/text.h"
 
 #include <QImage>
 
 #include <algorithm>
 #include <atomic>
-#include <fstream>
 #include <utility>
 
 namespace folio {
@@ -61,7 +61,7 @@ int PlaceScaledCopy(const ScaledCopy& copy, std::u16string_view fileName,
   if (copy.copyAsIs) {
     if (CopyFileReplacing(source, destination)) return copy.result;
     // A photo that cannot be opened is not copied: no fault of the disk.
-    return std::ifstream(source, std::ios::binary) ? kScaledCopyNotWritten : copy.result;
+    return RegularFile(source).ok() ? kScaledCopyNotWritten : copy.result;
   }
   if (!copy.jpeg.empty() && !WriteFileReplacing(destination, {copy.jpeg}))
     return kScaledCopyNotWritten;

@@ -1,14 +1,18 @@
 #include "platform/files.h"
 
+#include "platform/regular_file.h"
+
 #include <fcntl.h>
-#include <stdio.h>
 #include <signal.h>
+#include <stdio.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <string>
 #include <system_error>
+#include <vector>
 
 namespace folio {
 
@@ -184,9 +188,30 @@ void RemoveStaleTemporaries(const fs::path& folder) {
 }
 
 WriteResult CopyFileAtomically(const fs::path& from, const fs::path& to, Replace replace) {
+  // Read through RegularFile: a FIFO or a device under the source's name
+  // would block the copy or never end it.
+  const RegularFile source(from);
+  if (!source.ok()) return WriteResult::kFailed;
   const fs::path temporary = TemporaryNameBeside(to);
-  std::error_code ec;
-  if (!fs::copy_file(from, temporary, fs::copy_options::none, ec) || ec) {
+  const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+  if (fd < 0) return WriteResult::kFailed;
+  // The size it had when opened: a file that grows meanwhile (or a kernel
+  // file that says 0 and never ends) cannot keep the copy going.
+  std::vector<uint8_t> buffer(static_cast<size_t>(std::min<uint64_t>(source.size(), 1 << 20)));
+  bool ok = true;
+  for (uint64_t at = 0; ok && at < source.size();) {
+    const size_t want = static_cast<size_t>(std::min<uint64_t>(buffer.size(), source.size() - at));
+    const std::ptrdiff_t n = source.ReadAt(at, buffer.data(), want);
+    if (n <= 0) {
+      ok = n == 0;  // 0: cut short meanwhile
+      break;
+    }
+    ok = WriteAll(fd, buffer.data(), static_cast<size_t>(n));
+    at += static_cast<uint64_t>(n);
+  }
+  if (::close(fd) != 0) ok = false;
+  if (!ok) {
+    std::error_code ec;
     fs::remove(temporary, ec);
     return WriteResult::kFailed;
   }

@@ -6,12 +6,7 @@ namespace folio {
 
 namespace {
 
-struct Entry {
-  std::u16string_view section, key;
-  IntLimit limit;
-};
-
-constexpr Entry kLimits[] = {
+constexpr KeyLimit kLimits[] = {
     {u"Thumbnail", u"PhotoNo", {0, 10000}},
     {u"Thumbnail", u"LinkNo", {1, 100}},
     {u"Thumbnail", u"PhotoSize", {10, 10000}},
@@ -46,8 +41,10 @@ constexpr Entry kLimits[] = {
 
 }  // namespace
 
+std::span<const KeyLimit> AllLimits() { return kLimits; }
+
 std::optional<IntLimit> LimitOf(std::u16string_view section, std::u16string_view key) {
-  for (const Entry& entry : kLimits)
+  for (const KeyLimit& entry : kLimits)
     if (entry.section == section && entry.key == key) return entry.limit;
   return std::nullopt;
 }

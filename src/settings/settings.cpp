@@ -261,8 +261,12 @@ void LoadSettings(Settings& settings, const IniProfile& profile) {
   for (const Key& key : kKeys) {
     switch (key.kind) {
       case Kind::kInt: {
+        // A value the options dialog would refuse (a hand-edited file) is
+        // refused here too: the field keeps the value it had.
         int& field = key.number(settings);
-        field = profile.GetInt(key.section, key.name, field);
+        const int value = profile.GetInt(key.section, key.name, field);
+        const std::optional<IntLimit> limit = LimitOf(key.section, key.name);
+        if (!limit || (value >= limit->low && value <= limit->high)) field = value;
         break;
       }
       case Kind::kFlag:

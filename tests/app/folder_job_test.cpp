@@ -1,5 +1,7 @@
 // The folder job driver: listing and page count, the rewind decision, the
 // sub-folders of each mode, the busy state and the outcome channels.
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -50,15 +52,21 @@ TEST(ListJpegFiles, PageCountRoundsUp) {
   }
 }
 
-TEST(ListJpegFiles, MatchesAnyCaseAndFoldersSortedByName) {
+// Only regular files, and links to them, are photos: a folder, a FIFO, a
+// device or a dangling link of a photo's name is left out (and never opened).
+TEST(ListJpegFiles, MatchesAnyCaseRegularFilesAndLinksToThemSortedByName) {
   TempDir dir;
   folio::test::WriteJpeg(dir / "b.JPG", 8, 8);
   folio::test::WriteJpeg(dir / "a.jpg", 8, 8);
   folio::test::WriteJpeg(dir / "c.jpeg", 8, 8);  // not "*.jpg"
   fs::create_directory(dir / "album.jpg");
   folio::test::WriteBytes(dir / "notes.txt", "x");
+  fs::create_symlink(dir / "a.jpg", dir / "link.jpg");
+  fs::create_symlink(dir / "missing", dir / "dangling.jpg");
+  fs::create_symlink("/dev/null", dir / "null.jpg");
+  ASSERT_EQ(::mkfifo((dir / "fifo.jpg").c_str(), 0644), 0);
   EXPECT_EQ(folio::ListJpegFiles(dir.u16()),
-            (std::vector<std::u16string>{u"a.jpg", u"album.jpg", u"b.JPG"}));
+            (std::vector<std::u16string>{u"a.jpg", u"b.JPG", u"link.jpg"}));
 }
 
 TEST(RunFolderJob, FolderWithoutPhotosThatIsNotProcessedIsAnError) {

@@ -108,7 +108,7 @@ Settings Unusual() {
   g.Sort = u"\"quoted\"";
   g.Threads = 3;
   auto& ss = s.slideShow;
-  ss.Speed = 100; ss.Size = -5; ss.TopString = u"\r\n";
+  ss.Speed = 100; ss.Size = 100000; ss.TopString = u"\r\n";
   auto& r = s.resize;
   r.Quality = 0; r.Size = 10000; r.ResizeMode = 2; r.RaitoY = 1; r.RaitoX = 100; r.ResizeY = 480;
   r.ResizeX = 640; r.Exif = 1; r.Rotate = 1; r.OverWrite = 1; r.SaveDir = u"%s_small ";
@@ -149,7 +149,7 @@ TEST_F(SettingsTest, EveryFieldRoundTrips) {
   EXPECT_EQ(loaded.setting.Sort, u"\"quoted\"");
   EXPECT_EQ(loaded.setting.Threads, 3);
   EXPECT_EQ(loaded.slideShow.TopString, u"\r\n");
-  EXPECT_EQ(loaded.slideShow.Size, -5);
+  EXPECT_EQ(loaded.slideShow.Size, 100000);
   EXPECT_EQ(loaded.resize.SaveDir, u"%s_small ");
   EXPECT_EQ(loaded.compose.rememberedCustomHeight, 1000);
   EXPECT_EQ(loaded.compose.rememberedCustomWidth, 2000);
@@ -191,7 +191,7 @@ TEST_F(SettingsTest, LoadTakesValuesAsTheProfileReadsThem) {
              "[Thumbnail]\r\nPhotoNo=12abc\r\nPhotoSize=abc\r\nNotResize=2\r\nEnbLink=1\r\n"
              "SortPage=yes\r\nTopHtml=-1\r\nExif=\"" + std::string(5000, 'e') + "\"\r\n"
              "[Compose]\r\nPaperSize=\"A4\xEF\xBC\x88" "210\xC3\x97" "297\xEF\xBC\x89\"\r\n"
-             "CreateJpgHeight=3300\r\nCreateJpgWidth=4653\r\n"
+             "CreateJpgHeight=3300\r\nCreateJpgWidth=4653\r\nSpaceSize=abc\r\n"
              "[Setting]\r\nNoD&DtoRun=1\r\nSort=\"" + std::string(25, 's') + "\"\r\n"
              "Directory=\"/from/file\"\r\n");
   IniProfile profile(file());
@@ -202,7 +202,10 @@ TEST_F(SettingsTest, LoadTakesValuesAsTheProfileReadsThem) {
   LoadSettings(s, profile);
 
   EXPECT_EQ(s.thumbnail.PhotoNo, 12);
-  EXPECT_EQ(s.thumbnail.PhotoSize, 0);
+  // "abc" reads as 0: below the range of PhotoSize (refused, the field keeps
+  // its value), within that of SpaceSize.
+  EXPECT_EQ(s.thumbnail.PhotoSize, 340);
+  EXPECT_EQ(s.compose.SpaceSize, 0);
   EXPECT_EQ(s.thumbnail.LinkNo, 4);  // absent: default
   EXPECT_EQ(s.thumbnail.NotResize, 0);
   EXPECT_EQ(s.thumbnail.EnbLink, 1);
@@ -219,7 +222,8 @@ TEST_F(SettingsTest, LoadTakesValuesAsTheProfileReadsThem) {
   // The flag stored as 2 goes back as 0.
   ASSERT_TRUE(SaveSettings(s, u"", profile));
   EXPECT_NE(ReadBytes(file()).find("\r\nNotResize=0\r\n"), std::string::npos);
-  EXPECT_NE(ReadBytes(file()).find("\r\nPhotoSize=0\r\n"), std::string::npos);
+  EXPECT_NE(ReadBytes(file()).find("\r\nPhotoSize=340\r\n"), std::string::npos);
+  EXPECT_NE(ReadBytes(file()).find("\r\nSpaceSize=0\r\n"), std::string::npos);
 }
 
 // Files written before the key existed turn the photos upright; only a

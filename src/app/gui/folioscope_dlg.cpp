@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QDesktopServices>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QGridLayout>
@@ -23,6 +22,7 @@
 #include "app/drop_batch.h"
 #include "app/folder_job.h"
 #include "app/gui/dlg_result.h"
+#include "app/gui/folder_opener.h"
 #include "app/gui/shell_rules.h"
 #include "options/option_dlg.h"
 #include "options/widget_util.h"
@@ -332,7 +332,7 @@ void CFolioscopeDlg::onOpen() {
   takeFolderBox();
   const std::u16string target = folio::gui::OpenTarget(settings(), folderPath_);
   if (target.empty()) return;
-  QDesktopServices::openUrl(QUrl::fromLocalFile(ToQ(target)));  // a failure is silent
+  folio::gui::OpenOnDesktop(ToQ(target));  // a failure is silent
 }
 
 void CFolioscopeDlg::onSettings() {
