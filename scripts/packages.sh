@@ -7,8 +7,8 @@ FOLIO_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libexiv2-dev libtu
 # The sanitizer and fuzz builds: clang with its runtimes (ASan, UBSan,
 # libFuzzer) and llvm-symbolizer for readable stack traces.
 FOLIO_CLANG_PACKAGES=(clang libclang-rt-14-dev llvm)
-# The browser tests: Debian's Chromium and the Japanese font of the pages.
-FOLIO_BROWSER_PACKAGES=(chromium fonts-ipafont-gothic)
+# The browser tests: Debian's Chromium, the Japanese font of the pages and exiftool.
+FOLIO_BROWSER_PACKAGES=(chromium fonts-ipafont-gothic libimage-exiftool-perl)
 # The package check: dpkg-shlibdeps (dpkg-dev) and file are what CPack's
 # Debian generator runs; the validators of the desktop entry and metainfo.
 FOLIO_PACKAGE_CHECK_PACKAGES=(desktop-file-utils appstream dpkg-dev file)

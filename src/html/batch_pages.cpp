@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "html/escaping.h"
 #include "platform/text.h"
 
 namespace folio {
@@ -39,15 +40,15 @@ std::u16string TopPageText(const FolderNames& names, int frameWidth) {
   std::u16string page = u"<html>\r\n";
   page += kCharsetLine;
   page += u"<head>\r\n<title>";
-  page += names.parentName;
+  page += EscapeHtml(names.parentName);
   page += u"</title>\r\n";
   page += u"</head>\r\n\r\n";
   page += u"<frameset framespacing=\"0\" border=\"0\" frameborder=\"0\" cols=\"" +
           DecimalText(frameWidth) + u",*\">\r\n";
   page += u"  <frame name=\"contents\" target=\"main\" src=\"Menu.html\" scrolling=\"auto\">\r\n";
   page += u"  <frame name=\"main\" src=\"";
-  page += names.own;
-  page += u"/page1.html\" scrolling=\"auto\" target=\"_self\">\r\n";
+  page += LinkAttribute(names.own + u"/page1.html");
+  page += u"\" scrolling=\"auto\" target=\"_self\">\r\n";
   page += u"  <noframes>\r\n";
   page += u"  <body>\r\n\r\n";
   page +=
@@ -61,7 +62,8 @@ std::u16string TopPageText(const FolderNames& names, int frameWidth) {
 
 std::u16string MenuLinkLine(std::u16string_view ownName) {
   const std::u16string own(ownName);
-  return u"<a target=\"main\" href = \"" + own + u"/page1.html\">" + own + u"</a><br>\r\n";
+  return u"<a target=\"main\" href = \"" + LinkAttribute(own + u"/page1.html") + u"\">" +
+         EscapeHtml(own) + u"</a><br>\r\n";
 }
 
 }  // namespace folio

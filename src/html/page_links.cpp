@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "html/escaping.h"
 #include "html/value_format.h"
 #include "platform/text.h"
 
@@ -92,7 +93,8 @@ std::u16string BuildPageLinks(const ThumbnailSettings& settings, int pages, int 
   }
   std::u16string out;
   for (int n = 1; n <= pages; ++n) {
-    const std::u16string& label = labels[static_cast<std::size_t>(n - 1)];
+    // A label may carry a camera's or lens's own text.
+    const std::u16string label = EscapeHtml(labels[static_cast<std::size_t>(n - 1)]);
     const std::u16string number = DecimalText(n);
     if (n == current) {
       out += number + label;

@@ -1,6 +1,7 @@
 #include "html/slideshow_page.h"
 
 #include "html/charset.h"
+#include "html/escaping.h"
 #include "platform/text.h"
 
 namespace folio {
@@ -78,7 +79,8 @@ std::u16string SlideshowPageText(const SlideShowSettings& settings,
   page += u"\tvar img = new Array(" + imageCount + u");\r\n";
   for (std::size_t i = 0; i < records.size(); ++i) {
     page += u"\timg[" + DecimalText(static_cast<long long>(i)) + u"] = \"" +
-            SlideshowImagePath(FieldText(records[i].fileName)) + u"\";\r\n";
+            EscapeScriptString(EncodeLink(SlideshowImagePath(FieldText(records[i].fileName)))) +
+            u"\";\r\n";
   }
 
   page += kScriptEnd;
@@ -86,7 +88,7 @@ std::u16string SlideshowPageText(const SlideShowSettings& settings,
   if (!settings.TopString.empty()) page += TopTextLines(settings.TopString);
   page += kButtons;
   page += u"</div>\r\n<div class=\"photo\">\r\n";
-  page += u"\t<img src=\"" + SlideshowImagePath(FieldText(records[0].fileName)) +
+  page += u"\t<img src=\"" + LinkAttribute(SlideshowImagePath(FieldText(records[0].fileName))) +
           u"\" id=\"slideshow\" alt=\"スライドショー\">\r\n";
   page += u"</div>\r\n</BODY>\r\n</HTML>\r\n";
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "html/charset.h"
+#include "html/escaping.h"
 #include "html/page_links.h"
 #include "html/template_expander.h"
 #include "platform/text.h"
@@ -23,11 +24,13 @@ std::u16string NavigationRow(int p, int pages, int lineNo) {
 std::u16string CellContent(const ThumbnailSettings& settings, std::u16string_view name) {
   const std::u16string n(name);
   if (settings.NotResize == 0) {
+    const std::u16string image = u"<img src=\"" + LinkAttribute(u"thum/" + n) + u"\">";
     if (settings.EnbLink == 0)
-      return u"<a href=\"jpg/" + n + u"\"><img src=\"thum/" + n + u"\"></a>";
-    return u"<img src=\"thum/" + n + u"\">";
+      return u"<a href=\"" + LinkAttribute(u"jpg/" + n) + u"\">" + image + u"</a>";
+    return image;
   }
-  if (settings.EnbLink == 0) return u"<a href=\"jpg/" + n + u"\">" + n + u"</a>";
+  if (settings.EnbLink == 0)
+    return u"<a href=\"" + LinkAttribute(u"jpg/" + n) + u"\">" + EscapeHtml(n) + u"</a>";
   return {};
 }
 

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "html/escaping.h"
 #include "platform/text.h"
 
 namespace folio {
@@ -182,7 +183,7 @@ std::u16string FormatTally(const ExifTallies& tallies, Tally which) {
       // Lens slots fill in order: the first empty count ends the list.
       for (const LensTallySlot& slot : tallies.LensTally) {
         if (slot.count == 0) break;
-        out += slot.text + u" " + Count(slot.count);
+        out += EscapeHtml(slot.text) + u" " + Count(slot.count);
       }
       break;
   }

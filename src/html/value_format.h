@@ -28,6 +28,7 @@ enum class Tally { Shutter, Aperture, Iso, Focal, Lens };
 
 // The statistics lines of one tally, one "...枚<br>" line per counted slot in
 // slot order; empty when nothing was counted. The tallies are not changed.
+// Lens texts are escaped as HTML text.
 std::u16string FormatTally(const ExifTallies& tallies, Tally which);
 
 // printf conversions with the classic "C" formatting (decimal point ".").

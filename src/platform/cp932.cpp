@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <fstream>
 #include <string>
+#include <vector>
 
 namespace folio {
 
@@ -51,7 +52,44 @@ bool AppendNameByte(std::string& out, unsigned long unit) {
   return true;
 }
 
+// The form of every BMP character, found once by the converter itself (each
+// character encoded and its bytes decoded again), so that it agrees with what
+// Utf16ToCp932 writes.
+std::vector<Cp932Form> MakeFormTable() {
+  std::vector<Cp932Form> forms(0x10000, Cp932Form::kNone);
+  for (char32_t c = 0; c < 0x80; ++c) forms[c] = Cp932Form::kItself;
+  Converter encode("CP932", kNativeUtf16);
+  Converter decode(kNativeUtf16, "CP932");
+  if (!encode.ok() || !decode.ok()) return forms;
+  // The bytes of one whole conversion, or 0 when it fails.
+  const auto convert = [](const Converter& conv, const void* in, std::size_t size, void* out,
+                          std::size_t room) -> std::size_t {
+    iconv(conv.get(), nullptr, nullptr, nullptr, nullptr);
+    char* from = static_cast<char*>(const_cast<void*>(in));
+    char* to = static_cast<char*>(out);
+    if (iconv(conv.get(), &from, &size, &to, &room) == static_cast<std::size_t>(-1) || size != 0)
+      return 0;
+    return static_cast<std::size_t>(to - static_cast<char*>(out));
+  };
+  for (char32_t c = 0x80; c < 0x10000; ++c) {
+    if (c >= 0xD800 && c <= 0xDFFF) continue;
+    const char16_t unit = static_cast<char16_t>(c);
+    char bytes[8];
+    const std::size_t n = convert(encode, &unit, sizeof unit, bytes, sizeof bytes);
+    if (n == 0) continue;
+    char16_t back[4];
+    const std::size_t m = convert(decode, bytes, n, back, sizeof back);
+    forms[c] = m == sizeof unit && back[0] == unit ? Cp932Form::kItself : Cp932Form::kLookAlike;
+  }
+  return forms;
+}
+
 }  // namespace
+
+Cp932Form Cp932FormOf(char32_t c) {
+  static const std::vector<Cp932Form> forms = MakeFormTable();
+  return c < forms.size() ? forms[c] : Cp932Form::kNone;
+}
 
 std::string Utf16ToCp932(std::u16string_view text) {
   std::string out;

@@ -12,6 +12,12 @@ namespace folio {
 // page never loses or garbles it. Line ends are written exactly as given.
 std::string Utf16ToCp932(std::u16string_view text);
 
+// How a page's CP932 bytes carry a character: as itself; as bytes that read
+// back as a look-alike (the yen sign as "\", "〜" as "～", "−" as "－"); or
+// not at all (Utf16ToCp932 then writes a character reference).
+enum class Cp932Form { kItself, kLookAlike, kNone };
+Cp932Form Cp932FormOf(char32_t c);
+
 // Writes the text as one CP932 file, replacing any file of that name.
 // Returns false when the file could not be written.
 bool WriteCp932TextFile(const std::filesystem::path& path, std::u16string_view text);

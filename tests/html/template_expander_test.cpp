@@ -95,3 +95,15 @@ TEST(ExpandTemplate, ValuesHoldingCommandsShowTheStepOrder) {
     EXPECT_EQ(ExpandTemplate(record, 0, c.text, tallies), c.expanded) << folio::ToUtf8(c.value);
   }
 }
+
+// The template is the user's markup; what a value brings is text, even when a
+// later step expands a command that the value held.
+TEST(ExpandTemplate, ValuesAreEscapedAndTheTemplateStaysMarkup) {
+  folio::ExifTallies tallies;
+  ImageRecord r = Sample();
+  SetField(r.make, u"<b>%c");
+  SetField(r.model, u"\"&\"");
+  SetField(r.fileName, u"<img src=x onerror=alert(1)>.jpg");
+  EXPECT_EQ(ExpandTemplate(r, 0, u"<i>%m</i><br>%j", tallies),
+            u"<i>&lt;b&gt;&quot;&amp;&quot;</i><br>&lt;img src=x onerror=alert(1)&gt;.jpg");
+}

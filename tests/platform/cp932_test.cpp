@@ -85,4 +85,31 @@ TEST(Cp932, TextFileHoldsExactlyTheBytesAndReplacesOldFile) {
   EXPECT_FALSE(folio::WriteCp932TextFile(dir.path(), u"x"));
 }
 
+// Whether a page's bytes read back as the character itself: the look-alikes
+// would lead a link to another file's name.
+TEST(Cp932, FormOfEachCharacterAgreesWithTheWrittenBytes) {
+  using folio::Cp932Form;
+  struct Case {
+    char32_t c;
+    Cp932Form form;
+  };
+  const Case cases[] = {
+      {U'A', Cp932Form::kItself},        {U'\\', Cp932Form::kItself},
+      {U'\t', Cp932Form::kItself},       {U'あ', Cp932Form::kItself},
+      {U'ｱ', Cp932Form::kItself},        {U'～', Cp932Form::kItself},
+      {U'①', Cp932Form::kItself},        {U'¥', Cp932Form::kLookAlike},
+      {U'〜', Cp932Form::kLookAlike},    {U'−', Cp932Form::kLookAlike},
+      {U'‾', Cp932Form::kLookAlike},     {U'é', Cp932Form::kNone},
+      {U'\u0085', Cp932Form::kNone},     {0xDCFF, Cp932Form::kNone},
+      {U'\U0001F600', Cp932Form::kNone},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(folio::Cp932FormOf(c.c), c.form) << std::hex << static_cast<unsigned>(c.c);
+    if (c.form != Cp932Form::kNone && c.c < 0x10000) {
+      const std::u16string text(1, static_cast<char16_t>(c.c));
+      EXPECT_EQ(Cp932ToUtf16(Utf16ToCp932(text)) == text, c.form == Cp932Form::kItself);
+    }
+  }
+}
+
 }  // namespace
