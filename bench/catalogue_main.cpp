@@ -10,6 +10,7 @@
 #include "app/folder_job.h"
 #include "catalogue/catalogue.h"
 #include "html/value_format.h"
+#include "platform/random_generator.h"
 #include "platform/text.h"
 #include "settings/settings.h"
 
@@ -31,8 +32,9 @@ int main(int argc, char** argv) {
     return 64;
   }
   const std::u16string path = folio::FromUtf8(folder);
+  folio::RandomGenerator random;
   const folio::Catalogue catalogue =
-      folio::BuildCatalogue(folio::ListJpegFiles(path), path, settings);
+      folio::BuildCatalogue(folio::ListJpegFiles(path), path, settings, random);
   std::string out;
   for (const folio::ImageRecord& r : catalogue.records) {
     for (const std::u16string& field :

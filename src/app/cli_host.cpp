@@ -45,7 +45,6 @@ int InterruptCatcher::count() { return g_presses; }
 bool InterruptCatcher::terminated() { return g_terminated != 0; }
 
 void CliHost::pumpMessages() {
-  BasicJobHost::pumpMessages();
   if (InterruptCatcher::terminated() && !terminationTaken_) {
     // The running job is cancelled (and undone by its own cancel path), and
     // no other folder starts.
@@ -67,16 +66,15 @@ void CliHost::pumpMessages() {
 }
 
 void CliHost::addFolderLine(std::u16string_view path, int number, int total) {
-  ClearProgress();
-  BasicJobHost::addFolderLine(path, number, total);
+  HeadlessWindow::addFolderLine(path, number, total);
   folderNumber_ = number;
   folderTotal_ = total;
   folderStart_ = std::chrono::steady_clock::now();
 }
 
-void CliHost::addStatusLine(std::u16string_view text) {
-  ClearProgress();
-  BasicJobHost::addStatusLine(text);
+void CliHost::takeLine(std::u16string_view line) {
+  ClearProgress();  // a line of its own, not behind the progress line
+  if (printLine_) printLine_(line);
 }
 
 // One line on the terminal: "folder i/n  image done/total  rate photos/s".

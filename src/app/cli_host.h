@@ -9,8 +9,11 @@
 #include <chrono>
 #include <csignal>
 #include <cstdio>
+#include <functional>
+#include <string_view>
+#include <utility>
 
-#include "app/basic_job_host.h"
+#include "app/headless_window.h"
 
 namespace folio {
 
@@ -34,23 +37,28 @@ class InterruptCatcher {
   void (*previousHup_)(int);
 };
 
-class CliHost : public BasicJobHost {
+class CliHost : public HeadlessWindow {
  public:
-  CliHost() { keepTitleHistory(false); }
+  // Every line of the status log goes to `printLine` as it comes.
+  explicit CliHost(std::function<void(std::u16string_view line)> printLine)
+      : printLine_(std::move(printLine)) {}
   ~CliHost() override { ClearProgress(); }
   void pumpMessages() override;
   void showProgress(int done, int total) override;
   void addFolderLine(std::u16string_view path, int number, int total) override;
-  void addStatusLine(std::u16string_view text) override;
 
   // Where the progress line goes (a terminal); none when null.
   void showProgressOn(std::FILE* terminal) { terminal_ = terminal; }
   // A SIGTERM or SIGHUP stopped the batch (and cancelled its running job).
   bool terminationTaken() const { return terminationTaken_; }
 
+ protected:
+  void takeLine(std::u16string_view line) override;
+
  private:
   void ClearProgress();
 
+  std::function<void(std::u16string_view line)> printLine_;
   int pressesTaken_ = 0;
   bool terminationTaken_ = false;
   std::FILE* terminal_ = nullptr;

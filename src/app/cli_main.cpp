@@ -20,8 +20,10 @@
 #include "imaging/demo_photos.h"
 #include "platform/allocator.h"
 #include "platform/ini_profile.h"
+#include "platform/random_generator.h"
 #include "platform/text.h"
 #include "settings/settings.h"
+#include "version/version.h"
 
 namespace {
 
@@ -74,7 +76,7 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (options->version) {
-    std::cout << "folioscope-cli " << FOLIO_VERSION << '\n';
+    std::cout << "folioscope-cli " << folio::kVersion << '\n';
     return 0;
   }
   if (options->demoFolder) {
@@ -100,12 +102,15 @@ int main(int argc, char** argv) {
   for (const std::string& folder : options->folders) folders.push_back(NormaliseFolder(folder));
 
   QGuiApplication app(argc, argv);
-  folio::CliHost host;
-  host.onLine = PrintLine;
+  folio::CliHost host(PrintLine);
   host.showProgressOn(isatty(STDERR_FILENO) ? stderr : nullptr);
+  // Seeded once, as at the start of the window program: the random order of
+  // a folder repeats from one run to the next.
+  folio::RandomGenerator random;
 
   if (folio::InterruptCatcher::terminated()) return 2;
-  const std::vector<folio::Outcome> outcomes = folio::RunDropBatch(host, host, settings, folders);
+  const std::vector<folio::Outcome> outcomes =
+      folio::RunDropBatch(host, host, settings, folders, random);
   // A signal after the last image of the last job stopped nothing: the
   // batch ended as it would have anyway.
   if (host.terminationTaken()) return 2;

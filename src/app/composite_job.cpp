@@ -1,5 +1,7 @@
 #include "app/composite_job.h"
 
+#include <ctime>
+
 #include "app/job_progress.h"
 #include "imaging/scaled_copy.h"
 #include "platform/text.h"
@@ -18,7 +20,10 @@ Outcome RunCompositeJob(JobHost& host, const CompositeParams& params, std::u16st
   if (!SheetFitsInMemory(params)) return Outcome::kSheetTooLarge;
 
   const int count = static_cast<int>(records.size());
-  const SheetLayout layout = LayOutSheets(params);
+  // A random title cell is drawn from the clock, by a generator of its own:
+  // the batch's generator, which orders the photos, is left alone.
+  RandomGenerator titleRandom(static_cast<unsigned>(std::time(nullptr)));
+  const SheetLayout layout = LayOutSheets(params, titleRandom);
   const int sheets = params.imagesUsed / params.perSheet;
   const std::filesystem::path folderPath = ToPath(folder);
   const int workers = WorkerCount(threads);

@@ -43,8 +43,8 @@ std::span<const uint8_t> Bytes(const std::string& text) {
 }  // namespace
 
 void LogOutcome(BatchView& view, Outcome outcome) {
-  const std::u16string_view line = Describe(outcome).statusLine;
-  if (!line.empty()) view.addStatusLine(line);
+  if (ReportChannelOf(outcome, /*batchMode=*/true) == ReportChannel::kStatusLine)
+    view.addStatusLine(Describe(outcome).statusLine);
 }
 
 std::optional<TopPageWrite> WriteTopPage(const Settings& settings, std::u16string_view folder,
@@ -88,7 +88,8 @@ void DeleteTopPage(const std::optional<TopPageWrite>& written) {
 }
 
 std::vector<Outcome> RunDropBatch(JobHost& host, BatchView& view, Settings& settings,
-                                  const std::vector<std::u16string>& paths) {
+                                  const std::vector<std::u16string>& paths,
+                                  RandomGenerator& random) {
   std::vector<Outcome> outcomes;
   if (host.busy()) return outcomes;  // a drop during a job changes nothing
   std::u16string menuText(kMenuStart);
@@ -123,7 +124,8 @@ std::vector<Outcome> RunDropBatch(JobHost& host, BatchView& view, Settings& sett
       if (const std::optional<Outcome> recovered = RecoverFolder(path))
         LogOutcome(view, *recovered);
     }
-    const Outcome outcome = isFolder ? RunFolderJob(host, settings, path) : Outcome::kNotAFolder;
+    const Outcome outcome =
+        isFolder ? RunFolderJob(host, settings, path, random) : Outcome::kNotAFolder;
     report(outcome);
     if (!IsCancel(outcome) && outcome != Outcome::kNotAFolder)
       AppendMenuLink(settings, path, menuText);

@@ -10,14 +10,17 @@
 #include "app/batch_view.h"
 #include "app/job_host.h"
 #include "app/job_outcome.h"
+#include "platform/random_generator.h"
 #include "settings/settings.h"
 
 namespace folio {
 
 // The outcome of every folder the batch reached, in order, and a failed
-// write of Top.html or Menu.html where it happened.
+// write of Top.html or Menu.html where it happened. `random` is the caller's
+// generator: the next batch goes on from where this one left it.
 std::vector<Outcome> RunDropBatch(JobHost& host, BatchView& view, Settings& settings,
-                                  const std::vector<std::u16string>& paths);
+                                  const std::vector<std::u16string>& paths,
+                                  RandomGenerator& random);
 
 // The outcome's line in the status log (nothing for one that says nothing).
 void LogOutcome(BatchView& view, Outcome outcome);

@@ -88,7 +88,8 @@ std::optional<Outcome> RecoverFolder(std::u16string_view folder) {
   return std::nullopt;
 }
 
-Outcome RunFolderJob(JobHost& host, Settings& settings, std::u16string_view folder) {
+Outcome RunFolderJob(JobHost& host, Settings& settings, std::u16string_view folder,
+                     RandomGenerator& random) {
   // The page arithmetic needs at least one photo per page; 0 (which the
   // options page lets through) would divide by zero.
   if (settings.thumbnail.PhotoNo < 1) settings.thumbnail.PhotoNo = 1;
@@ -105,7 +106,7 @@ Outcome RunFolderJob(JobHost& host, Settings& settings, std::u16string_view fold
   // so that the random order of the next folder does not depend on the mode).
   Catalogue catalogue;
   if (mode != kModeResize) {
-    catalogue = BuildCatalogue(std::move(names), folder, settings);
+    catalogue = BuildCatalogue(std::move(names), folder, settings, random);
     ReleaseFreedMemory();
   }
 

@@ -7,6 +7,7 @@
 
 #include "app/job_host.h"
 #include "app/job_outcome.h"
+#include "platform/random_generator.h"
 #include "settings/settings.h"
 
 namespace folio {
@@ -27,7 +28,10 @@ std::optional<Outcome> RecoverFolder(std::u16string_view folder);
 
 // Runs the job of `CreateMode` on the folder. The settings may change: the
 // sheet size and `Multiple` are written back, a `PhotoNo` below 1 becomes 1.
-Outcome RunFolderJob(JobHost& host, Settings& settings, std::u16string_view folder);
+// `random` is the generator of whoever runs the batch, seeded once at its
+// start: the catalogue draws the photos' random keys from it.
+Outcome RunFolderJob(JobHost& host, Settings& settings, std::u16string_view folder,
+                     RandomGenerator& random);
 
 // The sub-folders of the mode, the busy look and flag, the progress range.
 void PrepareJob(JobHost& host, Settings& settings, std::u16string_view folder, int count,

@@ -74,6 +74,13 @@ OutcomeText Describe(Outcome outcome) {
   return {};
 }
 
+ReportChannel ReportChannelOf(Outcome outcome, bool batchMode) {
+  const OutcomeText text = Describe(outcome);
+  if (text.statusLine.empty() || (text.batchOnly && !batchMode)) return ReportChannel::kNone;
+  if (batchMode || text.boxText.empty()) return ReportChannel::kStatusLine;
+  return ReportChannel::kMessageBox;
+}
+
 bool IsCancel(Outcome outcome) {
   return outcome == Outcome::kCancelled || outcome == Outcome::kSheetsCancelled;
 }

@@ -58,6 +58,13 @@ struct OutcomeText {
 };
 OutcomeText Describe(Outcome outcome);
 
+// Where the window reports an outcome: in a batch (`BatchMode`) as a status
+// line; outside one as a message box, or as a status line when the outcome
+// has no box (a cancel). An outcome without a status line says nothing, nor
+// does one that only a batch reports when no batch runs.
+enum class ReportChannel { kNone, kStatusLine, kMessageBox };
+ReportChannel ReportChannelOf(Outcome outcome, bool batchMode);
+
 // An error in the tool's words ("エラー：..."): the command line exits with 1.
 bool IsFailure(Outcome outcome);
 bool IsCancel(Outcome outcome);

@@ -5,14 +5,13 @@
 #include "catalogue/exif_reader.h"
 #include "catalogue/maker_note.h"
 #include "catalogue/sorting.h"
-#include "platform/lcg.h"
 #include "platform/text.h"
 #include "platform/work_pool.h"
 
 namespace folio {
 
 Catalogue BuildCatalogue(std::vector<std::u16string> fileNames, std::u16string_view folder,
-                         const Settings& settings) {
+                         const Settings& settings, RandomGenerator& random) {
   Catalogue catalogue;
   const std::u16string_view keyword = settings.setting.Sort;
 
@@ -38,8 +37,8 @@ Catalogue BuildCatalogue(std::vector<std::u16string> fileNames, std::u16string_v
     SetField(record.fileName, fileNames[i]);
     // Reseeding with the first draw keeps the random order of a folder
     // repeatable from one program run to the next.
-    Srand(static_cast<unsigned>(Rand()));
-    record.randomKey = static_cast<int16_t>(Rand());
+    random.Reseed(static_cast<unsigned>(random.Next()));
+    record.randomKey = static_cast<int16_t>(random.Next());
 
     const std::filesystem::path path = pathOf(i);
     ApplyReadExifItems(items.Take(static_cast<int>(i)), record, catalogue.tallies);

@@ -6,6 +6,7 @@
 
 #include "catalogue/exif_tallies.h"
 #include "catalogue/image_record.h"
+#include "platform/random_generator.h"
 #include "settings/settings.h"
 
 namespace folio {
@@ -20,8 +21,9 @@ struct Catalogue {
 };
 
 // The names are taken: each goes once its record holds it, so that a large
-// folder does not keep them twice.
+// folder does not keep them twice. The random keys are drawn from `random`,
+// which goes on from where the batch's previous folder left it.
 Catalogue BuildCatalogue(std::vector<std::u16string> fileNames, std::u16string_view folder,
-                         const Settings& settings);
+                         const Settings& settings, RandomGenerator& random);
 
 }  // namespace folio

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <condition_variable>
-#include <ctime>
 #include <mutex>
 #include <string_view>
 #include <thread>
@@ -10,7 +9,7 @@
 #include "imaging/image_ops.h"
 #include "imaging/jpeg_codec.h"
 #include "imaging/picture_memory.h"
-#include "platform/lcg.h"
+#include "platform/random_generator.h"
 #include "platform/text.h"
 #include "settings/paper_sizes.h"
 
@@ -155,7 +154,7 @@ SheetRect SourceRect(int photoWidth, int photoHeight, int cellWidth, int cellHei
   return whole;
 }
 
-bool TitleCell(const CompositeParams& params, SheetCell& cell) {
+bool TitleCell(const CompositeParams& params, SheetCell& cell, RandomGenerator& titleRandom) {
   if (!params.titleOn) return false;
   const std::u16string_view position = params.titlePosition;
   const int columns = params.columns, rows = params.rows;
@@ -171,10 +170,9 @@ bool TitleCell(const CompositeParams& params, SheetCell& cell) {
     cell = {columns - 1, rows - 1};
   } else if (position == u"ランダム") {
     if (columns < 1 || rows < 1) return false;
-    Srand(static_cast<unsigned>(std::time(nullptr)));
-    cell.column = Rand() % columns;
-    Srand(static_cast<unsigned>(Rand()));
-    cell.row = Rand() % rows;
+    cell.column = titleRandom.Next() % columns;
+    titleRandom.Reseed(static_cast<unsigned>(titleRandom.Next()));
+    cell.row = titleRandom.Next() % rows;
   } else {
     // "column:row", both from 1.
     const std::size_t colon = position.size() > 1 ? position.find(u':', 1) : position.npos;
@@ -206,10 +204,10 @@ std::u16string PickSheetTitle(std::u16string_view titleText, int sheetIndex) {
   }
 }
 
-SheetLayout LayOutSheets(const CompositeParams& params) {
+SheetLayout LayOutSheets(const CompositeParams& params, RandomGenerator& titleRandom) {
   SheetLayout layout;
   CellSize(params, layout.cellWidth, layout.cellHeight);
-  layout.hasTitle = TitleCell(params, layout.title);
+  layout.hasTitle = TitleCell(params, layout.title, titleRandom);
   layout.big = BigSquareCell(params);
   return layout;
 }

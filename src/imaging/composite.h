@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "imaging/orientation.h"
+#include "platform/random_generator.h"
 #include "settings/settings.h"
 
 namespace folio {
@@ -72,8 +73,10 @@ SheetRect SourceRect(int photoWidth, int photoHeight, int cellWidth, int cellHei
                      bool stretchToCell);
 // The title cell of every sheet; false when the position names no cell.
 // A title two cells wide is moved left off the last column. The column and
-// row may still lie outside the grid (then no cell takes the title).
-bool TitleCell(const CompositeParams& params, SheetCell& cell);
+// row may still lie outside the grid (then no cell takes the title). The
+// position "ランダム" draws the cell from `titleRandom`, a generator of the
+// title's own, so that the photos' random order never depends on it.
+bool TitleCell(const CompositeParams& params, SheetCell& cell, RandomGenerator& titleRandom);
 // Top-left cell of the big square, moved back inside the grid.
 SheetCell BigSquareCell(const CompositeParams& params);
 
@@ -85,7 +88,7 @@ struct SheetLayout {
   SheetCell title{-1, -1};
   SheetCell big;
 };
-SheetLayout LayOutSheets(const CompositeParams& params);
+SheetLayout LayOutSheets(const CompositeParams& params, RandomGenerator& titleRandom);
 
 // One thing drawn on a sheet, in drawing order: the title, or a photo (by its
 // index among all photos of the job) into its cell or the big square.

@@ -268,7 +268,7 @@ TEST(CompositeSheets, CancelKeepsFinishedSheetsAndDropsTheOneInProgress) {
     folder.AddSolid(8, 40, 30);
     const CompositeParams params = SmallSheet(folder);
     ASSERT_EQ(params.imagesUsed, 8);
-    folder.host.onPump = [&c](BasicJobHost& host) {
+    folder.host.onPump = [&c](folio::test::TestHost& host) {
       if (host.pumps() == c.cancelAtPump) host.setBusy(false);
     };
     const std::u16string title = folder.host.title();

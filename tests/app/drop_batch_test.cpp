@@ -49,7 +49,7 @@ std::u16string Link(std::u16string_view name) {
 TEST(DropBatch, ReportsEachFolderAndEndsWithTheCloseButton) {
   Batch batch({"Spring", "Summer"});
   batch.host.settings().setting.AutoClose = 0;
-  folio::RunDropBatch(batch.host, batch.host, batch.host.settings(), batch.paths);
+  batch.host.RunDrop(batch.paths);
   const std::vector<std::u16string> expected = {
       batch.paths[0] + u" (1/2)", u"    終了：サムネイルHTMLファイル作成完了",
       batch.paths[1] + u" (2/2)", u"    終了：サムネイルHTMLファイル作成完了"};
@@ -66,7 +66,7 @@ TEST(DropBatch, ReportsEachFolderAndEndsWithTheCloseButton) {
 
   Batch autoClose({"Autumn"});
   autoClose.host.settings().setting.AutoClose = 1;
-  folio::RunDropBatch(autoClose.host, autoClose.host, autoClose.host.settings(), autoClose.paths);
+  autoClose.host.RunDrop(autoClose.paths);
   EXPECT_FALSE(autoClose.host.statusVisible());
 }
 
@@ -74,7 +74,7 @@ TEST(DropBatch, OneFolderWritesAMenuButNoTopPage) {
   for (int sougo : {0, 1}) {
     Batch batch({"Spring"});
     batch.host.settings().thumbnail.Sougo = sougo;
-    folio::RunDropBatch(batch.host, batch.host, batch.host.settings(), batch.paths);
+    batch.host.RunDrop(batch.paths);
     EXPECT_FALSE(fs::exists(batch.trips / "Top.html"));
     EXPECT_EQ(batch.Menu(), std::u16string(folio::kMenuStart) + Link(u"Spring") + u"</html>\r\n");
   }
@@ -89,7 +89,7 @@ TEST(DropBatch, NoPagesOutsideThumbnailModeOrWithRewindOnly) {
     batch.host.settings().setting.CreateMode = c.mode;
     batch.host.settings().thumbnail.TopHtml = c.topHtml;
     batch.host.settings().thumbnail.Sougo = c.sougo;
-    folio::RunDropBatch(batch.host, batch.host, batch.host.settings(), batch.paths);
+    batch.host.RunDrop(batch.paths);
     EXPECT_FALSE(fs::exists(batch.trips / "Top.html")) << c.mode << c.topHtml << c.sougo;
     EXPECT_FALSE(fs::exists(batch.trips / "Menu.html")) << c.mode << c.topHtml << c.sougo;
   }
@@ -100,7 +100,7 @@ TEST(DropBatch, AFileGivesAnErrorLineAndNoLink) {
   folio::test::WriteBytes(batch.trips / "notes.txt", "x");
   const std::vector<std::u16string> paths = {folio::FromPath(batch.trips / "notes.txt"),
                                              batch.paths[0]};
-  folio::RunDropBatch(batch.host, batch.host, batch.host.settings(), paths);
+  batch.host.RunDrop(paths);
   EXPECT_EQ(batch.host.statusLines()[1], u"    エラー：フォルダではありません");
   const std::u16string top = folio::Cp932ToUtf16(ReadBytes(batch.trips / "Top.html"));
   EXPECT_NE(top.find(u"src=\"notes.txt/page1.html\""), std::u16string::npos);
@@ -110,7 +110,7 @@ TEST(DropBatch, AFileGivesAnErrorLineAndNoLink) {
 TEST(DropBatch, TakingPathsIntoTheFolderBoxOnlyRunsNoJob) {
   Batch batch({"Spring", "Summer", "Autumn"});
   batch.host.settings().setting.NoDDtoRun = 1;
-  folio::RunDropBatch(batch.host, batch.host, batch.host.settings(), batch.paths);
+  batch.host.RunDrop(batch.paths);
   EXPECT_TRUE(batch.host.statusLines().empty());
   EXPECT_FALSE(batch.host.statusVisible());
   EXPECT_EQ(batch.host.folderBox(), batch.paths[2]);
@@ -124,10 +124,10 @@ TEST(DropBatch, StopThroughTheStatusDialogFinishesTheFolderAndRemovesTopPage) {
   folio::test::WriteBytes(batch.trips / "Menu.html", "older menu");
   const auto autumn = folio::test::HashTree(batch.trips / "Autumn");
   // Pump 3 is the first photo of the second folder.
-  batch.host.onPump = [](folio::BasicJobHost& host) {
+  batch.host.onPump = [](folio::test::TestHost& host) {
     if (host.pumps() == 3) host.setRunning(false);
   };
-  folio::RunDropBatch(batch.host, batch.host, batch.host.settings(), batch.paths);
+  batch.host.RunDrop(batch.paths);
   EXPECT_TRUE(fs::exists(batch.trips / "Summer" / "page2.html"));    // finished
   EXPECT_EQ(folio::test::HashTree(batch.trips / "Autumn"), autumn);  // never started
   EXPECT_FALSE(fs::exists(batch.trips / "Top.html"));
@@ -140,33 +140,33 @@ TEST(DropBatch, AStoppedBatchNeverLosesATopPageItDidNotWrite) {
   // A frameset from an earlier batch, replaced by this one: put back.
   Batch batch({"Spring", "Summer"});
   folio::test::WriteBytes(batch.trips / "Top.html", "earlier frameset");
-  batch.host.onPump = [](folio::BasicJobHost& host) { host.setRunning(false); };
-  folio::RunDropBatch(batch.host, batch.host, batch.host.settings(), batch.paths);
+  batch.host.onPump = [](folio::test::TestHost& host) { host.setRunning(false); };
+  batch.host.RunDrop(batch.paths);
   EXPECT_EQ(ReadBytes(batch.trips / "Top.html"), "earlier frameset");
 
   // One folder writes no Top.html, so a stop leaves the one it finds alone.
   Batch single({"Spring"});
   folio::test::WriteBytes(single.trips / "Top.html", "earlier frameset");
-  single.host.onPump = [](folio::BasicJobHost& host) { host.setRunning(false); };
-  folio::RunDropBatch(single.host, single.host, single.host.settings(), single.paths);
+  single.host.onPump = [](folio::test::TestHost& host) { host.setRunning(false); };
+  single.host.RunDrop(single.paths);
   EXPECT_EQ(ReadBytes(single.trips / "Top.html"), "earlier frameset");
 
   // Top pages switched off: the same.
   Batch off({"Spring", "Summer"});
   off.host.settings().thumbnail.TopHtml = 0;
   folio::test::WriteBytes(off.trips / "Top.html", "earlier frameset");
-  off.host.onPump = [](folio::BasicJobHost& host) { host.setRunning(false); };
-  folio::RunDropBatch(off.host, off.host, off.host.settings(), off.paths);
+  off.host.onPump = [](folio::test::TestHost& host) { host.setRunning(false); };
+  off.host.RunDrop(off.paths);
   EXPECT_EQ(ReadBytes(off.trips / "Top.html"), "earlier frameset");
 }
 
 TEST(DropBatch, CancellingOneJobSkipsItsLinkAndGoesOn) {
   Batch batch({"Spring", "Summer", "Autumn"});
   const auto summer = folio::test::HashTree(batch.trips / "Summer");
-  batch.host.onPump = [](folio::BasicJobHost& host) {
+  batch.host.onPump = [](folio::test::TestHost& host) {
     if (host.pumps() == 3) host.setBusy(false);
   };
-  folio::RunDropBatch(batch.host, batch.host, batch.host.settings(), batch.paths);
+  batch.host.RunDrop(batch.paths);
   EXPECT_EQ(folio::test::HashTree(batch.trips / "Summer"), summer);  // undone
   EXPECT_TRUE(fs::exists(batch.trips / "Autumn" / "page2.html"));
   EXPECT_TRUE(fs::exists(batch.trips / "Top.html"));
@@ -178,7 +178,7 @@ TEST(DropBatch, ADropDuringAJobIsIgnored) {
   Batch batch({"Spring"});
   batch.host.setBusy(true);
   batch.host.addStatusLine(u"running");
-  folio::RunDropBatch(batch.host, batch.host, batch.host.settings(), batch.paths);
+  batch.host.RunDrop(batch.paths);
   EXPECT_EQ(batch.host.statusLines().size(), 1u);
   EXPECT_FALSE(fs::exists(batch.trips / "Spring" / "jpg"));
   EXPECT_FALSE(fs::exists(batch.trips / "Menu.html"));
@@ -209,7 +209,7 @@ TEST(NamesOfFolder, OwnNameParentAndParentName) {
 TEST(DropBatch, TopAndMenuPagesAreTheTemplatesByteForByte) {
   Batch batch({"Spring", "Summer", "Autumn"}, 1);
   batch.host.settings().thumbnail.FrameWidth = 150;
-  folio::RunDropBatch(batch.host, batch.host, batch.host.settings(), batch.paths);
+  batch.host.RunDrop(batch.paths);
   const std::u16string top =
       u"<html>\r\n"
       u"<meta http-equiv=\"Content-Type\" content=\"text/html; charset=Shift_JIS\">\r\n"

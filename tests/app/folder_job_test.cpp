@@ -5,11 +5,14 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
 
 #include "app/folder_job.h"
 #include "app/test_window.h"
 #include "catalogue/catalogue.h"
-#include "platform/lcg.h"
+#include "platform/random_generator.h"
 #include "platform/text.h"
 #include "support/test_support.h"
 
@@ -47,7 +50,8 @@ TEST(ListJpegFiles, PageCountRoundsUp) {
     EXPECT_EQ(static_cast<int>(names.size()), c.files);
     folio::Settings settings;
     settings.thumbnail.PhotoNo = c.perPage;
-    EXPECT_EQ(folio::BuildCatalogue(names, dir.u16(), settings).pageCount, c.pages)
+    folio::RandomGenerator random;
+    EXPECT_EQ(folio::BuildCatalogue(names, dir.u16(), settings, random).pageCount, c.pages)
         << c.files << " files, " << c.perPage;
   }
 }
@@ -164,7 +168,7 @@ TEST(RunFolderJob, BusyOnlyWhileTheJobRunsAndProgressRangeIsCountMinusOne) {
   WritePhotos(job.dir, 4);
   job.host.settings().setting.CreateMode = 1;
   bool busyDuringJob = false, uiDuringJob = false;
-  job.host.onPump = [&](folio::BasicJobHost& h) {
+  job.host.onPump = [&](folio::test::TestHost& h) {
     busyDuringJob = h.busy();
     uiDuringJob = h.jobUiRunning();
   };
@@ -199,7 +203,7 @@ TEST(RunFolderJob, CompositeOutcomesByChannel) {
     job.host.settings().setting.CreateMode = 2;
     job.host.settings().compose.JpgNumberH = 2;
     job.host.settings().compose.JpgNumberW = 2;
-    job.host.onPump = [](folio::BasicJobHost& h) { h.setBusy(false); };
+    job.host.onPump = [](folio::test::TestHost& h) { h.setBusy(false); };
     EXPECT_EQ(job.Run(), Outcome::kSheetsCancelled);
     EXPECT_TRUE(job.host.messages.empty());
     if (batch) {
@@ -234,15 +238,57 @@ TEST(RunFolderJob, ResizeBuildsNoCatalogueAndCompositeDoes) {
     job.host.settings().compose.JpgNumberH = 2;
     job.host.settings().compose.JpgNumberW = 2;
     job.host.settings().resize.SaveDir = u"%s_small";
-    folio::Srand(7);
-    const int untouched = folio::Rand();
-    folio::Srand(7);
+    job.host.random().Reseed(7);
+    const int untouched = folio::RandomGenerator(7).Next();
     job.Run();
     if (mode == folio::kModeResize)
-      EXPECT_EQ(folio::Rand(), untouched);
+      EXPECT_EQ(job.host.random().Next(), untouched);
     else
-      EXPECT_NE(folio::Rand(), untouched);
+      EXPECT_NE(job.host.random().Next(), untouched);
   }
+}
+
+namespace {
+
+// The photos of a page in the order it shows them.
+std::vector<std::string> PhotosOnPage(const fs::path& page) {
+  const std::string text = folio::test::ReadBytes(page);
+  std::vector<std::string> names;
+  for (std::size_t at = text.find("<img src=\"thum/"); at != std::string::npos;
+       at = text.find("<img src=\"thum/", at + 1)) {
+    const std::size_t start = at + std::string_view("<img src=\"thum/").size();
+    names.push_back(text.substr(start, text.find('"', start) - start));
+  }
+  return names;
+}
+
+}  // namespace
+
+// The random order of a folder follows from the folders before it alone: a
+// random sheet title drawn in between (from the clock) changes nothing.
+TEST(RunFolderJob, RandomSheetTitleLeavesTheNextRandomOrderAlone) {
+  std::vector<std::vector<std::string>> orders;
+  for (const char16_t* position : {u"中央", u"ランダム", u"左上", u"ランダム"}) {
+    folio::test::TestWindow window;  // a fresh run of the program
+    window.setBatchMode(true);
+    TempDir sheets, photos;
+    WritePhotos(sheets, 4);
+    WritePhotos(photos, 8);
+    folio::Settings& settings = window.settings();
+    settings.setting.CreateMode = folio::kModeComposite;
+    settings.compose.JpgNumberH = 2;
+    settings.compose.JpgNumberW = 2;
+    settings.compose.EnableTitle = 1;
+    settings.compose.Position = position;
+    ASSERT_EQ(window.RunFolder(sheets.u16()), Outcome::kSheetsMade);
+
+    settings.setting.CreateMode = folio::kModeThumbnail;
+    settings.setting.Sort = u"ランダム";
+    ASSERT_EQ(window.RunFolder(photos.u16()), Outcome::kPagesMade);
+    orders.push_back(PhotosOnPage(photos / "page1.html"));
+    ASSERT_EQ(orders.back().size(), 8u);
+  }
+  for (std::size_t i = 1; i < orders.size(); ++i) EXPECT_EQ(orders[i], orders[0]) << i;
 }
 
 TEST(RunFolderJob, PhotosNamedInAnotherCodePageArePlacedAndRewound) {

@@ -90,7 +90,7 @@ TEST(GoldenPages, TopAndMenuOfAThreeFolderBatch) {
   folio::test::TestWindow host;
   host.settings().thumbnail.TopHtml = 1;
   host.settings().thumbnail.FrameWidth = 150;
-  folio::RunDropBatch(host, host, host.settings(), paths);
+  host.RunDrop(paths);
   ExpectGolden(trips / "Top.html", "Top.html");
   ExpectGolden(trips / "Menu.html", "Menu.html");
   EXPECT_TRUE(fs::exists(trips / "Autumn" / "page1.html"));

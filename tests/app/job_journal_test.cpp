@@ -46,7 +46,7 @@ struct Folder {
     const pid_t child = fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
-      window.onPump = [pump](folio::BasicJobHost& host) {
+      window.onPump = [pump](folio::test::TestHost& host) {
         if (host.pumps() >= pump) _exit(0);
       };
       Run();
@@ -179,7 +179,7 @@ TEST(JobJournal, WrittenBeforeTheFirstMoveAndRemovedAfterACancel) {
   Folder folder;
   const auto original = HashTree(folder.dir.path());
   bool journalSeen = false;
-  folder.window.onPump = [&](folio::BasicJobHost& host) {
+  folder.window.onPump = [&](folio::test::TestHost& host) {
     journalSeen = fs::exists(folder.dir / ".folioscope-journal");
     if (host.pumps() == 3) host.setBusy(false);
   };

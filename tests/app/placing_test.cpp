@@ -87,7 +87,7 @@ TEST(UndoThumbnailJob, CancelWithKeywordPagesAtEveryImage) {
   for (int cancelAt = 1; cancelAt <= 6; ++cancelAt) {
     KeywordFolder folder({2, 3, 1});
     const auto original = HashTree(folder.dir.path());
-    folder.host.onPump = [cancelAt](folio::BasicJobHost& host) {
+    folder.host.onPump = [cancelAt](folio::test::TestHost& host) {
       if (host.pumps() == cancelAt) host.setBusy(false);
     };
     EXPECT_EQ(folder.Run(), folio::Outcome::kCancelled) << cancelAt;
@@ -107,10 +107,11 @@ TEST(UndoThumbnailJob, CancelWithoutThumbnailsPutsThePhotosBack) {
   host.settings().setting.CreateMode = folio::kModeThumbnail;
   host.settings().thumbnail.NotResize = 1;
   host.settings().thumbnail.PhotoNo = 2;
-  host.onPump = [](folio::BasicJobHost& h) {
+  host.onPump = [](folio::test::TestHost& h) {
     if (h.pumps() == 4) h.setBusy(false);
   };
-  EXPECT_EQ(folio::RunFolderJob(host, host.settings(), dir.u16()), folio::Outcome::kCancelled);
+  EXPECT_EQ(folio::RunFolderJob(host, host.settings(), dir.u16(), host.random()),
+            folio::Outcome::kCancelled);
   EXPECT_EQ(HashTree(dir.path()), original);
 }
 
@@ -129,10 +130,11 @@ TEST(UndoThumbnailJob, EntriesInTheWayAreLeftAlone) {
   const auto original = HashTree(dir.path());
   folio::test::TestWindow host;
   host.settings().setting.CreateMode = folio::kModeThumbnail;
-  host.onPump = [](folio::BasicJobHost& h) {
+  host.onPump = [](folio::test::TestHost& h) {
     if (h.pumps() == 3) h.setBusy(false);
   };
-  EXPECT_EQ(folio::RunFolderJob(host, host.settings(), dir.u16()), folio::Outcome::kCancelled);
+  EXPECT_EQ(folio::RunFolderJob(host, host.settings(), dir.u16(), host.random()),
+            folio::Outcome::kCancelled);
   EXPECT_EQ(HashTree(dir.path()), original);
 }
 

@@ -123,7 +123,7 @@ TEST(ResizeJob, SaveFolderThatCannotBeMadeIsAnError) {
 
 TEST(ResizeJob, CancelStopsAfterTheCurrentFile) {
   JobFolder job;
-  job.host.onPump = [](BasicJobHost& host) { host.setBusy(false); };
+  job.host.onPump = [](folio::test::TestHost& host) { host.setBusy(false); };
   const std::u16string title = job.host.title();
   job.Run();
   EXPECT_TRUE(fs::exists(job.folder / "resize" / "1.jpg"));

@@ -89,7 +89,7 @@ TEST(SlideshowPage, OneImageWithoutTopText) {
 TEST(SlideshowPage, CancelWritesNoPageAndKeepsSlidesMadeSoFar) {
   SlideFolder folder({"1.jpg", "2.jpg", "3.jpg"});
   folder.host.setBatchMode(false);  // the cancel line goes to the log regardless
-  folder.host.onPump = [](BasicJobHost& host) {
+  folder.host.onPump = [](folio::test::TestHost& host) {
     if (host.pumps() == 2) host.setBusy(false);
   };
   const std::u16string title = folder.host.title();

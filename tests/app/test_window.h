@@ -1,22 +1,25 @@
 #pragma once
 // The window as the tests see it: the in-memory host and batch view, the
-// settings the window would hold, and the message boxes it would show.
-// Report() turns an outcome into a line or a box as the window does;
-// RunFolder() and RunPages() run a job and report it.
+// settings and random generator the window would hold, and the message boxes
+// it would show. Report() turns an outcome into a line or a box by the
+// window's own rule; RunFolder() and RunPages() run a job and report it,
+// RunDrop() a batch.
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "app/basic_job_host.h"
+#include "app/drop_batch.h"
 #include "app/folder_job.h"
 #include "app/job_outcome.h"
+#include "app/test_host.h"
 #include "app/thumbnail_job.h"
 #include "catalogue/catalogue.h"
+#include "platform/random_generator.h"
 #include "settings/settings.h"
 
 namespace folio::test {
 
-class TestWindow : public BasicJobHost {
+class TestWindow : public TestHost {
  public:
   struct Message {
     std::u16string text, caption;
@@ -24,6 +27,8 @@ class TestWindow : public BasicJobHost {
   };
 
   Settings& settings() { return settings_; }
+  // Seeded as at the start of the program.
+  RandomGenerator& random() { return random_; }
   bool batchMode() const { return batchMode_; }
   void setBatchMode(bool batch) { batchMode_ = batch; }
 
@@ -31,20 +36,30 @@ class TestWindow : public BasicJobHost {
   // an outcome that has no box.
   void Report(Outcome outcome) {
     const OutcomeText text = Describe(outcome);
-    if (text.statusLine.empty() || (text.batchOnly && !batchMode_)) return;
-    if (batchMode_ || text.boxText.empty())
-      addStatusLine(text.statusLine);
-    else
-      messages.push_back({std::u16string(text.boxText), std::u16string(text.caption), text.icon});
+    switch (ReportChannelOf(outcome, batchMode_)) {
+      case ReportChannel::kStatusLine: addStatusLine(text.statusLine); break;
+      case ReportChannel::kMessageBox:
+        messages.push_back({std::u16string(text.boxText), std::u16string(text.caption), text.icon});
+        break;
+      case ReportChannel::kNone: break;
+    }
   }
 
   // The folder job on `folder`, reported as the window reports it, after
   // what a killed run left there was put right.
   Outcome RunFolder(std::u16string_view folder) {
     if (const std::optional<Outcome> recovered = RecoverFolder(folder)) Report(*recovered);
-    const Outcome outcome = RunFolderJob(*this, settings_, folder);
+    const Outcome outcome = RunFolderJob(*this, settings_, folder, random_);
     Report(outcome);
     return outcome;
+  }
+
+  // A drop of `paths`, run as the window runs it.
+  std::vector<Outcome> RunDrop(const std::vector<std::u16string>& paths) {
+    batchMode_ = true;
+    std::vector<Outcome> outcomes = RunDropBatch(*this, *this, settings_, paths, random_);
+    batchMode_ = false;
+    return outcomes;
   }
 
   // The page job alone on records as the catalogue would leave them.
@@ -63,6 +78,7 @@ class TestWindow : public BasicJobHost {
 
  private:
   Settings settings_;
+  RandomGenerator random_;
   bool batchMode_ = false;
 };
 

@@ -135,7 +135,7 @@ TEST(ThreadsCancel, ThumbnailJobUndoneAtAnyPhotoWithWorkersAhead) {
     host.setBatchMode(true);
     host.settings().setting.Threads = 2;
     host.settings().thumbnail.PhotoNo = 4;
-    host.onPump = [cancelAt](folio::BasicJobHost& h) {
+    host.onPump = [cancelAt](folio::test::TestHost& h) {
       if (h.pumps() == cancelAt) h.setBusy(false);
     };
     EXPECT_EQ(host.RunFolder(dir.u16()), folio::Outcome::kCancelled) << cancelAt;
@@ -156,7 +156,7 @@ TEST(ThreadsCancel, ResizeAndSlideshowStopWhereOneThreadStops) {
       host.setBatchMode(true);
       host.settings().setting.CreateMode = mode;
       host.settings().setting.Threads = t == 0 ? 1 : 2;
-      host.onPump = [](folio::BasicJobHost& h) {
+      host.onPump = [](folio::test::TestHost& h) {
         if (h.pumps() == 5) h.setBusy(false);
       };
       EXPECT_EQ(host.RunFolder(dir.u16()), folio::Outcome::kCancelled);

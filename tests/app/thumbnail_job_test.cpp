@@ -75,7 +75,7 @@ TEST(ThumbnailPages, TwentyFivePhotosTwelvePerPageFourPerRowThenRewind) {
   const std::u16string title = job.host.title();
   std::vector<std::u16string> titles;  // as the pump finds them
   std::vector<int> positions;
-  job.host.onPump = [&](folio::BasicJobHost& host) {
+  job.host.onPump = [&](folio::test::TestHost& host) {
     titles.push_back(host.title());
     positions.push_back(host.progressPos());
   };
@@ -143,7 +143,7 @@ TEST(ThumbnailPages, CancelAtAnyImageLeavesTheFolderAsItWas) {
     Job job(25);
     job.thumbnail().PhotoNo = 10;
     const auto original = HashTree(job.dir.path());
-    job.host.onPump = [cancelAt](folio::BasicJobHost& host) {
+    job.host.onPump = [cancelAt](folio::test::TestHost& host) {
       if (host.pumps() == cancelAt) host.setBusy(false);
     };
     EXPECT_EQ(job.Run(), folio::Outcome::kCancelled) << cancelAt;
@@ -198,7 +198,7 @@ TEST(ThumbnailPages, AMoveOntoAnExistingFileInJpgKeepsBothFiles) {
   fs::create_directory(cancel.dir / "jpg");
   folio::test::WriteJpeg(cancel.dir / "jpg" / PhotoName(2), 30, 20, 80, 99);
   const auto before = HashTree(cancel.dir.path());
-  cancel.host.onPump = [](folio::BasicJobHost& host) {
+  cancel.host.onPump = [](folio::test::TestHost& host) {
     if (host.pumps() == 3) host.setBusy(false);
   };
   EXPECT_EQ(cancel.Run(), folio::Outcome::kCancelled);

@@ -8,7 +8,7 @@
 #include "catalogue/exif_tallies.h"
 #include "catalogue/sorting.h"
 #include "exif_fixture.h"
-#include "platform/lcg.h"
+#include "platform/random_generator.h"
 #include "platform/text.h"
 #include "support/test_support.h"
 
@@ -35,7 +35,7 @@ class CatalogueOfFolder : public ::testing::Test {
     settings.setting.Reverse = reverse;
     settings.thumbnail.SortPage = sortPage;
     settings.thumbnail.PhotoNo = photoNo;
-    return BuildCatalogue(names_, dir_.u16(), settings);
+    return BuildCatalogue(names_, dir_.u16(), settings, random_);
   }
   static std::vector<std::u16string> Names(const std::vector<ImageRecord>& records) {
     std::vector<std::u16string> out;
@@ -45,6 +45,7 @@ class CatalogueOfFolder : public ::testing::Test {
 
   test::TempDir dir_;
   std::vector<std::u16string> names_;
+  RandomGenerator random_;  // as at program start
 };
 
 TEST_F(CatalogueOfFolder, EmptySortKeepsListingOrderAndNeverGroups) {
@@ -124,20 +125,18 @@ TEST_F(CatalogueOfFolder, RandomKeysRepeatFromTheSameGeneratorState) {
     for (const auto& r : records) out.push_back(r.randomKey);
     return out;
   };
-  Srand(1);  // as at program start
   auto first = Build(kKeywordRandom).records;
   auto second = Build(kKeywordRandom).records;
-  Srand(1);
+  random_ = RandomGenerator();  // a new run of the program
   auto again = Build(kKeywordRandom).records;
   EXPECT_EQ(Names(first), Names(again));
   EXPECT_EQ(keys(first), keys(again));
   EXPECT_NE(keys(first), keys(second));
   for (std::size_t i = 1; i < first.size(); ++i) EXPECT_LE(first[i - 1].randomKey, first[i].randomKey);
   // Each key is the second draw after reseeding with the first.
-  Srand(1);
-  const int draw = Rand();
-  Srand(static_cast<unsigned>(draw));
-  const int key = Rand();
+  RandomGenerator runtime;
+  runtime.Reseed(static_cast<unsigned>(runtime.Next()));
+  const int key = runtime.Next();
   bool found = false;
   for (const auto& r : first) found |= (FieldText(r.fileName) == u"R0.jpg" && r.randomKey == key);
   EXPECT_TRUE(found);
@@ -170,7 +169,7 @@ TEST_F(CatalogueOfFolder, LensTallyCountsPerFolderAndLensPagesGroup) {
   test::TempDir other;
   test::WriteJpeg(other / "x.jpg", 16, 16);
   const std::vector<std::u16string> x = {u"x.jpg"};
-  const Catalogue next = BuildCatalogue(x, other.u16(), Settings{});
+  const Catalogue next = BuildCatalogue(x, other.u16(), Settings{}, random_);
   EXPECT_EQ(next.tallies.LensTally[0].count, 0u);
   EXPECT_TRUE(next.tallies.LensTally[0].text.empty());
   EXPECT_EQ(catalogue.tallies.LensTally[0].count, 2u);
@@ -215,7 +214,8 @@ TEST(BuildCatalogue, NoNamesGiveNoRecordsAndNoPages) {
   Settings settings;
   settings.setting.Sort = std::u16string(kKeywordIso);
   settings.thumbnail.SortPage = 1;
-  const Catalogue catalogue = BuildCatalogue({}, dir.u16(), settings);
+  RandomGenerator random;
+  const Catalogue catalogue = BuildCatalogue({}, dir.u16(), settings, random);
   EXPECT_TRUE(catalogue.records.empty());
   EXPECT_EQ(catalogue.pageCount, 0);
   EXPECT_FALSE(catalogue.keywordPages);

@@ -1,13 +1,16 @@
 #include "imaging/composite.h"
 
 #include <gtest/gtest.h>
+
 #include <QFontDatabase>
 #include <QPainter>
 
+#include <ctime>
 #include <vector>
 
 #include "imaging/image_ops.h"
 #include "imaging/pixels.h"
+#include "platform/random_generator.h"
 #include "platform/text.h"
 #include "support/test_support.h"
 
@@ -179,7 +182,8 @@ TEST(CompositeGeometry, TitleCellByPosition) {
     params.titleDouble = c.titleDouble;
     params.titlePosition = c.position;
     SheetCell cell{-9, -9};
-    ASSERT_EQ(TitleCell(params, cell), c.any) << ToUtf8(c.position);
+    RandomGenerator unused;
+    ASSERT_EQ(TitleCell(params, cell, unused), c.any) << ToUtf8(c.position);
     if (!c.any) continue;
     EXPECT_EQ(cell.column, c.column) << ToUtf8(c.position);
     EXPECT_EQ(cell.row, c.row) << ToUtf8(c.position);
@@ -188,11 +192,31 @@ TEST(CompositeGeometry, TitleCellByPosition) {
   params.titleOn = 1;
   params.titlePosition = u"ランダム";
   SheetCell cell;
-  ASSERT_TRUE(TitleCell(params, cell));
+  RandomGenerator anyTime(static_cast<unsigned>(std::time(nullptr)));
+  ASSERT_TRUE(TitleCell(params, cell, anyTime));
   EXPECT_TRUE(cell.column >= 0 && cell.column < 4 && cell.row >= 0 && cell.row < 4);
   params.titleOn = 0;
   params.titlePosition = u"中央";
-  EXPECT_FALSE(TitleCell(params, cell));
+  EXPECT_FALSE(TitleCell(params, cell, anyTime));
+}
+
+// The random title cell is the runtime's: the column from the seed's first
+// value (41 from seed 1), the row from the generator reseeded with its
+// second (18467, whose first value is 27576).
+TEST(CompositeGeometry, RandomTitleCellFollowsItsGeneratorAlone) {
+  struct Case {
+    int columns, rows, column, row;
+  };
+  for (const Case c : {Case{4, 4, 1, 0}, Case{5, 3, 1, 0}, Case{3, 5, 2, 1}}) {
+    CompositeParams params = LSheet(c.rows, c.columns, 0);
+    params.titleOn = 1;
+    params.titlePosition = u"ランダム";
+    RandomGenerator seeded(1);
+    SheetCell cell;
+    ASSERT_TRUE(TitleCell(params, cell, seeded));
+    EXPECT_EQ(cell.column, c.column) << c.columns << "x" << c.rows;
+    EXPECT_EQ(cell.row, c.row) << c.columns << "x" << c.rows;
+  }
 }
 
 TEST(CompositeGeometry, BigSquareIsMovedBackInsideTheGrid) {

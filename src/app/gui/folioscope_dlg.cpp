@@ -29,13 +29,14 @@
 #include "platform/files.h"
 #include "platform/ini_profile.h"
 #include "platform/text.h"
+#include "version/version.h"
 
 using folio::gui::FromQ;
 using folio::gui::ToQ;
 
 namespace {
 
-const QString kTitle = QStringLiteral("Folioscope Ver3.75");
+const QString kTitle = QString::fromUtf16(folio::kWindowTitle);
 const QString kExecute = QStringLiteral("実行(&C)");
 const QString kCancel = QStringLiteral("キャンセル(&C)");
 
@@ -265,17 +266,18 @@ void CFolioscopeDlg::runSingleJob() {
   batchMode_ = false;
   if (const std::optional<folio::Outcome> recovered = folio::RecoverFolder(folderPath_))
     showOutcome(*recovered);
-  showOutcome(folio::RunFolderJob(*this, settings(), folderPath_));
+  showOutcome(folio::RunFolderJob(*this, settings(), folderPath_, random_));
 }
 
 void CFolioscopeDlg::showOutcome(folio::Outcome outcome) {
   const folio::OutcomeText text = folio::Describe(outcome);
-  if (text.statusLine.empty() || text.batchOnly) return;
-  // An outcome without a box (a cancel) still goes to the log.
-  if (text.boxText.empty())
-    addStatusLine(text.statusLine);
-  else
-    messageBox(text.boxText, text.caption, text.icon);
+  switch (folio::ReportChannelOf(outcome, batchMode_)) {
+    case folio::ReportChannel::kStatusLine: addStatusLine(text.statusLine); break;
+    case folio::ReportChannel::kMessageBox:
+      messageBox(text.boxText, text.caption, text.icon);
+      break;
+    case folio::ReportChannel::kNone: break;
+  }
 }
 
 void CFolioscopeDlg::runCommandLine() {
@@ -380,6 +382,6 @@ void CFolioscopeDlg::runDrop(const std::vector<std::u16string>& paths) {
   if (jobActive()) return;
   JobScope scope(*this);
   batchMode_ = true;
-  folio::RunDropBatch(*this, *this, settings(), paths);
+  folio::RunDropBatch(*this, *this, settings(), paths, random_);
   batchMode_ = false;
 }

@@ -11,6 +11,7 @@
 #include "app/gui/gdiplus_util.h"
 #include "app/job_host.h"
 #include "app/job_outcome.h"
+#include "platform/random_generator.h"
 #include "settings/settings.h"
 
 class QAction;
@@ -125,6 +126,9 @@ class CFolioscopeDlg : public QDialog, public folio::JobHost, public folio::Batc
   bool waitCursor_ = false;
   int progressLow_ = 0;
   std::vector<ShownMessage> shown_;
+  // The photos' random order, seeded once at start: every job of this run
+  // of the program, dropped or executed, goes on from the one before.
+  folio::RandomGenerator random_;
 
   QLabel* hint_;
   QProgressBar* progress_;
