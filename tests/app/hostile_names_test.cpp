@@ -186,7 +186,7 @@ TEST(HostileNames, BatchOfHostileFolderNames) {
   }
   folio::test::TestWindow host;
   host.settings().thumbnail.TopHtml = 1;
-  folio::RunDropBatch(host, host, host.settings(), paths);
+  host.RunDrop(paths);
 
   const std::string menu = ReadBytes(parent / "Menu.html");
   std::set<std::string> expected;
