@@ -38,13 +38,14 @@ class TestWindow : public BasicJobHost {
       messages.push_back({std::u16string(text.boxText), std::u16string(text.caption), text.icon});
   }
 
-  // The folder job on `folder`, reported as the window reports it, after
-  // what a killed run left there was put right.
+  // The folder job on `folder` as the window runs it (under the folder's
+  // lock, after what a killed run left there was put right), reported as
+  // the window reports it.
   Outcome RunFolder(std::u16string_view folder) {
-    if (const std::optional<Outcome> recovered = RecoverFolder(folder)) Report(*recovered);
-    const Outcome outcome = RunFolderJob(*this, settings_, folder);
-    Report(outcome);
-    return outcome;
+    const FolderRunOutcome run = RunFolderJobLocked(*this, settings_, folder);
+    if (run.recovered) Report(*run.recovered);
+    Report(run.outcome);
+    return run.outcome;
   }
 
   // The page job alone on records as the catalogue would leave them.
