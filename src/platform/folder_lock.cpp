@@ -19,9 +19,11 @@ FolderLock::State FolderLock::TryLock(const fs::path& folder, std::optional<Fold
   // rounds are plenty; each one means another run has just ended.
   for (int round = 0; round < 16; ++round) {
     // O_NOFOLLOW and O_NONBLOCK: a link or a FIFO under our name neither
-    // leads out of the folder nor stops the run.
+    // leads out of the folder nor stops the run. Read-only, since a flock
+    // needs no more, and a file held open for writing would keep the disk
+    // from being made read-only.
     const int fd =
-        ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0644);
+        ::open(path.c_str(), O_RDONLY | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0644);
     if (fd < 0)
       return errno == EACCES || errno == EROFS || errno == EPERM || errno == ENOENT ||
                      errno == ENOTDIR
