@@ -119,13 +119,12 @@ std::vector<Outcome> RunDropBatch(JobHost& host, BatchView& view, Settings& sett
       topPage = WriteTopPage(settings, path, failed);
       if (failed) report(Outcome::kPageNotWritten);
     }
-    const bool isFolder = IsFolder(ToPath(path));
-    if (isFolder) {
-      if (const std::optional<Outcome> recovered = RecoverFolder(path))
-        LogOutcome(view, *recovered);
+    Outcome outcome = Outcome::kNotAFolder;
+    if (IsFolder(ToPath(path))) {
+      const FolderRunOutcome run = RunFolderJobLocked(host, settings, path, random);
+      if (run.recovered) LogOutcome(view, *run.recovered);
+      outcome = run.outcome;
     }
-    const Outcome outcome =
-        isFolder ? RunFolderJob(host, settings, path, random) : Outcome::kNotAFolder;
     report(outcome);
     if (!IsCancel(outcome) && outcome != Outcome::kNotAFolder)
       AppendMenuLink(settings, path, menuText);
@@ -137,8 +136,7 @@ std::vector<Outcome> RunDropBatch(JobHost& host, BatchView& view, Settings& sett
 
   if (total > 0) view.setFolderBox(lastPath);
   if (!cancelled) {
-    if (total > 0 && !WriteMenuPage(settings, lastPath, menuText))
-      report(Outcome::kPageNotWritten);
+    if (total > 0 && !WriteMenuPage(settings, lastPath, menuText)) report(Outcome::kPageNotWritten);
   } else {
     DeleteTopPage(topPage);
   }

@@ -13,6 +13,7 @@
 #include "imaging/composite.h"
 #include "platform/allocator.h"
 #include "platform/dir_list.h"
+#include "platform/folder_lock.h"
 #include "platform/regular_file.h"
 #include "platform/text.h"
 
@@ -20,10 +21,34 @@ namespace folio {
 
 namespace {
 
+// The job folders of a run must be real folders inside the folder: through a
+// link (or over a file) its writes, deletes and moves would reach elsewhere.
+std::optional<Outcome> RefuseFakeSubFolder(std::u16string_view folder,
+                                           std::initializer_list<std::u16string_view> names) {
+  const std::u16string_view fake = FirstFakeSubFolder(folder, names);
+  if (fake.empty()) return std::nullopt;
+  if (fake == u"thum") return Outcome::kThumNotFolder;
+  if (fake == u"jpg") return Outcome::kJpgNotFolder;
+  if (fake == u"slideshow") return Outcome::kSlideshowNotFolder;
+  return Outcome::kImgNotFolder;
+}
+
+std::optional<Outcome> RefuseFakeJobFolders(int mode, std::u16string_view folder) {
+  switch (mode) {
+    // thum counts also without thumbnails: the undo deletes there.
+    case kModeThumbnail: return RefuseFakeSubFolder(folder, {u"thum", u"jpg"});
+    case kModeSlideshow: return RefuseFakeSubFolder(folder, {u"slideshow"});
+    case kModeComposite: return RefuseFakeSubFolder(folder, {u"img"});
+    default: return std::nullopt;
+  }
+}
+
 // A folder without JPEG files: rewind it when it is a processed one.
 Outcome TakeRewindDecision(const Settings& settings, std::u16string_view folder) {
   if (!IsProcessedFolder(folder)) return Outcome::kNoPhotos;
   if (settings.thumbnail.Sougo == 1) return Outcome::kRewindDeclined;
+  if (const std::optional<Outcome> refused = RefuseFakeSubFolder(folder, {u"thum", u"jpg"}))
+    return *refused;
   // A rewind killed half-way is finished by the next run; without its
   // journal the photos still in jpg would be left out of the next pages.
   if (!BeginRewindJournal(folder)) return Outcome::kJournalNotWritten;
@@ -83,9 +108,37 @@ std::optional<Outcome> RecoverFolder(std::u16string_view folder) {
   switch (RecoverInterruptedJob(folder)) {
     case Recovery::kJobUndone: return Outcome::kInterruptedJobUndone;
     case Recovery::kRewindFinished: return Outcome::kInterruptedRewindFinished;
+    case Recovery::kJournalDamaged: return Outcome::kJournalDamaged;
+    case Recovery::kUndoIncomplete: return Outcome::kInterruptedJobNotUndone;
+    case Recovery::kThumNotFolder: return Outcome::kThumNotFolder;
+    case Recovery::kJpgNotFolder: return Outcome::kJpgNotFolder;
     case Recovery::kNothing: break;
   }
   return std::nullopt;
+}
+
+FolderRunOutcome RunFolderJobLocked(JobHost& host, Settings& settings, std::u16string_view folder,
+                                    RandomGenerator& random) {
+  std::optional<FolderLock> lock;
+  switch (FolderLock::TryLock(ToPath(folder), lock)) {
+    case FolderLock::State::kTaken: return {std::nullopt, Outcome::kFolderInUse};
+    case FolderLock::State::kFailed: return {std::nullopt, Outcome::kLockNotMade};
+    // A folder that lets no file be made is one no run can change: the jobs
+    // that only read it (a resize into a save folder elsewhere) still run.
+    case FolderLock::State::kUnwritable:
+    case FolderLock::State::kHeld: break;
+  }
+  FolderRunOutcome run;
+  run.recovered = RecoverFolder(folder);
+  // The undo of a killed job is followed by the job that was asked for; a
+  // finished rewind was that run's job, and a refusal leaves the folder.
+  if (run.recovered && *run.recovered != Outcome::kInterruptedJobUndone) {
+    run.outcome = *run.recovered;
+    run.recovered.reset();
+    return run;
+  }
+  run.outcome = RunFolderJob(host, settings, folder, random);
+  return run;
 }
 
 Outcome RunFolderJob(JobHost& host, Settings& settings, std::u16string_view folder,
@@ -96,12 +149,13 @@ Outcome RunFolderJob(JobHost& host, Settings& settings, std::u16string_view fold
 
   std::vector<std::u16string> names = ListJpegFiles(folder);
   if (names.empty()) return TakeRewindDecision(settings, folder);
+  const int mode = settings.setting.CreateMode;
+  if (const std::optional<Outcome> refused = RefuseFakeJobFolders(mode, folder)) return *refused;
   ReleaseFreedMemory();
 
   CompositeParams params;
   PrepareJob(host, settings, folder, static_cast<int>(names.size()), params);
 
-  const int mode = settings.setting.CreateMode;
   // Every mode but resizing reads the catalogue (and draws its random keys,
   // so that the random order of the next folder does not depend on the mode).
   Catalogue catalogue;

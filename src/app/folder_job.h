@@ -26,6 +26,20 @@ std::vector<std::u16string> ListJpegFiles(std::u16string_view folder);
 // caller of RunFolderJob calls it first, so that it can report it.
 std::optional<Outcome> RecoverFolder(std::u16string_view folder);
 
+// What one run over a folder said: what a killed run left there was put
+// right (when it was), then how the run ended.
+struct FolderRunOutcome {
+  std::optional<Outcome> recovered;
+  Outcome outcome = Outcome::kNoJob;
+};
+
+// The folder job as every caller runs it (window, drop batch, command line):
+// under the folder's lock, after putting right what a killed run left. A
+// folder that another run holds is refused untouched; a finished rewind or a
+// recovery that could not be done ends the run.
+FolderRunOutcome RunFolderJobLocked(JobHost& host, Settings& settings, std::u16string_view folder,
+                                    RandomGenerator& random);
+
 // Runs the job of `CreateMode` on the folder. The settings may change: the
 // sheet size and `Multiple` are written back, a `PhotoNo` below 1 becomes 1.
 // `random` is the generator of whoever runs the batch, seeded once at its

@@ -70,6 +70,40 @@ OutcomeText Describe(Outcome outcome) {
     case Outcome::kSheetTooLarge:
       return {u"エラー：合成画像のサイズが大きすぎます", u"合成画像のサイズが大きすぎます",
               u"エラー", kWarn};
+    case Outcome::kFolderInUse:
+      return {u"エラー：このフォルダは別のFolioscopeが処理中です",
+              u"このフォルダは別のFolioscopeが処理中です", u"エラー", kWarn};
+    case Outcome::kLockNotMade:
+      return {u"エラー：ロックファイル .folioscope-lock を作成できませんでした",
+              u"ロックファイル .folioscope-lock を作成できませんでした", u"エラー", kWarn};
+    case Outcome::kJournalDamaged:
+      return {
+          u"エラー：作業記録ファイル .folioscope-journal が壊れています。フォルダには手を付けていません",
+          u"作業記録ファイル .folioscope-journal が壊れています。\r\nフォルダには手を付けていません",
+          u"エラー", kWarn};
+    case Outcome::kThumNotFolder:
+      return {u"エラー：thum がフォルダではありません（リンクやファイルは使えません）",
+              u"thum がフォルダではありません（リンクやファイルは使えません）", u"エラー", kWarn};
+    case Outcome::kJpgNotFolder:
+      return {u"エラー：jpg がフォルダではありません（リンクやファイルは使えません）",
+              u"jpg がフォルダではありません（リンクやファイルは使えません）", u"エラー", kWarn};
+    case Outcome::kSlideshowNotFolder:
+      return {u"エラー：slideshow がフォルダではありません（リンクやファイルは使えません）",
+              u"slideshow がフォルダではありません（リンクやファイルは使えません）", u"エラー",
+              kWarn};
+    case Outcome::kImgNotFolder:
+      return {u"エラー：img がフォルダではありません（リンクやファイルは使えません）",
+              u"img がフォルダではありません（リンクやファイルは使えません）", u"エラー", kWarn};
+    case Outcome::kPhotosLeftInJpg:
+      return {
+          u"エラー：フォルダに書き込めないため中断しました。写真は jpg フォルダにあり、次の実行で元に戻します",
+          u"フォルダに書き込めないため中断しました。\r\n写真は jpg フォルダにあり、次の実行で元に戻します",
+          u"エラー", kWarn};
+    case Outcome::kInterruptedJobNotUndone:
+      return {
+          u"エラー：中断されたサムネイルHTML作成を元に戻せませんでした。写真は jpg フォルダにあり、次の実行で元に戻します",
+          u"中断されたサムネイルHTML作成を元に戻せませんでした。\r\n写真は jpg フォルダにあり、次の実行で元に戻します",
+          u"エラー", kWarn};
   }
   return {};
 }
@@ -97,7 +131,16 @@ bool IsFailure(Outcome outcome) {
     case Outcome::kSaveFolderNotMade:
     case Outcome::kNotAFolder:
     case Outcome::kResizedSomeNotWritten:
-    case Outcome::kSheetTooLarge: return true;
+    case Outcome::kSheetTooLarge:
+    case Outcome::kFolderInUse:
+    case Outcome::kLockNotMade:
+    case Outcome::kJournalDamaged:
+    case Outcome::kThumNotFolder:
+    case Outcome::kJpgNotFolder:
+    case Outcome::kSlideshowNotFolder:
+    case Outcome::kImgNotFolder:
+    case Outcome::kPhotosLeftInJpg:
+    case Outcome::kInterruptedJobNotUndone: return true;
     default: return false;
   }
 }

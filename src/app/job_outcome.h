@@ -42,6 +42,18 @@ enum class Outcome : uint8_t {
   kResizedSomeNotWritten,
   // Sheets: the sheet size asks for more memory than a picture may take
   kSheetTooLarge,
+  // Before the job: the folder is not ours to change as it stands
+  kFolderInUse,     // another run holds the folder's lock
+  kLockNotMade,     // something not ours lies under the lock file's name
+  kJournalDamaged,  // a journal that is torn, foreign or names what is not ours
+  kThumNotFolder,   // a job folder that is a link or a file
+  kJpgNotFolder,
+  kSlideshowNotFolder,
+  kImgNotFolder,
+  // Photos the undo could not put back (a folder no longer writable): they
+  // are in jpg, and the journal stays for the next run
+  kPhotosLeftInJpg,
+  kInterruptedJobNotUndone,
 };
 
 enum class MessageIcon { None, Exclamation };

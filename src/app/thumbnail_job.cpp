@@ -29,6 +29,14 @@ Outcome RunThumbnailJob(JobHost& host, const ThumbnailSettings& settings,
     UndoThumbnailJob(folder, 0, std::span<const ImageRecord>());  // the empty thum and jpg
     return Outcome::kJournalNotWritten;
   }
+  // Puts the folder back as it was and ends the job with `outcome`; photos
+  // that could not go back (a folder no longer writable) stay in jpg, and so
+  // does the journal, with which the next run puts them back.
+  const auto undo = [&](int pagesWritten, std::size_t placed, Outcome outcome) {
+    if (UndoThumbnailJob(folder, pagesWritten, records.first(placed))) return outcome;
+    journal->Keep();
+    return Outcome::kPhotosLeftInJpg;
+  };
   JobProgress progress(host, static_cast<int>(records.size()));
   bool makerNoteFailed = false;
   // The pages take the records one after another, so the thumbnails are
@@ -44,10 +52,8 @@ Outcome RunThumbnailJob(JobHost& host, const ThumbnailSettings& settings,
     const PageRange range = pages[static_cast<std::size_t>(p - 1)];
     for (int i = range.first; i < range.first + range.count; ++i) {
       const ImageRecord& record = records[static_cast<std::size_t>(i)];
-      if (!journal->WillPlace(i)) {
-        UndoThumbnailJob(folder, p - 1, records.first(static_cast<std::size_t>(i)));
-        return Outcome::kJournalNotWritten;
-      }
+      if (!journal->WillPlace(i))
+        return undo(p - 1, static_cast<std::size_t>(i), Outcome::kJournalNotWritten);
       int placed = 0;
       if (makesThumbnails) {
         const ScaledCopy thumbnail = thumbnails.Take(i);
@@ -58,16 +64,14 @@ Outcome RunThumbnailJob(JobHost& host, const ThumbnailSettings& settings,
       if (placed == kScaledCopyNotWritten) {
         // A full disk: the folder goes back as it was rather than stay half
         // processed, where the next drop would see only some of its photos.
-        UndoThumbnailJob(folder, p - 1, records.first(static_cast<std::size_t>(i) + 1));
-        return Outcome::kImageNotWritten;
+        return undo(p - 1, static_cast<std::size_t>(i) + 1, Outcome::kImageNotWritten);
       }
       progress.Advance(i + 1);
       if (record.makerNoteFailStage != 0) makerNoteFailed = true;
       if (progress.Cancelled()) {
         // Only the images placed so far are undone: what thum and jpg hold
         // under the names of photos the job never reached is not its own.
-        UndoThumbnailJob(folder, p - 1, records.first(static_cast<std::size_t>(i) + 1));
-        return Outcome::kCancelled;
+        return undo(p - 1, static_cast<std::size_t>(i) + 1, Outcome::kCancelled);
       }
     }
     const std::filesystem::path file = ToPath(folder) / ToPath(ThumbnailPageName(p));
@@ -77,9 +81,8 @@ Outcome RunThumbnailJob(JobHost& host, const ThumbnailSettings& settings,
     if (!journal->WillWritePage(p) ||
         !WriteCp932TextFile(
             file, ThumbnailPageText(settings, records, catalogue.tallies, p, pageCount, range))) {
-      UndoThumbnailJob(folder, p - 1,
-                       records.first(static_cast<std::size_t>(range.first + range.count)));
-      return Outcome::kPageNotWritten;
+      return undo(p - 1, static_cast<std::size_t>(range.first + range.count),
+                  Outcome::kPageNotWritten);
     }
   }
   return makerNoteFailed ? Outcome::kPagesMadeLensUnread : Outcome::kPagesMade;

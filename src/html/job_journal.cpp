@@ -1,9 +1,13 @@
 #include "html/job_journal.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <charconv>
-#include <fstream>
-#include <iterator>
+#include <set>
 #include <system_error>
 #include <vector>
 
@@ -51,21 +55,51 @@ struct JournalContent {
   int pagesStarted = 0;
 };
 
-std::optional<JournalContent> ReadJournal(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  std::string_view rest(text);
+// A name the job could have placed: a "*.jpg" entry of the folder itself.
+bool IsPlainPhotoName(std::string_view name) {
+  return !name.empty() && name != "." && name != ".." && name.find('/') == name.npos &&
+         name.find('\0') == name.npos && EndsWithNoCase(FromPath(fs::path(name)), u".jpg");
+}
+
+// Larger than the plan of any folder the job could list.
+constexpr std::uintmax_t kLargestJournal = 256u << 20;
+
+std::optional<std::string> ReadJournalBytes(const fs::path& path) {
+  // Never through a link, and a FIFO put in its place must not stop the run.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+  if (fd < 0) return std::nullopt;
+  struct stat info {};
+  std::string text;
+  bool ok = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
+            static_cast<std::uintmax_t>(info.st_size) <= kLargestJournal;
+  char buffer[65536];
+  while (ok) {
+    const ssize_t n = ::read(fd, buffer, sizeof buffer);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0 || text.size() + static_cast<std::size_t>(n) > kLargestJournal) {
+      ok = n == 0;
+      break;
+    }
+    text.append(buffer, static_cast<std::size_t>(n));
+  }
+  ::close(fd);
+  if (!ok) return std::nullopt;
+  return text;
+}
+
+std::optional<JournalContent> ParseJournal(std::string_view rest) {
   if (!rest.starts_with(kHeader)) return std::nullopt;
   rest.remove_prefix(kHeader.size());
   JournalContent content;
-  if (rest.starts_with(kRewindKind)) {
+  if (rest == kRewindKind) {
     content.rewind = true;
     return content;
   }
   if (!rest.starts_with(kThumbnailKind)) return std::nullopt;
   rest.remove_prefix(kThumbnailKind.size());
+  std::set<std::string_view> names;
   bool planComplete = false;
+  int pagesLimit = 0;
   while (!rest.empty()) {
     const std::size_t lineEnd = rest.find('\n');
     if (lineEnd == std::string_view::npos) break;  // torn last line
@@ -74,26 +108,36 @@ std::optional<JournalContent> ReadJournal(const fs::path& path) {
     if (!planComplete) {
       if (line == "end") {
         planComplete = true;
+        // Every page holds at least one photo.
+        pagesLimit = static_cast<int>(content.planned.size());
       } else if (line.starts_with(kPhotoLine)) {
-        const std::string name(line.substr(kPhotoLine.size()));
-        content.planned.push_back(FromPath(fs::path(name)));
+        const std::string_view name = line.substr(kPhotoLine.size());
+        if (!IsPlainPhotoName(name) || !names.insert(name).second) return std::nullopt;
+        content.planned.push_back(FromPath(fs::path(std::string(name))));
       } else {
         return std::nullopt;
       }
       continue;
     }
-    if (const auto n = NumberAfter(line, "reached ")) content.reached = std::max(content.reached, *n);
-    else if (const auto p = NumberAfter(line, "page ")) content.pagesStarted = std::max(content.pagesStarted, *p);
+    if (const auto n = NumberAfter(line, "reached ");
+        n && *n <= static_cast<int>(content.planned.size()))
+      content.reached = std::max(content.reached, *n);
+    else if (const auto p = NumberAfter(line, "page "); p && *p >= 1 && *p <= pagesLimit)
+      content.pagesStarted = std::max(content.pagesStarted, *p);
+    else
+      return std::nullopt;
   }
   if (!planComplete) return std::nullopt;
-  content.reached = std::min(content.reached, static_cast<int>(content.planned.size()));
   return content;
 }
 
 void RemoveTemporariesOf(std::u16string_view folder) {
   const fs::path base = ToPath(folder);
-  for (const fs::path& place : {base, base / "thum", base / "slideshow", base / "img"})
-    RemoveStaleTemporaries(place);
+  RemoveStaleTemporaries(base);
+  // Only in job folders that are real folders: a link leads outside.
+  std::error_code ec;
+  for (const fs::path& place : {base / "thum", base / "slideshow", base / "img"})
+    if (fs::is_directory(fs::symlink_status(place, ec))) RemoveStaleTemporaries(place);
 }
 
 }  // namespace
@@ -170,21 +214,24 @@ Recovery RecoverInterruptedJob(std::u16string_view folder) {
   const fs::path path = JournalPath(folder);
   std::error_code ec;
   if (!fs::is_regular_file(fs::symlink_status(path, ec))) return Recovery::kNothing;
-  const std::optional<JournalContent> content = ReadJournal(path);
-  Recovery done = Recovery::kNothing;
-  if (content && content->rewind) {
-    RewindFolder(folder);
-    done = Recovery::kRewindFinished;
-  } else if (content) {
-    const std::span<const std::u16string> reached(content->planned.data(),
-                                                  static_cast<std::size_t>(content->reached));
-    UndoThumbnailJob(folder, content->pagesStarted, reached);
-    done = Recovery::kJobUndone;
+  const std::optional<std::string> bytes = ReadJournalBytes(path);
+  const std::optional<JournalContent> content =
+      bytes ? ParseJournal(*bytes) : std::optional<JournalContent>();
+  if (!content) return Recovery::kJournalDamaged;
+  // The undo deletes in thum and moves out of jpg: never through a link.
+  const std::u16string_view fake = FirstFakeSubFolder(folder, {u"thum", u"jpg"});
+  if (fake == u"thum") return Recovery::kThumNotFolder;
+  if (fake == u"jpg") return Recovery::kJpgNotFolder;
+  if (content->rewind) {
+    RewindFolder(folder, true);
+    RemoveSynced(path);
+    return Recovery::kRewindFinished;
   }
-  // A journal that is not ours in full was never acted on: nothing had
-  // moved when it was written.
+  const std::span<const std::u16string> reached(content->planned.data(),
+                                                static_cast<std::size_t>(content->reached));
+  if (!UndoThumbnailJob(folder, content->pagesStarted, reached)) return Recovery::kUndoIncomplete;
   RemoveSynced(path);
-  return done;
+  return Recovery::kJobUndone;
 }
 
 }  // namespace folio

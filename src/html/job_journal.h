@@ -34,6 +34,8 @@ class ThumbnailJournal {
   bool WillPlace(int index);
   // Before page `page` is written.
   bool WillWritePage(int page);
+  // The job's undo left photos in jpg: the journal stays for the next run.
+  void Keep() { path_.clear(); }
 
  private:
   explicit ThumbnailJournal(std::filesystem::path path, int planned);
@@ -49,12 +51,23 @@ class ThumbnailJournal {
 bool BeginRewindJournal(std::u16string_view folder);
 void EndRewindJournal(std::u16string_view folder);
 
-enum class Recovery { kNothing, kJobUndone, kRewindFinished };
+enum class Recovery {
+  kNothing,
+  kJobUndone,
+  kRewindFinished,
+  kJournalDamaged,  // torn, foreign or naming what the job never made: left
+  kUndoIncomplete,  // some photos could not go back: the journal stays
+  kThumNotFolder,   // thum or jpg is a link or a file: nothing done
+  kJpgNotFolder,
+};
 
 // Removes the temporary files a dead run left in the folder and its job
 // folders. When the folder holds a journal: undoes the interrupted thumbnail
 // job (every photo it reached back at the top level, their thumbnails and its
 // pages gone) or finishes the interrupted rewind, then removes the journal.
+// A journal is data, never a path: it is acted on only when every name in it
+// is a photo's plain name in the folder and every number within the plan;
+// otherwise nothing moves and the journal stays for the user to look at.
 Recovery RecoverInterruptedJob(std::u16string_view folder);
 
 }  // namespace folio

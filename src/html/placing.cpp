@@ -1,5 +1,7 @@
 #include "html/placing.h"
 
+#include <unistd.h>
+
 #include <filesystem>
 #include <system_error>
 #include <vector>
@@ -33,6 +35,77 @@ fs::path Join(std::u16string_view folder, std::u16string_view name) {
   return ToPath(folder) / ToPath(name);
 }
 
+bool IsFolderEntry(const fs::path& path) {
+  std::error_code ec;
+  return fs::is_directory(fs::symlink_status(path, ec));
+}
+
+// "page<N>.html" as the page writer names its pages, N from 1 without
+// leading zeros: the only pages the rewind takes away.
+bool IsNumberedPageName(std::u16string_view name) {
+  constexpr std::u16string_view kPrefix = u"page", kSuffix = u".html";
+  if (name.size() <= kPrefix.size() + kSuffix.size() || !name.starts_with(kPrefix) ||
+      !name.ends_with(kSuffix))
+    return false;
+  const std::u16string_view digits =
+      name.substr(kPrefix.size(), name.size() - kPrefix.size() - kSuffix.size());
+  if (digits.front() == u'0') return false;
+  for (const char16_t c : digits)
+    if (c < u'0' || c > u'9') return false;
+  return true;
+}
+
+enum class Way { kIntoJpg, kOutOfJpg };
+
+// Where a relative link must point once it lies one folder deeper (into jpg)
+// or higher (out of it), so that it still resolves to the same file. The
+// prefix added on the way in is the one taken off on the way out, so a
+// rewind gives back the very link. A bare photo name travels with the photo
+// it names, which moves too.
+fs::path MovedLinkTarget(const fs::path& target, Way way) {
+  const std::string& text = target.native();
+  if (target.is_absolute() ||
+      (text.find('/') == std::string::npos && EndsWithNoCase(FromPath(target), u".jpg")))
+    return target;
+  if (way == Way::kIntoJpg) return fs::path("..") / target;
+  if (text.starts_with("../")) return fs::path(text.substr(3));
+  return fs::path("jpg") / target;
+}
+
+// A run killed between making a moved link and removing the old one left
+// both: the one at `to` is the moved `from`.
+bool LinkAlreadyMoved(const fs::path& from, const fs::path& to, Way way) {
+  std::error_code ec1, ec2;
+  const fs::path target = fs::read_symlink(from, ec1);
+  const fs::path existing = fs::read_symlink(to, ec2);
+  return !ec1 && !ec2 && existing == MovedLinkTarget(target, way);
+}
+
+// Moves a photo between the folder and jpg without replacing anything there.
+// Folders never move (they are no photos); a symbolic link is made anew at
+// the destination with a target that still resolves.
+bool MovePhoto(const fs::path& from, const fs::path& to, Way way) {
+  std::error_code ec;
+  const fs::file_status status = fs::symlink_status(from, ec);
+  if (ec || !fs::exists(status) || fs::is_directory(status)) return false;
+  if (!fs::is_symlink(status)) return MoveNoReplace(from, to);
+  const fs::path target = fs::read_symlink(from, ec);
+  if (ec) return false;
+  const fs::path moved = MovedLinkTarget(target, way);
+  if (moved == target) return MoveNoReplace(from, to);
+  const bool made = ::symlink(moved.c_str(), to.c_str()) == 0;
+  if (!made && !LinkAlreadyMoved(from, to, way)) return false;
+  if (::unlink(from.c_str()) == 0) return true;
+  if (made) ::unlink(to.c_str());
+  return false;
+}
+
+// The name of a photo in jpg is free at the top level, or taken there only
+// by the link that a killed move made.
+bool MayGoBack(const fs::path& inJpg, const fs::path& atTop) {
+  return !EntryExists(atTop) || LinkAlreadyMoved(inJpg, atTop, Way::kOutOfJpg);
+}
+
 }  // namespace
 
 int PlaceOriginal(const ThumbnailSettings& settings, std::u16string_view fileName,
@@ -47,7 +120,7 @@ int PlaceOriginal(const ThumbnailSettings& settings, std::u16string_view fileNam
     if (made == kScaledCopyNotWritten) return kScaledCopyNotWritten;
   }
   // A failed move leaves the photo where it was.
-  MoveNoReplace(source, destination);
+  MovePhoto(source, destination, Way::kIntoJpg);
   return 0;
 }
 
@@ -55,43 +128,68 @@ bool IsProcessedFolder(std::u16string_view folder) {
   return EntryExists(ToPath(folder) / "jpg") && EntryExists(ToPath(folder) / "page1.html");
 }
 
-void RewindFolder(std::u16string_view folder) {
+std::u16string_view FirstFakeSubFolder(std::u16string_view folder,
+                                       std::initializer_list<std::u16string_view> names) {
+  for (const std::u16string_view name : names) {
+    const fs::path path = Join(folder, name);
+    if (EntryExists(path) && !IsFolderEntry(path)) return name;
+  }
+  return {};
+}
+
+void RewindFolder(std::u16string_view folder, bool finishing) {
   const fs::path base = ToPath(folder);
-  for (const std::u16string& name : ListBySuffix(base, u".html")) DeleteFile(Join(folder, name));
+  for (const std::u16string& name : ListBySuffix(base, u".html"))
+    if (IsNumberedPageName(name)) DeleteFile(Join(folder, name));
   const fs::path thum = base / "thum";
-  for (const std::u16string& name : ListBySuffix(thum, u".jpg")) DeleteFile(thum / ToPath(name));
-  RemoveEmptyFolder(thum);
   const fs::path jpg = base / "jpg";
-  // A photo whose name is taken at the top level stays in jpg (and so does jpg).
-  for (const std::u16string& name : ListBySuffix(jpg, u".jpg"))
-    MoveNoReplace(jpg / ToPath(name), base / ToPath(name));
+  for (const std::u16string& fileName : ListBySuffix(jpg, u".jpg")) {
+    const fs::path name = ToPath(fileName);
+    // A photo whose name is taken at the top level stays in jpg with its
+    // thumbnail (and so do the folders). The thumbnail goes first, so that
+    // a rewind killed in between leaves no thumbnail without its photo.
+    if (IsFolderEntry(jpg / name) || !MayGoBack(jpg / name, base / name)) continue;
+    DeleteFile(thum / name);
+    MovePhoto(jpg / name, base / name, Way::kOutOfJpg);
+  }
+  // A rewind starts only in a folder without photos at the top level, so the
+  // photos there now are the ones the killed rewind moved back.
+  if (finishing)
+    for (const std::u16string& fileName : ListBySuffix(base, u".jpg"))
+      if (!EntryExists(jpg / ToPath(fileName))) DeleteFile(thum / ToPath(fileName));
+  RemoveEmptyFolder(thum);
   RemoveEmptyFolder(jpg);
 }
 
-void UndoThumbnailJob(std::u16string_view folder, int pagesWritten,
+bool UndoThumbnailJob(std::u16string_view folder, int pagesWritten,
                       std::span<const std::u16string> placed) {
   const fs::path base = ToPath(folder);
   for (int page = 1; page <= pagesWritten; ++page)
     DeleteFile(base / ToPath(u"page" + DecimalText(page) + u".html"));
   const fs::path thum = base / "thum";
   const fs::path jpg = base / "jpg";
+  bool allBack = true;
   for (const std::u16string& fileName : placed) {
     const fs::path name = ToPath(fileName);
     DeleteFile(thum / name);
     // When the photo never left the top level (its move into jpg failed), the
     // jpg file of that name is another one: the move back refuses to replace.
-    MoveNoReplace(jpg / name, base / name);
+    if (!EntryExists(jpg / name) || IsFolderEntry(jpg / name) ||
+        !MayGoBack(jpg / name, base / name))
+      continue;
+    if (!MovePhoto(jpg / name, base / name, Way::kOutOfJpg)) allBack = false;
   }
   RemoveEmptyFolder(thum);
   RemoveEmptyFolder(jpg);
+  return allBack;
 }
 
-void UndoThumbnailJob(std::u16string_view folder, int pagesWritten,
+bool UndoThumbnailJob(std::u16string_view folder, int pagesWritten,
                       std::span<const ImageRecord> placed) {
   std::vector<std::u16string> names;
   names.reserve(placed.size());
   for (const ImageRecord& record : placed) names.emplace_back(FieldText(record.fileName));
-  UndoThumbnailJob(folder, pagesWritten, names);
+  return UndoThumbnailJob(folder, pagesWritten, names);
 }
 
 }  // namespace folio

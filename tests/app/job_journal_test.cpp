@@ -98,7 +98,8 @@ TEST(JobJournal, ARewindKilledHalfWayIsFinished) {
   // The state a rewind leaves when it dies after its pages and some photos.
   WriteBytes(folder.dir / ".folioscope-journal", "folioscope-journal 1\nrewind\n");
   for (const char* page : {"page1.html", "page2.html", "page3.html"}) fs::remove(folder.dir / page);
-  for (int i = 1; i <= 5; ++i) fs::rename(folder.dir / "jpg" / PhotoName(i), folder.dir / PhotoName(i));
+  for (int i = 1; i <= 5; ++i)
+    fs::rename(folder.dir / "jpg" / PhotoName(i), folder.dir / PhotoName(i));
 
   EXPECT_EQ(folio::RecoverFolder(folder.dir.u16()), folio::Outcome::kInterruptedRewindFinished);
   EXPECT_EQ(HashTree(folder.dir.path()), original);
@@ -107,12 +108,14 @@ TEST(JobJournal, ARewindKilledHalfWayIsFinished) {
 
 // Only a whole journal is acted on; the lines appended while the job ran may
 // end torn. Photos the job had not reached and pages it had not begun stay.
+// A journal that is not ours in full moves nothing and stays for the user.
 TEST(JobJournal, RecoveryTrustsOnlyWhatTheJournalSays) {
   struct Case {
     const char* what;
     std::string journal;
     int photosBack;  // of the three placed
     bool pageGone;
+    bool damaged = false;
   };
   const std::string plan = "folioscope-journal 1\nthumbnail\nphoto " + PhotoName(1) + "\nphoto " +
                            PhotoName(2) + "\nphoto " + PhotoName(3) + "\n";
@@ -120,8 +123,8 @@ TEST(JobJournal, RecoveryTrustsOnlyWhatTheJournalSays) {
       {"reached two, no page", plan + "end\nreached 2\n", 2, false},
       {"a torn line after", plan + "end\nreached 2\npage 1\nreach", 2, true},
       {"all and the page", plan + "end\nreached 3\npage 1\n", 3, true},
-      {"a plan without its end", plan + "reached 3\npage 1\n", 0, false},
-      {"another program's file", "[Thumbnail]\nPhotoNo=3\n", 0, false},
+      {"a plan without its end", plan + "reached 3\npage 1\n", 0, false, true},
+      {"another program's file", "[Thumbnail]\nPhotoNo=3\n", 0, false, true},
   };
   for (const Case& c : cases) {
     TempDir dir;
@@ -138,7 +141,9 @@ TEST(JobJournal, RecoveryTrustsOnlyWhatTheJournalSays) {
     const fs::path ours = dir / ("thum/.folio-" + std::to_string(getpid()) + "-7.tmp");
     WriteBytes(ours, "writing");
 
-    folio::RecoverFolder(dir.u16());
+    EXPECT_EQ(folio::RecoverFolder(dir.u16()),
+              c.damaged ? folio::Outcome::kJournalDamaged : folio::Outcome::kInterruptedJobUndone)
+        << c.what;
     for (int i = 1; i <= 3; ++i) {
       const bool back = i <= c.photosBack;
       EXPECT_EQ(fs::exists(dir / PhotoName(i)), back) << c.what << ": photo " << i;
@@ -146,7 +151,7 @@ TEST(JobJournal, RecoveryTrustsOnlyWhatTheJournalSays) {
       EXPECT_EQ(fs::exists(dir / "thum" / PhotoName(i)), !back) << c.what << ": thumbnail " << i;
     }
     EXPECT_EQ(fs::exists(dir / "page1.html"), !c.pageGone) << c.what;
-    EXPECT_FALSE(fs::exists(dir / ".folioscope-journal")) << c.what;
+    EXPECT_EQ(fs::exists(dir / ".folioscope-journal"), c.damaged) << c.what;
     EXPECT_FALSE(fs::exists(dir / "thum" / ".folio-999999999-0.tmp")) << c.what;
     EXPECT_TRUE(fs::exists(ours)) << c.what;
   }
@@ -191,7 +196,8 @@ TEST(JobJournal, WrittenBeforeTheFirstMoveAndRemovedAfterACancel) {
   fs::create_directory(folder.dir / ".folioscope-journal");
   folder.window.onPump = nullptr;
   EXPECT_EQ(folder.Run(), folio::Outcome::kJournalNotWritten);
-  EXPECT_EQ(folder.window.statusLines().back(), u"    エラー：作業記録ファイルを書き込めませんでした");
+  EXPECT_EQ(folder.window.statusLines().back(),
+            u"    エラー：作業記録ファイルを書き込めませんでした");
   fs::remove(folder.dir / ".folioscope-journal");
   EXPECT_EQ(HashTree(folder.dir.path()), original);
 }

@@ -45,13 +45,14 @@ class TestWindow : public TestHost {
     }
   }
 
-  // The folder job on `folder`, reported as the window reports it, after
-  // what a killed run left there was put right.
+  // The folder job on `folder` as the window runs it (under the folder's
+  // lock, after what a killed run left there was put right), reported as
+  // the window reports it.
   Outcome RunFolder(std::u16string_view folder) {
-    if (const std::optional<Outcome> recovered = RecoverFolder(folder)) Report(*recovered);
-    const Outcome outcome = RunFolderJob(*this, settings_, folder, random_);
-    Report(outcome);
-    return outcome;
+    const FolderRunOutcome run = RunFolderJobLocked(*this, settings_, folder, random_);
+    if (run.recovered) Report(*run.recovered);
+    Report(run.outcome);
+    return run.outcome;
   }
 
   // A drop of `paths`, run as the window runs it.

@@ -216,22 +216,31 @@ TEST(RewindFolder, NeverReplacesAPhotoAtTheTopLevel) {
   EXPECT_EQ(folio::test::HashFile(job.dir / PhotoName(3)), newcomer);
   EXPECT_TRUE(fs::exists(job.dir / "jpg" / PhotoName(3)));  // kept, so jpg stays
   ExpectEveryPhotoKept(photos, job.dir.path());
-  EXPECT_FALSE(fs::exists(job.dir / "thum"));
+  // Its thumbnail stays with it; the others went with their photos.
+  EXPECT_TRUE(fs::exists(job.dir / "thum" / PhotoName(3)));
+  EXPECT_EQ(std::distance(fs::directory_iterator(job.dir / "thum"), fs::directory_iterator()), 1);
   EXPECT_FALSE(fs::exists(job.dir / "page1.html"));
 }
 
-TEST(RewindFolder, RemovesEveryHtmlFileButKeepsOtherFiles) {
+// The rewind takes away the numbered pages and nothing else of the folder:
+// other pages (the slideshow's, the user's) stay.
+TEST(RewindFolder, RemovesOnlyTheNumberedPagesAndKeepsOtherFiles) {
   Job job(2);
   job.thumbnail().NotResize = 1;
   ASSERT_EQ(job.Run(), folio::Outcome::kPagesMade);
   EXPECT_FALSE(fs::exists(job.dir / "thum"));
-  folio::test::WriteBytes(job.dir / "slideshow.html", "x");
+  for (const char* page : {"slideshow.html", "notes.html", "page0.html", "page01.html",
+                           "page2x.html", "Page1.html", "page.html"})
+    folio::test::WriteBytes(job.dir / page, "x");
   folio::test::WriteBytes(job.dir / "thum.css", "css");
   fs::create_directory(job.dir / "slideshow");
   fs::create_directory(job.dir / "folder.html");  // a folder is not a file to delete
   EXPECT_TRUE(folio::IsProcessedFolder(job.dir.u16()));
   folio::RewindFolder(job.dir.u16());
-  EXPECT_FALSE(fs::exists(job.dir / "slideshow.html"));
+  for (const char* page : {"slideshow.html", "notes.html", "page0.html", "page01.html",
+                           "page2x.html", "Page1.html", "page.html"})
+    EXPECT_EQ(folio::test::ReadBytes(job.dir / page), "x") << page;
+  EXPECT_FALSE(fs::exists(job.dir / "page1.html"));
   EXPECT_TRUE(fs::exists(job.dir / "thum.css"));
   EXPECT_TRUE(fs::is_directory(job.dir / "slideshow"));
   EXPECT_TRUE(fs::is_directory(job.dir / "folder.html"));

@@ -264,9 +264,9 @@ void CFolioscopeDlg::showEvent(QShowEvent* event) {
 void CFolioscopeDlg::runSingleJob() {
   JobScope scope(*this);
   batchMode_ = false;
-  if (const std::optional<folio::Outcome> recovered = folio::RecoverFolder(folderPath_))
-    showOutcome(*recovered);
-  showOutcome(folio::RunFolderJob(*this, settings(), folderPath_, random_));
+  const folio::FolderRunOutcome run = folio::RunFolderJobLocked(*this, settings(), folderPath_, random_);
+  if (run.recovered) showOutcome(*run.recovered);
+  showOutcome(run.outcome);
 }
 
 void CFolioscopeDlg::showOutcome(folio::Outcome outcome) {

@@ -1,0 +1,70 @@
+#include "platform/folder_lock.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+namespace folio {
+
+namespace fs = std::filesystem;
+
+FolderLock::State FolderLock::TryLock(const fs::path& folder, std::optional<FolderLock>& lock) {
+  lock.reset();
+  const fs::path path = folder / kFolderLockName;
+  // The holder removes the file before it lets go, so a lock taken on a file
+  // that is no longer the one at the path is no lock: take it again. A few
+  // rounds are plenty; each one means another run has just ended.
+  for (int round = 0; round < 16; ++round) {
+    // O_NOFOLLOW and O_NONBLOCK: a link or a FIFO under our name neither
+    // leads out of the folder nor stops the run. Read-only, since a flock
+    // needs no more, and a file held open for writing would keep the disk
+    // from being made read-only.
+    const int fd =
+        ::open(path.c_str(), O_RDONLY | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0644);
+    if (fd < 0)
+      return errno == EACCES || errno == EROFS || errno == EPERM || errno == ENOENT ||
+                     errno == ENOTDIR
+                 ? State::kUnwritable
+                 : State::kFailed;
+    struct stat opened {};
+    if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode)) {
+      ::close(fd);
+      return State::kFailed;
+    }
+    int locked;
+    do {
+      locked = ::flock(fd, LOCK_EX | LOCK_NB);
+    } while (locked != 0 && errno == EINTR);
+    if (locked != 0) {
+      const bool taken = errno == EWOULDBLOCK;
+      ::close(fd);
+      return taken ? State::kTaken : State::kFailed;
+    }
+    struct stat current {};
+    if (::lstat(path.c_str(), &current) == 0 && current.st_dev == opened.st_dev &&
+        current.st_ino == opened.st_ino) {
+      lock.emplace(FolderLock(path, fd));
+      return State::kHeld;
+    }
+    ::close(fd);
+  }
+  return State::kTaken;
+}
+
+FolderLock::FolderLock(FolderLock&& other) noexcept
+    : path_(std::move(other.path_)), fd_(other.fd_) {
+  other.fd_ = -1;
+}
+
+FolderLock::~FolderLock() {
+  if (fd_ < 0) return;
+  // Removed while still held, so that no run takes a lock on a file that is
+  // about to go.
+  ::unlink(path_.c_str());
+  ::close(fd_);
+}
+
+}  // namespace folio
