@@ -1,4 +1,4 @@
-#include "app/gui/folioscope_app.h"
+#include "app/gui/application_look.h"
 
 #include <QApplication>
 #include <QFont>
@@ -7,12 +7,9 @@
 #include <QPixmap>
 #include <QPolygonF>
 
-#include "app/gui/folioscope_dlg.h"
-#include "app/gui/shell_rules.h"
-#include "options/widget_util.h"
-#include "settings/settings.h"
+namespace folio::gui {
 
-void CFolioscopeApp::SetUpFonts() {
+void SetUpFonts() {
   QFont font = QApplication::font();
   QStringList families = font.families();
   if (families.isEmpty()) families << font.family();
@@ -21,7 +18,7 @@ void CFolioscopeApp::SetUpFonts() {
   QApplication::setFont(font);
 }
 
-QIcon CFolioscopeApp::MakeIcon() {
+QIcon MakeWindowIcon() {
   // A photo frame over a page: drawn, so no image file has to ship.
   QPixmap pixmap(32, 32);
   pixmap.fill(Qt::transparent);
@@ -41,13 +38,4 @@ QIcon CFolioscopeApp::MakeIcon() {
   return QIcon(pixmap);
 }
 
-int CFolioscopeApp::InitInstance(const QStringList& arguments) {
-  SetUpFonts();
-  QApplication::setWindowIcon(MakeIcon());
-  const std::filesystem::path iniPath = folio::SettingsFilePath();
-  // The whole command line is one folder path, spaces included.
-  const QString commandLine = arguments.mid(1).join(u' ');
-  CFolioscopeDlg dlg(iniPath, folio::gui::NormaliseCommandLine(folio::gui::FromQ(commandLine)));
-  dlg.exec();
-  return 0;
-}
+}  // namespace folio::gui

@@ -1,17 +1,22 @@
 #pragma once
-// The command window "コマンドヒント": the caption commands, ready to copy.
+// The window "コマンドヒント": the commands of the caption template, ready to
+// copy into it.
 #include <QDialog>
 #include <QString>
 
 class QPlainTextEdit;
 
-class CHintDlg : public QDialog {
+namespace folio::gui {
+
+class CaptionCommandsDialog : public QDialog {
   Q_OBJECT
  public:
-  explicit CHintDlg(QWidget* parent = nullptr);
+  explicit CaptionCommandsDialog(QWidget* parent = nullptr);
   static QString CommandText();
   QPlainTextEdit* edit() const { return edit_; }
 
  private:
   QPlainTextEdit* edit_;
 };
+
+}  // namespace folio::gui

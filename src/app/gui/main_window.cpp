@@ -1,37 +1,36 @@
-#include "app/gui/folioscope_dlg.h"
+#include "app/gui/main_window.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QEventLoop>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QUrl>
-#include <QVBoxLayout>
 #include <algorithm>
 #include <system_error>
 
 #include "app/drop_batch.h"
 #include "app/folder_job.h"
-#include "app/gui/dlg_result.h"
-#include "app/gui/shell_rules.h"
-#include "options/option_dlg.h"
-#include "options/widget_util.h"
+#include "app/gui/about_dialog.h"
+#include "app/gui/folder_chooser.h"
+#include "app/gui/open_target.h"
+#include "app/gui/options_dialog.h"
+#include "app/gui/qt_text.h"
+#include "app/gui/status_dialog.h"
 #include "platform/files.h"
 #include "platform/ini_profile.h"
 #include "platform/text.h"
 
-using folio::gui::FromQ;
-using folio::gui::ToQ;
+namespace folio::gui {
 
 namespace {
 
@@ -68,135 +67,115 @@ class ArrowCursorScope {
 }  // namespace
 
 // Counts a job or drop batch as under way for as long as it runs.
-class CFolioscopeDlg::JobScope {
+class MainWindow::JobScope {
  public:
-  explicit JobScope(CFolioscopeDlg& dlg) : dlg_(dlg) { ++dlg_.activeJobs_; }
-  ~JobScope() { --dlg_.activeJobs_; }
+  explicit JobScope(MainWindow& window) : window_(window) { ++window_.activeJobs_; }
+  ~JobScope() { --window_.activeJobs_; }
   JobScope(const JobScope&) = delete;
   JobScope& operator=(const JobScope&) = delete;
 
  private:
-  CFolioscopeDlg& dlg_;
+  MainWindow& window_;
 };
 
-CAboutDlg::CAboutDlg(const QString& windowTitle, QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("バージョン情報 Folioscope"));
-  auto* layout = new QHBoxLayout(this);
-  auto* icon = new QLabel(this);
-  icon->setPixmap(QApplication::windowIcon().pixmap(32, 32));
-  layout->addWidget(icon, 0, Qt::AlignTop);
-  auto* texts = new QVBoxLayout;
-  titleLabel = new QLabel(windowTitle, this);
-  titleLabel->setTextFormat(Qt::PlainText);
-  dateLabel =
-      new QLabel(QStringLiteral("Kirameki ") + ToQ(folio::gui::BuildDateText(__DATE__)), this);
-  dateLabel->setTextFormat(Qt::PlainText);
-  texts->addWidget(titleLabel);
-  texts->addWidget(dateLabel);
-  texts->addStretch();
-  layout->addLayout(texts, 1);
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
-  ok->setDefault(true);
-  layout->addWidget(ok, 0, Qt::AlignTop);
-  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-}
-
-CFolioscopeDlg::CFolioscopeDlg(std::filesystem::path iniPath, std::u16string commandLineFolder,
-                               QWidget* parent)
+MainWindow::MainWindow(std::filesystem::path settingsFile,
+                       std::vector<std::u16string> commandLineFolders, QWidget* parent)
     : QDialog(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      iniPath_(std::move(iniPath)),
-      folderPath_(std::move(commandLineFolder)) {
+      settingsFile_(std::move(settingsFile)),
+      commandLineFolders_(std::move(commandLineFolders)) {
+  // One folder is the folder of the box; a batch names its own as it goes.
+  if (commandLineFolders_.size() == 1) folderPath_ = commandLineFolders_.front();
   setWindowTitle(kTitle);
   setAcceptDrops(true);
 
   auto* grid = new QGridLayout(this);
-  hint_ = new QLabel(QStringLiteral("画像の入ったフォルダをここにドラッグ＆ドロップ"), this);
-  hint_->setAlignment(Qt::AlignCenter);
-  progress_ = new QProgressBar(this);
-  progress_->setTextVisible(false);
-  progress_->hide();
-  grid->addWidget(hint_, 0, 0, 1, 3);
-  grid->addWidget(progress_, 0, 0, 1, 3);
+  dropHint_ = new QLabel(QStringLiteral("画像の入ったフォルダをここにドラッグ＆ドロップ"), this);
+  dropHint_->setAlignment(Qt::AlignCenter);
+  progressBar_ = new QProgressBar(this);
+  progressBar_->setTextVisible(false);
+  progressBar_->hide();
+  grid->addWidget(dropHint_, 0, 0, 1, 3);
+  grid->addWidget(progressBar_, 0, 0, 1, 3);
   folderBox_ = new QLineEdit(this);
   folderBox_->setMinimumWidth(180);
   // A folder dropped on the box is a drop on the window, not text to insert.
   folderBox_->setAcceptDrops(false);
-  browse_ = NewButton(QStringLiteral("参照(&F)"), this);
+  browseButton_ = NewButton(QStringLiteral("参照(&F)"), this);
   grid->addWidget(folderBox_, 1, 0, 1, 2);
-  grid->addWidget(browse_, 1, 2);
-  execute_ = NewButton(kExecute, this);
-  open_ = NewButton(QStringLiteral("開く(&O)"), this);
+  grid->addWidget(browseButton_, 1, 2);
+  executeButton_ = NewButton(kExecute, this);
+  openButton_ = NewButton(QStringLiteral("開く(&O)"), this);
   settingsButton_ = NewButton(QStringLiteral("設定(&S)"), this);
-  grid->addWidget(execute_, 2, 0);
-  grid->addWidget(open_, 2, 1);
+  grid->addWidget(executeButton_, 2, 0);
+  grid->addWidget(openButton_, 2, 1);
   grid->addWidget(settingsButton_, 2, 2);
 
   // The system menu's About entry: the window's own context menu here.
-  about_ = new QAction(QStringLiteral("バージョン情報 Folioscope(&A)..."), this);
+  aboutAction_ = new QAction(QStringLiteral("バージョン情報 Folioscope(&A)..."), this);
   setContextMenuPolicy(Qt::ActionsContextMenu);
-  addAction(about_);
-  connect(about_, &QAction::triggered, this, &CFolioscopeDlg::showAbout);
+  addAction(aboutAction_);
+  connect(aboutAction_, &QAction::triggered, this, &MainWindow::showAbout);
 
-  connect(browse_, &QPushButton::clicked, this, &CFolioscopeDlg::onBrowse);
-  connect(execute_, &QPushButton::clicked, this, &CFolioscopeDlg::onExecute);
-  connect(open_, &QPushButton::clicked, this, &CFolioscopeDlg::onOpen);
-  connect(settingsButton_, &QPushButton::clicked, this, &CFolioscopeDlg::onSettings);
+  connect(browseButton_, &QPushButton::clicked, this, &MainWindow::onBrowse);
+  connect(executeButton_, &QPushButton::clicked, this, &MainWindow::onExecute);
+  connect(openButton_, &QPushButton::clicked, this, &MainWindow::onOpen);
+  connect(settingsButton_, &QPushButton::clicked, this, &MainWindow::onSettings);
 
-  options_ = new COptionDlg(this);
-  folio::IniProfile profile(iniPath_);
-  folio::LoadSettings(options_->settings(), profile);
-  result_ = new CDlgResult(this);
-  result_->hide();
+  optionsDialog_ = new OptionsDialog(this);
+  IniProfile profile(settingsFile_);
+  LoadSettings(optionsDialog_->settings(), profile);
+  statusDialog_ = new StatusDialog(this);
+  statusDialog_->hide();
 }
 
-CFolioscopeDlg::~CFolioscopeDlg() {
+MainWindow::~MainWindow() {
   if (waitCursor_) QApplication::restoreOverrideCursor();
 }
 
-folio::Settings& CFolioscopeDlg::settings() { return options_->settings(); }
+Settings& MainWindow::settings() { return optionsDialog_->settings(); }
 
-void CFolioscopeDlg::takeFolderBox() { folderPath_ = FromQ(folderBox_->text()); }
+void MainWindow::takeFolderBox() { folderPath_ = FromQ(folderBox_->text()); }
 
 // ---- JobHost -------------------------------------------------------------
 
-void CFolioscopeDlg::addStatusLine(std::u16string_view text) { result_->AddStatusLine(text); }
+void MainWindow::addStatusLine(std::u16string_view text) { statusDialog_->addStatusLine(text); }
 
-void CFolioscopeDlg::addFolderLine(std::u16string_view path, int number, int total) {
-  result_->AddFolderLine(path, number, total);
+void MainWindow::addFolderLine(std::u16string_view path, int number, int total) {
+  statusDialog_->addFolderLine(path, number, total);
 }
 
-void CFolioscopeDlg::messageBox(std::u16string_view text, std::u16string_view caption,
-                                folio::MessageIcon icon) {
+void MainWindow::messageBox(std::u16string_view text, std::u16string_view caption,
+                            MessageIcon icon) {
   shown_.push_back({std::u16string(text), std::u16string(caption), icon});
-  QMessageBox box(
-      icon == folio::MessageIcon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon,
-      ToQ(caption), ToQ(text), QMessageBox::Ok, this);
+  QMessageBox box(icon == MessageIcon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon,
+                  ToQ(caption), ToQ(text), QMessageBox::Ok, this);
   ArrowCursorScope arrow(waitCursor_);
   box.exec();
 }
 
-std::u16string CFolioscopeDlg::title() const { return FromQ(windowTitle()); }
+std::u16string MainWindow::title() const { return FromQ(windowTitle()); }
 
-void CFolioscopeDlg::setTitle(std::u16string_view title) { setWindowTitle(ToQ(title)); }
+void MainWindow::setTitle(std::u16string_view title) { setWindowTitle(ToQ(title)); }
 
-void CFolioscopeDlg::setProgressRange(int low, int high) {
+void MainWindow::setProgressRange(int low, int high) {
   // The bar counts from 0; an empty range (one image: 0 to 0) still gets a
   // span of one, since 0 to 0 would make Qt show a busy animation instead.
   progressLow_ = low;
-  progress_->setRange(0, std::max(1, high - low));
-  progress_->setValue(0);
+  progressBar_->setRange(0, std::max(1, high - low));
+  progressBar_->setValue(0);
 }
 
-void CFolioscopeDlg::setProgressPos(int position) {
+void MainWindow::setProgressPos(int position) {
   // Positions beyond the end show a full bar.
   const long long offset = static_cast<long long>(position) - progressLow_;
-  progress_->setValue(static_cast<int>(std::clamp<long long>(offset, 0, progress_->maximum())));
+  progressBar_->setValue(
+      static_cast<int>(std::clamp<long long>(offset, 0, progressBar_->maximum())));
 }
 
-void CFolioscopeDlg::pumpMessages() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+void MainWindow::pumpMessages() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
 
-void CFolioscopeDlg::showJobRunning(bool running) {
+void MainWindow::showJobRunning(bool running) {
   if (running != waitCursor_) {
     if (running)
       QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -204,37 +183,37 @@ void CFolioscopeDlg::showJobRunning(bool running) {
       QApplication::restoreOverrideCursor();
     waitCursor_ = running;
   }
-  hint_->setVisible(!running);
-  progress_->setVisible(running);
-  execute_->setText(running ? kCancel : kExecute);
+  dropHint_->setVisible(!running);
+  progressBar_->setVisible(running);
+  executeButton_->setText(running ? kCancel : kExecute);
 }
 
-void CFolioscopeDlg::clearStatusLog() { result_->Clear(); }
-bool CFolioscopeDlg::running() const { return result_->running(); }
-void CFolioscopeDlg::setRunning(bool running) { result_->setRunning(running); }
+void MainWindow::clearStatusLog() { statusDialog_->clear(); }
+bool MainWindow::running() const { return statusDialog_->running(); }
+void MainWindow::setRunning(bool running) { statusDialog_->setRunning(running); }
 
-void CFolioscopeDlg::setStatusButton(std::u16string_view caption, bool enabled) {
-  result_->button()->setText(ToQ(caption));
-  result_->button()->setEnabled(enabled);
+void MainWindow::setStatusButton(std::u16string_view caption, bool enabled) {
+  statusDialog_->button()->setText(ToQ(caption));
+  statusDialog_->button()->setEnabled(enabled);
 }
 
-void CFolioscopeDlg::showStatusDialog(bool visible) {
+void MainWindow::showStatusDialog(bool visible) {
   if (visible) {
-    result_->show();
-    result_->raise();
+    statusDialog_->show();
+    statusDialog_->raise();
   } else {
-    result_->hide();
+    statusDialog_->hide();
   }
 }
 
-void CFolioscopeDlg::setFolderBox(std::u16string_view text) {
+void MainWindow::setFolderBox(std::u16string_view text) {
   folderPath_ = text;
   folderBox_->setText(ToQ(text));
 }
 
 // ---- Window --------------------------------------------------------------
 
-void CFolioscopeDlg::keyPressEvent(QKeyEvent* event) {
+void MainWindow::keyPressEvent(QKeyEvent* event) {
   // Enter and Escape neither close the window nor start a job.
   if (event->key() == Qt::Key_Escape || event->key() == Qt::Key_Return ||
       event->key() == Qt::Key_Enter) {
@@ -244,32 +223,30 @@ void CFolioscopeDlg::keyPressEvent(QKeyEvent* event) {
   QDialog::keyPressEvent(event);
 }
 
-void CFolioscopeDlg::showEvent(QShowEvent* event) {
+void MainWindow::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (!firstShow_) return;
   firstShow_ = false;
   folderBox_->setText(ToQ(folderPath_));
-  if (!folderPath_.empty()) {
-    commandLineRun_ = true;
+  if (!commandLineFolders_.empty()) {
     // Run from the event loop, so that ending the window also ends its loop.
-    QMetaObject::invokeMethod(this, &CFolioscopeDlg::runCommandLine, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, &MainWindow::runCommandLine, Qt::QueuedConnection);
     return;
   }
-  folio::IniProfile profile(iniPath_);
+  IniProfile profile(settingsFile_);
   folderPath_ = profile.GetString(u"Setting", u"Directory", u"");
   folderBox_->setText(ToQ(folderPath_));
 }
 
-void CFolioscopeDlg::runSingleJob() {
+void MainWindow::runSingleJob() {
   JobScope scope(*this);
   batchMode_ = false;
-  if (const std::optional<folio::Outcome> recovered = folio::RecoverFolder(folderPath_))
-    showOutcome(*recovered);
-  showOutcome(folio::RunFolderJob(*this, settings(), folderPath_));
+  if (const std::optional<Outcome> recovered = RecoverFolder(folderPath_)) showOutcome(*recovered);
+  showOutcome(RunFolderJob(*this, settings(), folderPath_));
 }
 
-void CFolioscopeDlg::showOutcome(folio::Outcome outcome) {
-  const folio::OutcomeText text = folio::Describe(outcome);
+void MainWindow::showOutcome(Outcome outcome) {
+  const OutcomeText text = Describe(outcome);
   if (text.statusLine.empty() || text.batchOnly) return;
   // An outcome without a box (a cancel) still goes to the log.
   if (text.boxText.empty())
@@ -278,56 +255,70 @@ void CFolioscopeDlg::showOutcome(folio::Outcome outcome) {
     messageBox(text.boxText, text.caption, text.icon);
 }
 
-void CFolioscopeDlg::runCommandLine() {
-  if (IsFolder(folderPath_)) {
+void MainWindow::runCommandLine() {
+  if (commandLineFolders_.size() > 1) {
+    runCommandLineBatch();
+  } else if (IsFolder(folderPath_)) {
     runSingleJob();
   } else {
-    messageBox(u"フォルダをドラッグ＆ドロップしてください", u"エラー",
-               folio::MessageIcon::Exclamation);
+    messageBox(u"フォルダをドラッグ＆ドロップしてください", u"エラー", MessageIcon::Exclamation);
   }
   QDialog::done(QDialog::Accepted);  // ends without saving the settings
 }
 
-void CFolioscopeDlg::reject() {
+void MainWindow::runCommandLineBatch() {
+  JobScope scope(*this);
+  batchMode_ = true;
+  RunDropBatch(*this, *this, settings(), commandLineFolders_);
+  batchMode_ = false;
+  // The report stays until the user closes it, as a single job's box does;
+  // the window refuses everything else meanwhile, as during a job.
+  if (!statusDialog_->isVisible()) return;
+  QEventLoop wait;
+  connect(statusDialog_, &StatusDialog::dismissed, &wait, &QEventLoop::quit);
+  wait.exec();
+}
+
+void MainWindow::reject() {
   if (jobActive()) return;  // the close command is refused while a job runs
   takeFolderBox();
   // A settings file under ~/.config lies in a folder of its own.
   std::error_code ec;
-  std::filesystem::create_directories(iniPath_.parent_path(), ec);
-  folio::IniProfile profile(iniPath_);
-  folio::SaveSettings(settings(), folderPath_, profile);
+  std::filesystem::create_directories(settingsFile_.parent_path(), ec);
+  IniProfile profile(settingsFile_);
+  SaveSettings(settings(), folderPath_, profile);
   QDialog::reject();
 }
 
-void CFolioscopeDlg::showAbout() {
-  CAboutDlg about(windowTitle(), this);
+void MainWindow::showAbout() {
+  AboutDialog about(windowTitle(), this);
   ArrowCursorScope arrow(waitCursor_);
   about.exec();
 }
 
-void CFolioscopeDlg::onBrowse() {
+void MainWindow::onBrowse() {
   if (jobActive()) return;
   takeFolderBox();
-  const QString chosen = folio::gui::ChooseFolder(this, ToQ(folderPath_));
+  const QString chosen = ChooseFolder(this, ToQ(folderPath_));
   if (chosen.isEmpty()) return;
   folderPath_ = FromQ(chosen);
   folderBox_->setText(chosen);
 }
 
-void CFolioscopeDlg::onExecute() {
+void MainWindow::onExecute() {
   if (jobActive()) {
     busy_ = false;  // cancels the running job; it stops at its next test
     return;
   }
   takeFolderBox();
   if (!IsFolder(folderPath_)) {
-    messageBox(u"フォルダを指定してください", u"エラー", folio::MessageIcon::Exclamation);
+    messageBox(u"フォルダを指定してください", u"エラー", MessageIcon::Exclamation);
     return;
   }
   runSingleJob();
 }
 
-void CFolioscopeDlg::onOpen() {
+void MainWindow::onOpen() {
   if (jobActive()) return;
   takeFolderBox();
   const std::u16string target = folio::gui::OpenTarget(settings(), folderPath_);
@@ -335,10 +326,11 @@ void CFolioscopeDlg::onOpen() {
   QDesktopServices::openUrl(QUrl::fromLocalFile(ToQ(target)));  // a failure is silent
 }
 
-void CFolioscopeDlg::onSettings() {
-  folio::Settings& s = settings();
+void MainWindow::onSettings() {
+  Settings& s = settings();
   if (!jobActive()) {
-    options_->DoModal();
+    optionsDialog_->showSettings();
+    optionsDialog_->exec();
     if (s.compose.PaperSize == u"カスタム") {
       s.compose.rememberedCustomHeight = s.compose.CreateJpgHeight;
       s.compose.rememberedCustomWidth = s.compose.CreateJpgWidth;
@@ -347,15 +339,15 @@ void CFolioscopeDlg::onSettings() {
   if (s.setting.Sort.size() >= 20) s.setting.Sort.clear();
 }
 
-void CFolioscopeDlg::dragEnterEvent(QDragEnterEvent* event) {
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
   if (event->mimeData()->hasUrls()) event->acceptProposedAction();
 }
 
-void CFolioscopeDlg::dragMoveEvent(QDragMoveEvent* event) {
+void MainWindow::dragMoveEvent(QDragMoveEvent* event) {
   if (event->mimeData()->hasUrls()) event->acceptProposedAction();
 }
 
-void CFolioscopeDlg::dropEvent(QDropEvent* event) {
+void MainWindow::dropEvent(QDropEvent* event) {
   if (jobActive() || !event->mimeData()->hasUrls()) {
     event->ignore();  // a drop during a job changes nothing
     return;
@@ -363,7 +355,7 @@ void CFolioscopeDlg::dropEvent(QDropEvent* event) {
   std::vector<std::u16string> paths;
   for (const QUrl& url : event->mimeData()->urls()) {
     if (!url.isLocalFile()) continue;
-    paths.push_back(folio::WithoutTrailingSeparators(FromQ(url.toLocalFile())));
+    paths.push_back(WithoutTrailingSeparators(FromQ(url.toLocalFile())));
   }
   if (paths.empty()) {
     event->ignore();
@@ -376,10 +368,12 @@ void CFolioscopeDlg::dropEvent(QDropEvent* event) {
       this, [this, paths] { runDrop(paths); }, Qt::QueuedConnection);
 }
 
-void CFolioscopeDlg::runDrop(const std::vector<std::u16string>& paths) {
+void MainWindow::runDrop(const std::vector<std::u16string>& paths) {
   if (jobActive()) return;
   JobScope scope(*this);
   batchMode_ = true;
-  folio::RunDropBatch(*this, *this, settings(), paths);
+  RunDropBatch(*this, *this, settings(), paths);
   batchMode_ = false;
 }
+
+}  // namespace folio::gui

@@ -2,13 +2,15 @@
 // The main window: folder box, Browse, Execute (Cancel during a job), Open,
 // Settings; accepts dropped folders. Jobs run inside the handler that starts
 // them and reach the window only through the JobHost interface.
+//
+// A QDialog, run with exec(): its close command is reject(), refused while
+// a job runs, and a command-line run ends it with done().
 #include <QDialog>
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include "app/batch_view.h"
-#include "app/gui/gdiplus_util.h"
 #include "app/job_host.h"
 #include "app/job_outcome.h"
 #include "settings/settings.h"
@@ -18,41 +20,38 @@ class QLabel;
 class QLineEdit;
 class QProgressBar;
 class QPushButton;
-class CDlgResult;
-class COptionDlg;
 
-class CAboutDlg : public QDialog {
-  Q_OBJECT
- public:
-  explicit CAboutDlg(const QString& windowTitle, QWidget* parent = nullptr);
-  QLabel* titleLabel;  // 1053
-  QLabel* dateLabel;   // 1054
-};
+namespace folio::gui {
+
+class OptionsDialog;
+class StatusDialog;
 
 // A message box as shown, for the tests.
 struct ShownMessage {
   std::u16string text;
   std::u16string caption;
-  folio::MessageIcon icon;
+  MessageIcon icon;
 };
 
-class CFolioscopeDlg : public QDialog, public folio::JobHost, public folio::BatchView {
+class MainWindow : public QDialog, public JobHost, public BatchView {
   Q_OBJECT
  public:
-  // `iniPath` is the settings file; `commandLineFolder` (already normalised)
-  // makes the window run one job on it when first shown, then end unsaved.
-  explicit CFolioscopeDlg(std::filesystem::path iniPath, std::u16string commandLineFolder = {},
-                          QWidget* parent = nullptr);
-  ~CFolioscopeDlg() override;
+  // `settingsFile` is read now and written at close. `commandLineFolders`
+  // (already normalised) make the window run them when first shown, one
+  // folder as a job, several as one batch like a drop, then end unsaved.
+  explicit MainWindow(std::filesystem::path settingsFile,
+                      std::vector<std::u16string> commandLineFolders = {},
+                      QWidget* parent = nullptr);
+  ~MainWindow() override;
 
-  folio::Settings& settings();
+  Settings& settings();
   // `FolderPath`: the folder box text as last taken.
   const std::u16string& folderPath() const { return folderPath_; }
   // `BatchMode`: a drop batch runs.
   bool batchMode() const { return batchMode_; }
-  void messageBox(std::u16string_view text, std::u16string_view caption, folio::MessageIcon icon);
+  void messageBox(std::u16string_view text, std::u16string_view caption, MessageIcon icon);
 
-  // folio::JobHost
+  // JobHost
   bool busy() const override { return busy_; }
   void setBusy(bool busy) override { busy_ = busy; }
   void showJobRunning(bool running) override;
@@ -62,7 +61,7 @@ class CFolioscopeDlg : public QDialog, public folio::JobHost, public folio::Batc
   void setProgressPos(int position) override;
   void pumpMessages() override;
 
-  // folio::BatchView
+  // BatchView
   void clearStatusLog() override;
   void addStatusLine(std::u16string_view text) override;
   void addFolderLine(std::u16string_view path, int number, int total) override;
@@ -76,16 +75,16 @@ class CFolioscopeDlg : public QDialog, public folio::JobHost, public folio::Batc
   void reject() override;
 
   // The widgets, for the tests and the screenshots.
-  QLabel* dropHint() const { return hint_; }
-  QProgressBar* progressBar() const { return progress_; }
+  QLabel* dropHint() const { return dropHint_; }
+  QProgressBar* progressBar() const { return progressBar_; }
   QLineEdit* folderBox() const { return folderBox_; }
-  QPushButton* browseButton() const { return browse_; }
-  QPushButton* executeButton() const { return execute_; }
-  QPushButton* openButton() const { return open_; }
+  QPushButton* browseButton() const { return browseButton_; }
+  QPushButton* executeButton() const { return executeButton_; }
+  QPushButton* openButton() const { return openButton_; }
   QPushButton* settingsButton() const { return settingsButton_; }
-  QAction* aboutAction() const { return about_; }
-  CDlgResult* statusDialog() const { return result_; }
-  COptionDlg* optionDialog() const { return options_; }
+  QAction* aboutAction() const { return aboutAction_; }
+  StatusDialog* statusDialog() const { return statusDialog_; }
+  OptionsDialog* optionsDialog() const { return optionsDialog_; }
   // Every message box shown, in order.
   const std::vector<ShownMessage>& shownMessages() const { return shown_; }
 
@@ -107,13 +106,14 @@ class CFolioscopeDlg : public QDialog, public folio::JobHost, public folio::Batc
   void onOpen();
   void onSettings();
   void runCommandLine();
+  void runCommandLineBatch();
   void runDrop(const std::vector<std::u16string>& paths);
   // Runs the job of the mode on `folderPath_` outside a batch and shows its outcome.
   void runSingleJob();
-  void showOutcome(folio::Outcome outcome);
+  void showOutcome(Outcome outcome);
 
-  GdiplusUtil gdiplus_;
-  std::filesystem::path iniPath_;
+  std::filesystem::path settingsFile_;
+  std::vector<std::u16string> commandLineFolders_;
   std::u16string folderPath_;  // `FolderPath`: the folder box text
   bool busy_ = false;          // `Busy`
   bool batchMode_ = false;     // `BatchMode`
@@ -121,19 +121,20 @@ class CFolioscopeDlg : public QDialog, public folio::JobHost, public folio::Batc
   // still unwinding through a pump; no new job may start inside it.
   int activeJobs_ = 0;
   bool firstShow_ = true;
-  bool commandLineRun_ = false;
   bool waitCursor_ = false;
   int progressLow_ = 0;
   std::vector<ShownMessage> shown_;
 
-  QLabel* hint_;
-  QProgressBar* progress_;
+  QLabel* dropHint_;
+  QProgressBar* progressBar_;
   QLineEdit* folderBox_;
-  QPushButton* browse_;
-  QPushButton* execute_;
-  QPushButton* open_;
+  QPushButton* browseButton_;
+  QPushButton* executeButton_;
+  QPushButton* openButton_;
   QPushButton* settingsButton_;
-  QAction* about_;
-  COptionDlg* options_;
-  CDlgResult* result_;
+  QAction* aboutAction_;
+  OptionsDialog* optionsDialog_;
+  StatusDialog* statusDialog_;
 };
+
+}  // namespace folio::gui

@@ -1,4 +1,4 @@
-#include "options/option_dlg.h"
+#include "app/gui/options_dialog.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -12,57 +12,62 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "options/dlg_tab_html.h"
-#include "options/hint_dlg.h"
-#include "options/dlg_tab_jpg.h"
-#include "options/dlg_tab_resize.h"
-#include "options/dlg_tab_ss.h"
-#include "options/widget_util.h"
+#include "app/gui/caption_commands_dialog.h"
+#include "app/gui/composite_page.h"
+#include "app/gui/integer_checks.h"
+#include "app/gui/page_controls.h"
+#include "app/gui/qt_text.h"
+#include "app/gui/resize_page.h"
+#include "app/gui/slideshow_page.h"
+#include "app/gui/thumbnail_page.h"
 
-using folio::gui::FromQ;
-using folio::gui::ToQ;
+namespace folio::gui {
 
-COptionDlg::COptionDlg(QWidget* parent) : QDialog(parent) {
+OptionsDialog::OptionsDialog(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("オプション設定"));
   auto* layout = new QVBoxLayout(this);
 
   auto* top = new QGridLayout;
   auto* group = new QButtonGroup(this);
-  const char16_t* modes[4] = {u"サムネイルHTML作成", u"スライドショーHTML作成", u"合成画像作成", u"リサイズ"};
+  const char16_t* modes[4] = {u"サムネイルHTML作成", u"スライドショーHTML作成", u"合成画像作成",
+                              u"リサイズ"};
   for (int i = 0; i < 4; ++i) {
     modeButton[i] = new QRadioButton(QString::fromUtf16(modes[i]), this);
     group->addButton(modeButton[i], i);
     top->addWidget(modeButton[i], i / 2, i % 2);
-    connect(modeButton[i], &QRadioButton::clicked, this, &COptionDlg::onMode);
+    connect(modeButton[i], &QRadioButton::clicked, this, &OptionsDialog::onMode);
   }
   top->addWidget(new QLabel(QStringLiteral("・キーワードで並び順をソート"), this), 2, 0);
-  sort = new QComboBox(this);
-  sort->setEditable(true);
-  sort->setCompleter(nullptr);  // what is typed stays as typed
-  sort->setInsertPolicy(QComboBox::NoInsert);
-  for (const char16_t* item : {u"ファイル名", u"メーカー", u"カメラモデル", u"撮影日時", u"シャッタースピード",
-                               u"F値", u"ISO感度", u"焦点距離", u"ランダム", u"レンズ情報"})
-    sort->addItem(QString::fromUtf16(item));
-  reverse = new QCheckBox(QStringLiteral("逆順でソート"), this);
+  sortKeyword = new QComboBox(this);
+  sortKeyword->setEditable(true);
+  sortKeyword->setCompleter(nullptr);  // what is typed stays as typed
+  sortKeyword->setInsertPolicy(QComboBox::NoInsert);
+  for (const char16_t* item :
+       {u"ファイル名", u"メーカー", u"カメラモデル", u"撮影日時", u"シャッタースピード", u"F値",
+        u"ISO感度", u"焦点距離", u"ランダム", u"レンズ情報"})
+    sortKeyword->addItem(QString::fromUtf16(item));
+  reverseOrder = new QCheckBox(QStringLiteral("逆順でソート"), this);
   auto* sortRow = new QHBoxLayout;
-  sortRow->addWidget(sort, 1);
-  sortRow->addWidget(reverse);
+  sortRow->addWidget(sortKeyword, 1);
+  sortRow->addWidget(reverseOrder);
   top->addLayout(sortRow, 3, 0, 1, 2);
-  noDDtoRun = new QCheckBox(QStringLiteral("D&&Dはフォルダ取得のみで処理は行わない"), this);
-  autoClose = new QCheckBox(QStringLiteral("処理完了時にステータスダイアログを閉じる"), this);
-  top->addWidget(noDDtoRun, 4, 0, 1, 2);
-  top->addWidget(autoClose, 5, 0, 1, 2);
+  dropOnlyFillsFolderBox =
+      new QCheckBox(QStringLiteral("D&&Dはフォルダ取得のみで処理は行わない"), this);
+  closeStatusWhenDone =
+      new QCheckBox(QStringLiteral("処理完了時にステータスダイアログを閉じる"), this);
+  top->addWidget(dropOnlyFillsFolderBox, 4, 0, 1, 2);
+  top->addWidget(closeStatusWhenDone, 5, 0, 1, 2);
   layout->addLayout(top);
 
   tabs = new QTabWidget(this);
-  tabHtml = new CDlgTabHtml;
-  tabJpg = new CDlgTabJpg;
-  tabSS = new CDlgTabSS;
-  tabResize = new CDlgTabResize;
-  tabs->addTab(tabHtml, QStringLiteral("サムネイル"));
-  tabs->addTab(tabSS, QStringLiteral("スライドショー"));
-  tabs->addTab(tabJpg, QStringLiteral("合成画像"));
-  tabs->addTab(tabResize, QStringLiteral("リサイズ"));
+  thumbnailPage = new ThumbnailPage;
+  compositePage = new CompositePage;
+  slideshowPage = new SlideshowPage;
+  resizePage = new ResizePage;
+  tabs->addTab(thumbnailPage, QStringLiteral("サムネイル"));
+  tabs->addTab(slideshowPage, QStringLiteral("スライドショー"));
+  tabs->addTab(compositePage, QStringLiteral("合成画像"));
+  tabs->addTab(resizePage, QStringLiteral("リサイズ"));
   layout->addWidget(tabs, 1);
 
   auto* buttons = new QHBoxLayout;
@@ -74,95 +79,92 @@ COptionDlg::COptionDlg(QWidget* parent) : QDialog(parent) {
   buttons->addWidget(okButton);
   buttons->addWidget(cancelButton);
   layout->addLayout(buttons);
-  connect(okButton, &QPushButton::clicked, this, &COptionDlg::accept);
-  connect(cancelButton, &QPushButton::clicked, this, &COptionDlg::reject);
-  connect(tabs, &QTabWidget::currentChanged, this, &COptionDlg::onTabChanged);
+  connect(okButton, &QPushButton::clicked, this, &OptionsDialog::accept);
+  connect(cancelButton, &QPushButton::clicked, this, &OptionsDialog::reject);
+  connect(tabs, &QTabWidget::currentChanged, this, &OptionsDialog::onTabChanged);
 }
 
-int COptionDlg::DoModal() {
-  initDialog();
-  return exec();
-}
-
-void COptionDlg::initDialog() {
+void OptionsDialog::showSettings() {
   showOwnControls();
-  tabHtml->setSettings(settings_.thumbnail);
-  tabJpg->setSettings(settings_.compose);
-  tabSS->setSettings(settings_.slideShow);
-  tabResize->setSettings(settings_.resize);
-  tabHtml->hint->hide();
+  thumbnailPage->setSettings(settings_.thumbnail);
+  compositePage->setSettings(settings_.compose);
+  slideshowPage->setSettings(settings_.slideShow);
+  resizePage->setSettings(settings_.resize);
+  thumbnailPage->commandsDialog->hide();
   onMode();
 }
 
-void COptionDlg::showOwnControls() {
+void OptionsDialog::showOwnControls() {
   for (int i = 0; i < 4; ++i) modeButton[i]->setChecked(settings_.setting.CreateMode == i);
-  folio::gui::SetComboText(sort, ToQ(settings_.setting.Sort));
-  reverse->setChecked(settings_.setting.Reverse != 0);
-  noDDtoRun->setChecked(settings_.setting.NoDDtoRun != 0);
-  autoClose->setChecked(settings_.setting.AutoClose != 0);
+  SetComboText(sortKeyword, ToQ(settings_.setting.Sort));
+  reverseOrder->setChecked(settings_.setting.Reverse != 0);
+  dropOnlyFillsFolderBox->setChecked(settings_.setting.NoDDtoRun != 0);
+  closeStatusWhenDone->setChecked(settings_.setting.AutoClose != 0);
 }
 
-void COptionDlg::readOwnControls() {
+void OptionsDialog::readOwnControls() {
   for (int i = 0; i < 4; ++i)  // none checked (a mode from the file outside 0..3): it stays
     if (modeButton[i]->isChecked()) settings_.setting.CreateMode = i;
-  settings_.setting.Sort = FromQ(sort->currentText());
-  settings_.setting.Reverse = reverse->isChecked();
-  settings_.setting.NoDDtoRun = noDDtoRun->isChecked();
-  settings_.setting.AutoClose = autoClose->isChecked();
+  settings_.setting.Sort = FromQ(sortKeyword->currentText());
+  settings_.setting.Reverse = reverseOrder->isChecked();
+  settings_.setting.NoDDtoRun = dropOnlyFillsFolderBox->isChecked();
+  settings_.setting.AutoClose = closeStatusWhenDone->isChecked();
 }
 
-void COptionDlg::refreshPages() {
+void OptionsDialog::refreshPages() {
   const int mode = settings_.setting.CreateMode;
-  tabHtml->refresh(mode);
-  tabJpg->refresh(mode);
-  tabSS->refresh(mode);
-  tabResize->refresh(mode);
+  thumbnailPage->refresh(mode);
+  compositePage->refresh(mode);
+  slideshowPage->refresh(mode);
+  resizePage->refresh(mode);
 }
 
-void COptionDlg::showTab(int index) {
+void OptionsDialog::showTab(int index) {
   selectingTab_ = true;
   tabs->setCurrentIndex(index);
   selectingTab_ = false;
 }
 
-void COptionDlg::onMode() {
+void OptionsDialog::onMode() {
   readOwnControls();
   refreshPages();
   const int mode = settings_.setting.CreateMode;
   if (mode >= 0 && mode < 4) showTab(mode);
-  sort->setEnabled(mode != 3);
-  reverse->setEnabled(mode != 3);
+  sortKeyword->setEnabled(mode != 3);
+  reverseOrder->setEnabled(mode != 3);
 }
 
-void COptionDlg::onTabChanged(int) {
+void OptionsDialog::onTabChanged(int) {
   if (selectingTab_) return;
   readOwnControls();
   refreshPages();
 }
 
-void COptionDlg::done(int result) {
-  tabHtml->hint->hide();
+void OptionsDialog::done(int result) {
+  thumbnailPage->commandsDialog->hide();
   QDialog::done(result);
 }
 
-void COptionDlg::accept() {
+void OptionsDialog::accept() {
   // The first page whose check fails is brought forward with its field.
-  const std::pair<QWidget*, bool (*)(COptionDlg*)> pages[] = {
-      {tabHtml, [](COptionDlg* d) { return d->tabHtml->readFields(); }},
-      {tabJpg, [](COptionDlg* d) { return d->tabJpg->readFields(); }},
-      {tabSS, [](COptionDlg* d) { return d->tabSS->readFields(); }},
-      {tabResize, [](COptionDlg* d) { return d->tabResize->readFields(); }},
+  const std::pair<QWidget*, bool (*)(OptionsDialog*)> pages[] = {
+      {thumbnailPage, [](OptionsDialog* d) { return d->thumbnailPage->readFields(); }},
+      {compositePage, [](OptionsDialog* d) { return d->compositePage->readFields(); }},
+      {slideshowPage, [](OptionsDialog* d) { return d->slideshowPage->readFields(); }},
+      {resizePage, [](OptionsDialog* d) { return d->resizePage->readFields(); }},
   };
   for (const auto& [page, read] : pages) {
     if (read(this)) continue;
     showTab(tabs->indexOf(page));
-    if (QWidget* field = folio::gui::LastFailedField()) field->setFocus(Qt::OtherFocusReason);
+    if (QWidget* field = LastFailedField()) field->setFocus(Qt::OtherFocusReason);
     return;
   }
-  settings_.thumbnail = tabHtml->settings();
-  settings_.compose = tabJpg->settings();
-  settings_.slideShow = tabSS->settings();
-  settings_.resize = tabResize->settings();
+  settings_.thumbnail = thumbnailPage->settings();
+  settings_.compose = compositePage->settings();
+  settings_.slideShow = slideshowPage->settings();
+  settings_.resize = resizePage->settings();
   readOwnControls();
   QDialog::accept();
 }
+
+}  // namespace folio::gui

@@ -11,39 +11,42 @@ class QComboBox;
 class QPushButton;
 class QRadioButton;
 class QTabWidget;
-class CDlgTabHtml;
-class CDlgTabJpg;
-class CDlgTabResize;
-class CDlgTabSS;
 
-class COptionDlg : public QDialog {
+namespace folio::gui {
+
+class CompositePage;
+class ResizePage;
+class SlideshowPage;
+class ThumbnailPage;
+
+class OptionsDialog : public QDialog {
   Q_OBJECT
  public:
-  explicit COptionDlg(QWidget* parent = nullptr);
+  explicit OptionsDialog(QWidget* parent = nullptr);
 
-  folio::Settings& settings() { return settings_; }
-  const folio::Settings& settings() const { return settings_; }
+  Settings& settings() { return settings_; }
+  const Settings& settings() const { return settings_; }
 
-  // Fills the dialog and its pages from the settings and opens on the tab of
-  // the current mode; then runs it modally.
-  int DoModal();
-  void initDialog();
+  // Fills the dialog and its pages from the settings and turns to the tab of
+  // the current mode; call it before each exec().
+  void showSettings();
 
   void accept() override;  // OK: every page checked, then written back
   void done(int result) override;
 
-  QRadioButton* modeButton[4];  // 1045, 1046, 1047, 1052
-  QComboBox* sort;              // 1013
-  QCheckBox* reverse;           // 1014
-  QCheckBox* noDDtoRun;         // 1033
-  QCheckBox* autoClose;         // 1010
-  QTabWidget* tabs;             // 1044
+  // Thumbnail pages, slideshow, composite image, resize (`CreateMode` 0 to 3).
+  QRadioButton* modeButton[4];
+  QComboBox* sortKeyword;
+  QCheckBox* reverseOrder;
+  QCheckBox* dropOnlyFillsFolderBox;
+  QCheckBox* closeStatusWhenDone;
+  QTabWidget* tabs;
   QPushButton* okButton;
   QPushButton* cancelButton;
-  CDlgTabHtml* tabHtml;
-  CDlgTabJpg* tabJpg;
-  CDlgTabSS* tabSS;
-  CDlgTabResize* tabResize;
+  ThumbnailPage* thumbnailPage;
+  CompositePage* compositePage;
+  SlideshowPage* slideshowPage;
+  ResizePage* resizePage;
 
  private:
   void readOwnControls();
@@ -53,6 +56,8 @@ class COptionDlg : public QDialog {
   void onTabChanged(int index);
   void showTab(int index);
 
-  folio::Settings settings_;
+  Settings settings_;
   bool selectingTab_ = false;
 };
+
+}  // namespace folio::gui

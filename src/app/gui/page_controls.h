@@ -1,34 +1,27 @@
 #pragma once
-// Helpers for the option pages: multi-line texts (CR LF in the settings,
-// LF in the edit) and labelled rows.
-#include <QPlainTextEdit>
+// The controls the option pages are built of: multi-line texts (CR LF in the
+// settings, LF in the edit), number fields with arrows, editable lists.
 #include <QString>
+#include <string>
+#include <string_view>
 
-#include "options/widget_util.h"
+class QComboBox;
+class QPlainTextEdit;
+class QWidget;
 
 namespace folio::gui {
 
-inline void SetLines(QPlainTextEdit* edit, std::u16string_view text) {
-  QString t = ToQ(text);
-  t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  edit->setPlainText(t);
-}
-inline std::u16string GetLines(const QPlainTextEdit* edit) {
-  QString t = edit->toPlainText();
-  t.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
-  return FromQ(t);
-}
-inline QPlainTextEdit* NewLinesEdit(QWidget* parent, bool scrollBar) {
-  auto* edit = new QPlainTextEdit(parent);
-  edit->setTabChangesFocus(true);
-  edit->setVerticalScrollBarPolicy(scrollBar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAsNeeded);
-  edit->setLineWrapMode(QPlainTextEdit::NoWrap);
-  return edit;
-}
-inline NumberField* NewNumber(QWidget* parent, int spinLow, int spinHigh) {
-  auto* field = new NumberField(true, parent);
-  field->setSpinRange(spinLow, spinHigh);
-  return field;
-}
+class NumberField;
+
+void SetLines(QPlainTextEdit* edit, std::u16string_view text);
+std::u16string GetLines(const QPlainTextEdit* edit);
+QPlainTextEdit* NewLinesEdit(QWidget* parent, bool scrollBar);
+// A digits-only field whose arrows step within [spinLow, spinHigh].
+NumberField* NewNumber(QWidget* parent, int spinLow, int spinHigh);
+
+// Shows `text` in an editable combo box. When it is one of the items, that
+// item becomes the current one, so that the list and the arrow keys go on
+// from it; any other text is shown as it is, with no item current.
+void SetComboText(QComboBox* combo, const QString& text);
 
 }  // namespace folio::gui

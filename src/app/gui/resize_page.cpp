@@ -1,4 +1,4 @@
-#include "options/dlg_tab_resize.h"
+#include "app/gui/resize_page.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -8,13 +8,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "options/page_util.h"
+#include "app/gui/folder_chooser.h"
+#include "app/gui/integer_checks.h"
+#include "app/gui/number_field.h"
+#include "app/gui/page_controls.h"
+#include "app/gui/qt_text.h"
 
-using folio::gui::FromQ;
-using folio::gui::NumberField;
-using folio::gui::Limit;
-using folio::gui::ReadIntField;
-using folio::gui::ToQ;
+namespace folio::gui {
 
 namespace {
 NumberField* Plain(QWidget* parent) {
@@ -24,102 +24,105 @@ NumberField* Plain(QWidget* parent) {
 }
 }  // namespace
 
-CDlgTabResize::CDlgTabResize(QWidget* parent) : QWidget(parent) {
+ResizePage::ResizePage(QWidget* parent) : QWidget(parent) {
   auto* grid = new QGridLayout(this);
   int row = 0;
-  grid->addWidget(new QLabel(QStringLiteral("・保存フォルダ名(%s：元フォルダ)"), this), row++, 0, 1, 6);
-  saveDir = new QLineEdit(this);
-  browse = new QPushButton(QStringLiteral("参照"), this);
-  browse->setAutoDefault(false);
-  grid->addWidget(saveDir, row, 0, 1, 5);
-  grid->addWidget(browse, row++, 5);
+  grid->addWidget(new QLabel(QStringLiteral("・保存フォルダ名(%s：元フォルダ)"), this), row++, 0, 1,
+                  6);
+  saveFolder = new QLineEdit(this);
+  browseButton = new QPushButton(QStringLiteral("参照"), this);
+  browseButton->setAutoDefault(false);
+  grid->addWidget(saveFolder, row, 0, 1, 5);
+  grid->addWidget(browseButton, row++, 5);
 
   grid->addWidget(new QLabel(QStringLiteral("・リサイズ方法"), this), row++, 0, 1, 6);
   auto* group = new QButtonGroup(this);
-  const char16_t* texts[3] = {u"長いほうのピクセルサイズを指定(アスペクト比固定)", u"サイズを比率で指定　横",
-                              u"縦横を指定　横"};
+  const char16_t* texts[3] = {u"長いほうのピクセルサイズを指定(アスペクト比固定)",
+                              u"サイズを比率で指定　横", u"縦横を指定　横"};
   for (int i = 0; i < 3; ++i) {
-    resizeMode[i] = new QRadioButton(QString::fromUtf16(texts[i]), this);
-    group->addButton(resizeMode[i], i);
+    sizeRule[i] = new QRadioButton(QString::fromUtf16(texts[i]), this);
+    group->addButton(sizeRule[i], i);
   }
-  size = Plain(this);
-  raitoX = Plain(this);
-  raitoY = Plain(this);
-  resizeX = Plain(this);
-  resizeY = Plain(this);
-  grid->addWidget(resizeMode[0], row, 0, 1, 3);
-  grid->addWidget(size, row++, 3);
-  grid->addWidget(resizeMode[1], row, 0, 1, 3);
-  grid->addWidget(raitoX, row, 3);
+  longSide = Plain(this);
+  widthPercent = Plain(this);
+  heightPercent = Plain(this);
+  targetWidth = Plain(this);
+  targetHeight = Plain(this);
+  grid->addWidget(sizeRule[0], row, 0, 1, 3);
+  grid->addWidget(longSide, row++, 3);
+  grid->addWidget(sizeRule[1], row, 0, 1, 3);
+  grid->addWidget(widthPercent, row, 3);
   grid->addWidget(new QLabel(QStringLiteral("%　縦"), this), row, 4);
-  grid->addWidget(raitoY, row, 5);
+  grid->addWidget(heightPercent, row, 5);
   grid->addWidget(new QLabel(QStringLiteral("%"), this), row++, 6);
-  grid->addWidget(resizeMode[2], row, 0, 1, 3);
-  grid->addWidget(resizeX, row, 3);
+  grid->addWidget(sizeRule[2], row, 0, 1, 3);
+  grid->addWidget(targetWidth, row, 3);
   grid->addWidget(new QLabel(QStringLiteral("縦"), this), row, 4);
-  grid->addWidget(resizeY, row++, 5);
+  grid->addWidget(targetHeight, row++, 5);
 
-  quality = folio::gui::NewNumber(this, 0, 100);
+  jpegQuality = NewNumber(this, 0, 100);
   grid->addWidget(new QLabel(QStringLiteral("・リサイズ画像のJPG品質"), this), row, 0, 1, 2);
-  grid->addWidget(quality, row++, 2, 1, 2);
-  exif = new QCheckBox(QStringLiteral("Exif情報を残す"), this);
-  overWrite = new QCheckBox(QStringLiteral("保存先に同名ファイルがあれば上書きする"), this);
-  rotate = new QCheckBox(QStringLiteral("画像の回転タグに合わせて画像を回転させる"), this);
-  grid->addWidget(exif, row++, 0, 1, 6);
-  grid->addWidget(overWrite, row++, 0, 1, 6);
-  grid->addWidget(rotate, row++, 0, 1, 6);
+  grid->addWidget(jpegQuality, row++, 2, 1, 2);
+  keepExif = new QCheckBox(QStringLiteral("Exif情報を残す"), this);
+  overwrite = new QCheckBox(QStringLiteral("保存先に同名ファイルがあれば上書きする"), this);
+  autoRotate = new QCheckBox(QStringLiteral("画像の回転タグに合わせて画像を回転させる"), this);
+  grid->addWidget(keepExif, row++, 0, 1, 6);
+  grid->addWidget(overwrite, row++, 0, 1, 6);
+  grid->addWidget(autoRotate, row++, 0, 1, 6);
   grid->setRowStretch(row, 1);
   grid->setColumnStretch(2, 1);
 
-  connect(browse, &QPushButton::clicked, this, &CDlgTabResize::onBrowse);
+  connect(browseButton, &QPushButton::clicked, this, &ResizePage::onBrowse);
 }
 
-void CDlgTabResize::setSettings(const folio::ResizeSettings& settings) {
+void ResizePage::setSettings(const ResizeSettings& settings) {
   s_ = settings;
   showFields();
 }
 
-void CDlgTabResize::showFields() {
-  saveDir->setText(ToQ(s_.SaveDir));
-  for (int i = 0; i < 3; ++i) resizeMode[i]->setChecked(s_.ResizeMode == i);
-  size->setValue(s_.Size);
-  raitoX->setValue(s_.RaitoX);
-  raitoY->setValue(s_.RaitoY);
-  resizeX->setValue(s_.ResizeX);
-  resizeY->setValue(s_.ResizeY);
-  quality->setValue(s_.Quality);
-  exif->setChecked(s_.Exif != 0);
-  overWrite->setChecked(s_.OverWrite != 0);
-  rotate->setChecked(s_.Rotate != 0);
+void ResizePage::showFields() {
+  saveFolder->setText(ToQ(s_.SaveDir));
+  for (int i = 0; i < 3; ++i) sizeRule[i]->setChecked(s_.ResizeMode == i);
+  longSide->setValue(s_.Size);
+  widthPercent->setValue(s_.RaitoX);
+  heightPercent->setValue(s_.RaitoY);
+  targetWidth->setValue(s_.ResizeX);
+  targetHeight->setValue(s_.ResizeY);
+  jpegQuality->setValue(s_.Quality);
+  keepExif->setChecked(s_.Exif != 0);
+  overwrite->setChecked(s_.OverWrite != 0);
+  autoRotate->setChecked(s_.Rotate != 0);
 }
 
-bool CDlgTabResize::readFields() {
-  s_.SaveDir = FromQ(saveDir->text());
+bool ResizePage::readFields() {
+  s_.SaveDir = FromQ(saveFolder->text());
   for (int i = 0; i < 3; ++i)  // none checked (a value from the file): it stays
-    if (resizeMode[i]->isChecked()) s_.ResizeMode = i;
-  if (!ReadIntField(size, Limit(u"Resize", u"Size"), s_.Size)) return false;
-  if (!ReadIntField(raitoX, Limit(u"Resize", u"RaitoX"), s_.RaitoX)) return false;
-  if (!ReadIntField(raitoY, Limit(u"Resize", u"RaitoY"), s_.RaitoY)) return false;
-  if (!ReadIntField(resizeX, Limit(u"Resize", u"ResizeX"), s_.ResizeX)) return false;
-  if (!ReadIntField(resizeY, Limit(u"Resize", u"ResizeY"), s_.ResizeY)) return false;
-  if (!ReadIntField(quality, Limit(u"Resize", u"Quality"), s_.Quality)) return false;
-  s_.Exif = exif->isChecked();
-  s_.OverWrite = overWrite->isChecked();
-  s_.Rotate = rotate->isChecked();
+    if (sizeRule[i]->isChecked()) s_.ResizeMode = i;
+  if (!ReadIntField(longSide, Limit(u"Resize", u"Size"), s_.Size)) return false;
+  if (!ReadIntField(widthPercent, Limit(u"Resize", u"RaitoX"), s_.RaitoX)) return false;
+  if (!ReadIntField(heightPercent, Limit(u"Resize", u"RaitoY"), s_.RaitoY)) return false;
+  if (!ReadIntField(targetWidth, Limit(u"Resize", u"ResizeX"), s_.ResizeX)) return false;
+  if (!ReadIntField(targetHeight, Limit(u"Resize", u"ResizeY"), s_.ResizeY)) return false;
+  if (!ReadIntField(jpegQuality, Limit(u"Resize", u"Quality"), s_.Quality)) return false;
+  s_.Exif = keepExif->isChecked();
+  s_.OverWrite = overwrite->isChecked();
+  s_.Rotate = autoRotate->isChecked();
   return true;
 }
 
-void CDlgTabResize::refresh(int mode) {
-  QWidget* controls[] = {saveDir, browse, resizeMode[0], resizeMode[1], resizeMode[2], size,
-                         raitoX,  raitoY, resizeX,       resizeY,       quality,       exif,
-                         overWrite, rotate};
+void ResizePage::refresh(int mode) {
+  QWidget* controls[] = {saveFolder,  browseButton, sizeRule[0],   sizeRule[1], sizeRule[2],
+                         longSide,    widthPercent, heightPercent, targetWidth, targetHeight,
+                         jpegQuality, keepExif,     overwrite,     autoRotate};
   for (QWidget* control : controls) control->setEnabled(mode == 3);
 }
 
-void CDlgTabResize::onBrowse() {
+void ResizePage::onBrowse() {
   readFields();
-  const QString chosen = folio::gui::ChooseFolder(window(), ToQ(s_.SaveDir));
+  const QString chosen = ChooseFolder(window(), ToQ(s_.SaveDir));
   if (chosen.isEmpty()) return;
   s_.SaveDir = FromQ(chosen);
   showFields();
 }
+
+}  // namespace folio::gui

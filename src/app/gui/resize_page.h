@@ -9,34 +9,38 @@ class QCheckBox;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
-namespace folio::gui {
-class NumberField;
-}
 
-class CDlgTabResize : public QWidget {
+namespace folio::gui {
+
+class NumberField;
+
+class ResizePage : public QWidget {
   Q_OBJECT
  public:
-  explicit CDlgTabResize(QWidget* parent = nullptr);
-  void setSettings(const folio::ResizeSettings& settings);
-  const folio::ResizeSettings& settings() const { return s_; }
+  explicit ResizePage(QWidget* parent = nullptr);
+  void setSettings(const ResizeSettings& settings);
+  const ResizeSettings& settings() const { return s_; }
   bool readFields();
   void showFields();
   void refresh(int mode);
 
-  QLineEdit* saveDir;                // 1005
-  QPushButton* browse;               // 1030
-  QRadioButton* resizeMode[3];       // 1045, 1046, 1047
-  folio::gui::NumberField* size;     // 1000
-  folio::gui::NumberField* raitoX;   // 1006
-  folio::gui::NumberField* raitoY;   // 1008
-  folio::gui::NumberField* resizeX;  // 1009
-  folio::gui::NumberField* resizeY;  // 1012
-  folio::gui::NumberField* quality;  // 1002
-  QCheckBox* exif;                   // 1010
-  QCheckBox* overWrite;              // 1014
-  QCheckBox* rotate;                 // 1015
+  QLineEdit* saveFolder;
+  QPushButton* browseButton;
+  // Long side, percentages, width and height (`ResizeMode` 0 to 2).
+  QRadioButton* sizeRule[3];
+  NumberField* longSide;
+  NumberField* widthPercent;
+  NumberField* heightPercent;
+  NumberField* targetWidth;
+  NumberField* targetHeight;
+  NumberField* jpegQuality;
+  QCheckBox* keepExif;
+  QCheckBox* overwrite;
+  QCheckBox* autoRotate;
 
  private:
   void onBrowse();
-  folio::ResizeSettings s_;
+  ResizeSettings s_;
 };
+
+}  // namespace folio::gui

@@ -5,24 +5,27 @@
 #include "settings/settings.h"
 
 class QPlainTextEdit;
-namespace folio::gui {
-class NumberField;
-}
 
-class CDlgTabSS : public QWidget {
+namespace folio::gui {
+
+class NumberField;
+
+class SlideshowPage : public QWidget {
   Q_OBJECT
  public:
-  explicit CDlgTabSS(QWidget* parent = nullptr);
-  void setSettings(const folio::SlideShowSettings& settings);
-  const folio::SlideShowSettings& settings() const { return s_; }
+  explicit SlideshowPage(QWidget* parent = nullptr);
+  void setSettings(const SlideShowSettings& settings);
+  const SlideShowSettings& settings() const { return s_; }
   bool readFields();
   void showFields();
   void refresh(int mode);
 
-  folio::gui::NumberField* speed;  // 1000
-  folio::gui::NumberField* size;   // 1002
-  QPlainTextEdit* topString;       // 1005
+  NumberField* intervalMs;
+  NumberField* slideSize;
+  QPlainTextEdit* topText;
 
  private:
-  folio::SlideShowSettings s_;
+  SlideShowSettings s_;
 };
+
+}  // namespace folio::gui

@@ -1,4 +1,4 @@
-#include "app/gui/dlg_result.h"
+#include "app/gui/status_dialog.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -7,10 +7,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "options/widget_util.h"
+#include "app/gui/qt_text.h"
 #include "platform/text.h"
 
-CDlgResult::CDlgResult(QWidget* parent)
+namespace folio::gui {
+
+StatusDialog::StatusDialog(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       list_(new QListWidget(this)),
       button_(new QPushButton(QStringLiteral("OK"), this)) {
@@ -24,27 +26,27 @@ CDlgResult::CDlgResult(QWidget* parent)
   layout->addLayout(row);
   button_->setAutoDefault(false);
   resize(560, 260);
-  connect(button_, &QPushButton::clicked, this, &CDlgResult::onButton);
+  connect(button_, &QPushButton::clicked, this, &StatusDialog::onButton);
 }
 
-void CDlgResult::appendSelected(const QString& line) {
+void StatusDialog::appendSelected(const QString& line) {
   list_->addItem(line);
   list_->setCurrentRow(list_->count() - 1);
   list_->scrollToBottom();
 }
 
-void CDlgResult::AddStatusLine(std::u16string_view text) {
-  appendSelected(QStringLiteral("    ") + folio::gui::ToQ(text));
+void StatusDialog::addStatusLine(std::u16string_view text) {
+  appendSelected(QStringLiteral("    ") + ToQ(text));
 }
 
-void CDlgResult::AddFolderLine(std::u16string_view path, int number, int total) {
-  appendSelected(folio::gui::ToQ(
-      folio::FormatText(u"%s (%d/%d)", {path, folio::DecimalText(number), folio::DecimalText(total)})));
+void StatusDialog::addFolderLine(std::u16string_view path, int number, int total) {
+  appendSelected(ToQ(folio::FormatText(
+      u"%s (%d/%d)", {path, folio::DecimalText(number), folio::DecimalText(total)})));
 }
 
-void CDlgResult::Clear() { list_->clear(); }
+void StatusDialog::clear() { list_->clear(); }
 
-void CDlgResult::onButton() {
+void StatusDialog::onButton() {
   if (running_) {
     // Stops the batch after the folder that is running; the selection stays.
     list_->addItem(QStringLiteral("キャンセルされました。次のフォルダ以降中止します。"));
@@ -53,15 +55,19 @@ void CDlgResult::onButton() {
     return;
   }
   hide();
+  emit dismissed();
 }
 
-void CDlgResult::keyPressEvent(QKeyEvent* event) {
+void StatusDialog::keyPressEvent(QKeyEvent* event) {
   // Enter and Escape are ordinary keys here: never OK, never Cancel.
-  if (event->key() == Qt::Key_Escape || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+  if (event->key() == Qt::Key_Escape || event->key() == Qt::Key_Return ||
+      event->key() == Qt::Key_Enter) {
     event->accept();
     return;
   }
   QDialog::keyPressEvent(event);
 }
 
-void CDlgResult::closeEvent(QCloseEvent* event) { event->ignore(); }
+void StatusDialog::closeEvent(QCloseEvent* event) { event->ignore(); }
+
+}  // namespace folio::gui

@@ -7,16 +7,18 @@
 class QListWidget;
 class QPushButton;
 
-class CDlgResult : public QDialog {
+namespace folio::gui {
+
+class StatusDialog : public QDialog {
   Q_OBJECT
  public:
-  explicit CDlgResult(QWidget* parent = nullptr);
+  explicit StatusDialog(QWidget* parent = nullptr);
 
   // Four spaces, the text; appended last and selected.
-  void AddStatusLine(std::u16string_view text);
+  void addStatusLine(std::u16string_view text);
   // "%s (%d/%d)" with no indent; appended last and selected.
-  void AddFolderLine(std::u16string_view path, int number, int total);
-  void Clear();
+  void addFolderLine(std::u16string_view path, int number, int total);
+  void clear();
 
   bool running() const { return running_; }
   void setRunning(bool running) { running_ = running; }
@@ -25,6 +27,10 @@ class CDlgResult : public QDialog {
   QPushButton* button() const { return button_; }
 
   void reject() override {}  // Escape and cancel commands do not dismiss it
+
+ signals:
+  // The button hid the dialog: the user has read the batch's report.
+  void dismissed();
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -38,3 +44,5 @@ class CDlgResult : public QDialog {
   QPushButton* button_;
   bool running_ = false;  // `Running`: the batch may go on with its next folder
 };
+
+}  // namespace folio::gui

@@ -9,20 +9,20 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
-class CHintDlg;
 
 namespace folio::gui {
-class NumberField;
-}
 
-class CDlgTabHtml : public QWidget {
+class CaptionCommandsDialog;
+class NumberField;
+
+class ThumbnailPage : public QWidget {
   Q_OBJECT
  public:
-  explicit CDlgTabHtml(QWidget* parent = nullptr);
+  explicit ThumbnailPage(QWidget* parent = nullptr);
 
   // Working copy: set when the dialog opens, taken back at OK.
-  void setSettings(const folio::ThumbnailSettings& settings);
-  const folio::ThumbnailSettings& settings() const { return s_; }
+  void setSettings(const ThumbnailSettings& settings);
+  const ThumbnailSettings& settings() const { return s_; }
   // Controls into the working copy, checking each number as it is read;
   // false (after the check message) at the first field that fails.
   bool readFields();
@@ -30,27 +30,30 @@ class CDlgTabHtml : public QWidget {
   // Enables the page for the thumbnail mode, disables it for any other.
   void refresh(int mode);
 
-  QRadioButton* sougo[3];
-  folio::gui::NumberField* photoNo;    // 1000
-  folio::gui::NumberField* linkNo;     // 1005
-  folio::gui::NumberField* photoSize;  // 1002
-  folio::gui::NumberField* lineNo;     // 1006
-  QLineEdit* titleString;              // 1009
-  QCheckBox* sortPage;                 // 1014
-  QPlainTextEdit* topString;           // 1008
-  QPlainTextEdit* exif;                // 1012
-  QPushButton* commandButton;          // 1030
-  QCheckBox* notResize;                // 1010
-  QCheckBox* enbLink;                  // 1015
-  QCheckBox* topHtml;                  // 1033
-  folio::gui::NumberField* frameWidth; // 1020
+  // Rewind and make pages, make pages only, rewind only (`Sougo` 0 to 2).
+  QRadioButton* rewindPolicy[3];
+  NumberField* photosPerPage;
+  NumberField* linkColumns;
+  NumberField* thumbnailSize;
+  NumberField* photoColumns;
+  QLineEdit* pageTitle;
+  QCheckBox* keywordPages;
+  QPlainTextEdit* topText;
+  QPlainTextEdit* captionTemplate;
+  QPushButton* showCommandsButton;
+  QCheckBox* noThumbnails;
+  QCheckBox* noPhotoLinks;
+  QCheckBox* batchTopPage;
+  NumberField* menuWidth;
   // Also governs the slide images and the sheet cells, so it stays enabled
   // in every mode.
   QCheckBox* autoRotate;
-  CHintDlg* hint;
+  CaptionCommandsDialog* commandsDialog;
 
  private:
-  void onNotResize();
-  void onCommand();
-  folio::ThumbnailSettings s_;
+  void onNoThumbnails();
+  void onShowCommands();
+  ThumbnailSettings s_;
 };
+
+}  // namespace folio::gui
