@@ -192,28 +192,12 @@ constexpr Key kKeys[] = {
 
 }  // namespace
 
-std::filesystem::path MakeIniPath(const std::filesystem::path& executablePath) {
-  // Only the file name changes: the INI lies in the executable's own folder
-  // even when a folder above it has ".exe" in its name.
-  std::string name = executablePath.filename().native();
-  bool replaced = false;
-  for (std::size_t at = name.find(".exe"); at != std::string::npos;
-       at = name.find(".exe", at + 4)) {
-    name.replace(at, 4, ".ini");
-    replaced = true;
-  }
-  if (!replaced) name += ".ini";
-  return executablePath.parent_path() / name;
-}
-
 std::filesystem::path CurrentExecutablePath() {
   std::error_code ec;
   std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
   if (ec) return {};
   return exe;
 }
-
-std::filesystem::path MakeIniPath() { return MakeIniPath(CurrentExecutablePath()); }
 
 std::filesystem::path SettingsFilePath(const std::filesystem::path& executablePath,
                                        const char* xdgConfigHome, const char* home) {

@@ -20,8 +20,8 @@ struct ThumbnailSettings {  // [Thumbnail]
   int EnbLink = 0;
   int SortPage = 0;
   int TopHtml = 0;
-  std::u16string TopString;    // lines
-  std::u16string Exif;         // lines: caption template
+  std::u16string TopString;  // lines
+  std::u16string Exif;       // lines: caption template
   std::u16string TitleString;
   int AutoRotate = 1;  // thumbnails, slide images and sheet cells upright by Exif Orientation
 };
@@ -98,13 +98,8 @@ struct Settings {
   ResizeSettings resize;
 };
 
-// The INI file beside the executable, named after it: ".exe" in the file
-// name becomes ".ini"; a name without ".exe" gets ".ini" appended.
-std::filesystem::path MakeIniPath(const std::filesystem::path& executablePath);
 // The running executable's path (from /proc/self/exe).
 std::filesystem::path CurrentExecutablePath();
-// The INI file of the running executable; taken once at start-up.
-std::filesystem::path MakeIniPath();
 
 // The settings file of both programs: `folioscope.ini` beside the executable
 // when that file exists (a portable copy), else
@@ -127,7 +122,6 @@ bool SetSettingFromText(Settings& settings, std::u16string_view section, std::u1
 void LoadSettings(Settings& settings, const IniProfile& profile);
 // Writes every key, with the folder box text as `Directory`, in the fixed key
 // order. Returns false when a write failed.
-bool SaveSettings(const Settings& settings, std::u16string_view folderBoxText,
-                  IniProfile& profile);
+bool SaveSettings(const Settings& settings, std::u16string_view folderBoxText, IniProfile& profile);
 
 }  // namespace folio

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 
 #include "platform/ini_profile.h"
@@ -58,7 +59,9 @@ const char kDefaultFile[] =
     "EnableTitle=0\r\n"
     "TitleDouble=0\r\n"
     "EnbMulti=0\r\n"
-    "PaperSize=\"L\xE7\x89\x88\xEF\xBC\x88" "89\xC3\x97" "127\xEF\xBC\x89\"\r\n"  // L版（89×127）
+    "PaperSize=\"L\xE7\x89\x88\xEF\xBC\x88"
+    "89\xC3\x97"
+    "127\xEF\xBC\x89\"\r\n"  // L版（89×127）
     "Title=\"\"\r\n"
     "Position=\"\"\r\n"
     "[Setting]\r\n"
@@ -90,28 +93,68 @@ const char kDefaultFile[] =
 Settings Unusual() {
   Settings s;
   auto& t = s.thumbnail;
-  t.PhotoNo = 25; t.PhotoSize = 200; t.LinkNo = 7; t.LineNo = 5; t.Sougo = 2; t.FrameWidth = 99;
-  t.NotResize = 1; t.EnbLink = 1; t.SortPage = 1; t.TopHtml = 1;
+  t.PhotoNo = 25;
+  t.PhotoSize = 200;
+  t.LinkNo = 7;
+  t.LineNo = 5;
+  t.Sougo = 2;
+  t.FrameWidth = 99;
+  t.NotResize = 1;
+  t.EnbLink = 1;
+  t.SortPage = 1;
+  t.TopHtml = 1;
   t.TopString = u"<h1>旅行</h1>\r\n%n ページ";
   t.Exif = u"%f\r\n%d %t\r\n%m";
   t.TitleString = u"  \"写真\" %n  ";
   t.AutoRotate = 0;
   auto& c = s.compose;
-  c.JpgNumberH = 3; c.JpgNumberW = 2; c.SpaceSize = 0; c.BlankColorRed = 1; c.BlankColorGreen = 2;
-  c.BlankColorBlue = 3; c.CreateJpgHeight = 1000; c.CreateJpgWidth = 2000; c.JpgQuality = 95;
-  c.TitleColorR = 10; c.TitleColorG = 20; c.TitleColorB = 30; c.TitleFontSize = 12;
-  c.Multiple = 2; c.MultipleX = 2; c.MultipleY = 3; c.ArroundBlank = 1; c.ChangeRaito = 1;
-  c.EnableTitle = 1; c.TitleDouble = 1; c.EnbMulti = 1;
-  c.PaperSize = u"カスタム"; c.Title = u"一行目\r\n\r\n三行目"; c.Position = u"右下";
+  c.JpgNumberH = 3;
+  c.JpgNumberW = 2;
+  c.SpaceSize = 0;
+  c.BlankColorRed = 1;
+  c.BlankColorGreen = 2;
+  c.BlankColorBlue = 3;
+  c.CreateJpgHeight = 1000;
+  c.CreateJpgWidth = 2000;
+  c.JpgQuality = 95;
+  c.TitleColorR = 10;
+  c.TitleColorG = 20;
+  c.TitleColorB = 30;
+  c.TitleFontSize = 12;
+  c.Multiple = 2;
+  c.MultipleX = 2;
+  c.MultipleY = 3;
+  c.ArroundBlank = 1;
+  c.ChangeRaito = 1;
+  c.EnableTitle = 1;
+  c.TitleDouble = 1;
+  c.EnbMulti = 1;
+  c.PaperSize = u"カスタム";
+  c.Title = u"一行目\r\n\r\n三行目";
+  c.Position = u"右下";
   auto& g = s.setting;
-  g.CreateMode = 3; g.Reverse = 1; g.NoDDtoRun = 1; g.AutoClose = 1;
+  g.CreateMode = 3;
+  g.Reverse = 1;
+  g.NoDDtoRun = 1;
+  g.AutoClose = 1;
   g.Sort = u"\"quoted\"";
   g.Threads = 3;
   auto& ss = s.slideShow;
-  ss.Speed = 100; ss.Size = 100000; ss.TopString = u"\r\n";
+  ss.Speed = 100;
+  ss.Size = 100000;
+  ss.TopString = u"\r\n";
   auto& r = s.resize;
-  r.Quality = 0; r.Size = 10000; r.ResizeMode = 2; r.RaitoY = 1; r.RaitoX = 100; r.ResizeY = 480;
-  r.ResizeX = 640; r.Exif = 1; r.Rotate = 1; r.OverWrite = 1; r.SaveDir = u"%s_small ";
+  r.Quality = 0;
+  r.Size = 10000;
+  r.ResizeMode = 2;
+  r.RaitoY = 1;
+  r.RaitoX = 100;
+  r.ResizeY = 480;
+  r.ResizeX = 640;
+  r.Exif = 1;
+  r.Rotate = 1;
+  r.OverWrite = 1;
+  r.SaveDir = u"%s_small ";
   return s;
 }
 
@@ -189,11 +232,17 @@ TEST_F(SettingsTest, LoneLineBreaksAreStoredAsLineEndsAndNeverSplitTheFile) {
 TEST_F(SettingsTest, LoadTakesValuesAsTheProfileReadsThem) {
   WriteBytes(file(),
              "[Thumbnail]\r\nPhotoNo=12abc\r\nPhotoSize=abc\r\nNotResize=2\r\nEnbLink=1\r\n"
-             "SortPage=yes\r\nTopHtml=-1\r\nExif=\"" + std::string(5000, 'e') + "\"\r\n"
-             "[Compose]\r\nPaperSize=\"A4\xEF\xBC\x88" "210\xC3\x97" "297\xEF\xBC\x89\"\r\n"
-             "CreateJpgHeight=3300\r\nCreateJpgWidth=4653\r\nSpaceSize=abc\r\n"
-             "[Setting]\r\nNoD&DtoRun=1\r\nSort=\"" + std::string(25, 's') + "\"\r\n"
-             "Directory=\"/from/file\"\r\n");
+             "SortPage=yes\r\nTopHtml=-1\r\nExif=\"" +
+                 std::string(5000, 'e') +
+                 "\"\r\n"
+                 "[Compose]\r\nPaperSize=\"A4\xEF\xBC\x88"
+                 "210\xC3\x97"
+                 "297\xEF\xBC\x89\"\r\n"
+                 "CreateJpgHeight=3300\r\nCreateJpgWidth=4653\r\nSpaceSize=abc\r\n"
+                 "[Setting]\r\nNoD&DtoRun=1\r\nSort=\"" +
+                 std::string(25, 's') +
+                 "\"\r\n"
+                 "Directory=\"/from/file\"\r\n");
   IniProfile profile(file());
   Settings s;
   s.setting.Directory = u"/kept";
@@ -232,8 +281,11 @@ TEST_F(SettingsTest, AutoRotateIsOnWhenTheFileLacksIt) {
   const struct {
     const char* line;
     int expected;
-  } cases[] = {{"", 1}, {"AutoRotate=1\r\n", 1}, {"AutoRotate=0\r\n", 0},
-               {"AutoRotate=2\r\n", 0}, {"AutoRotate=\r\n", 1}};  // an empty value reads as none
+  } cases[] = {{"", 1},
+               {"AutoRotate=1\r\n", 1},
+               {"AutoRotate=0\r\n", 0},
+               {"AutoRotate=2\r\n", 0},
+               {"AutoRotate=\r\n", 1}};  // an empty value reads as none
   for (const auto& c : cases) {
     SCOPED_TRACE(c.line);
     WriteBytes(file(), std::string("[Thumbnail]\r\nPhotoNo=3\r\n") + c.line);
@@ -260,29 +312,37 @@ TEST_F(SettingsTest, SaveReportsAFileThatCannotBeWritten) {
   EXPECT_FALSE(SaveSettings(Settings{}, u"", profile));
 }
 
-TEST(MakeIniPath, NamesTheIniBesideTheExecutable) {
-  struct Case {
-    const char* exe;
-    const char* ini;
+// The portable file is looked for in the executable's own folder, under one
+// name whatever the executable is called; folders above keep their names.
+TEST(SettingsFilePath, PortableFileLiesBesideTheExecutable) {
+  TempDir dir;
+  const char* const executables[] = {
+      "bin/folioscope", "bin/Folioscope.exe", "bin/a.exe.exe", "bin/APP.EXE", "my.exe.d/folioscope",
   };
-  const Case cases[] = {
-      {"/opt/folio/folioscope", "/opt/folio/folioscope.ini"},
-      {"/opt/folio/Folioscope.exe", "/opt/folio/Folioscope.ini"},
-      {"/opt/folio/a.exe.exe", "/opt/folio/a.ini.ini"},
-      {"/opt/folio/APP.EXE", "/opt/folio/APP.EXE.ini"},   // only the lower-case text counts
-      {"/opt/my.exe.d/folioscope", "/opt/my.exe.d/folioscope.ini"},  // folders stay
-      {"folioscope", "folioscope.ini"},
-  };
-  for (const Case& c : cases) EXPECT_EQ(folio::MakeIniPath(c.exe), fs::path(c.ini)) << c.exe;
+  for (const char* name : executables) {
+    const fs::path exe = dir / name;
+    fs::create_directories(exe.parent_path());
+    EXPECT_EQ(folio::SettingsFilePath(exe, "/cfg", "/home/u"), "/cfg/folioscope/folioscope.ini")
+        << name;
+    WriteBytes(exe.parent_path() / "folioscope.ini", "");
+    EXPECT_EQ(folio::SettingsFilePath(exe, "/cfg", "/home/u"), exe.parent_path() / "folioscope.ini")
+        << name;
+    fs::remove(exe.parent_path() / "folioscope.ini");
+  }
+  // A bare name without a folder has no folder to hold a portable file.
+  EXPECT_EQ(folio::SettingsFilePath("folioscope", "/cfg", "/home/u"),
+            "/cfg/folioscope/folioscope.ini");
 }
 
-TEST(MakeIniPath, CurrentExecutableIsThisTestProgram) {
+TEST(SettingsFilePath, CurrentExecutableIsThisTestProgram) {
   const fs::path exe = folio::CurrentExecutablePath();
   EXPECT_TRUE(exe.is_absolute());
   EXPECT_TRUE(fs::is_regular_file(exe));
   EXPECT_EQ(exe.filename(), "test_settings");
-  EXPECT_EQ(folio::MakeIniPath(exe), exe.parent_path() / "test_settings.ini");
-  EXPECT_EQ(folio::MakeIniPath(), exe.parent_path() / "test_settings.ini");
+  ASSERT_FALSE(fs::exists(exe.parent_path() / "folioscope.ini"));
+  EXPECT_EQ(folio::SettingsFilePath(exe, "/cfg", "/home/u"), "/cfg/folioscope/folioscope.ini");
+  EXPECT_EQ(folio::SettingsFilePath(),
+            folio::SettingsFilePath(exe, std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME")));
 }
 
 }  // namespace
@@ -308,4 +368,3 @@ TEST(SettingsFilePath, PortableFileElseTheConfigFolder) {
     EXPECT_EQ(folio::SettingsFilePath(exe, c.xdg, c.home), c.expected) << c.expected;
   }
 }
-

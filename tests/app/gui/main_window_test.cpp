@@ -20,13 +20,16 @@
 #include <QUrl>
 #include <QWindow>
 
-#include "app/gui/dlg_result.h"
-#include "app/gui/folioscope_dlg.h"
-#include "app/gui/shell_rules.h"
+#include "app/gui/about_dialog.h"
+#include "app/gui/command_line.h"
+#include "app/gui/main_window.h"
+#include "app/gui/number_field.h"
+#include "app/gui/open_target.h"
+#include "app/gui/options_dialog.h"
+#include "app/gui/qt_text.h"
+#include "app/gui/resize_page.h"
+#include "app/gui/status_dialog.h"
 #include "gui_support/gui_test_env.h"
-#include "options/dlg_tab_resize.h"
-#include "options/option_dlg.h"
-#include "options/widget_util.h"
 #include "platform/cp932.h"
 #include "platform/ini_profile.h"
 #include "platform/text.h"
@@ -34,7 +37,11 @@
 #include "support/test_support.h"
 
 namespace fs = std::filesystem;
+using folio::gui::AboutDialog;
 using folio::gui::FromQ;
+using folio::gui::MainWindow;
+using folio::gui::OptionsDialog;
+using folio::gui::StatusDialog;
 using folio::gui::ToQ;
 using folio::test::OnModal;
 
@@ -48,12 +55,13 @@ void MakePhotos(const fs::path& folder, int count) {
     folio::test::WriteJpeg(folder / ("IMG_" + std::to_string(i) + ".jpg"), 96, 64, 90, i);
 }
 
-void SaveIni(const fs::path& ini, const folio::Settings& settings, std::u16string_view directory = u"") {
+void SaveIni(const fs::path& ini, const folio::Settings& settings,
+             std::u16string_view directory = u"") {
   folio::IniProfile profile(ini);
   ASSERT_TRUE(folio::SaveSettings(settings, directory, profile));
 }
 
-QStringList Lines(const CDlgResult* result) {
+QStringList Lines(const StatusDialog* result) {
   QStringList lines;
   for (int i = 0; i < result->list()->count(); ++i) lines << result->list()->item(i)->text();
   return lines;
@@ -123,7 +131,7 @@ TEST_F(MainWindowTest, ExecuteStartsAJobThatTheSameButtonCancels) {
   const fs::path other = temp / "other";
   MakePhotos(other, 2);
 
-  CFolioscopeDlg dlg(ini());
+  MainWindow dlg(ini());
   dlg.show();
   QApplication::processEvents();
   EXPECT_EQ(dlg.executeButton()->text(), QStringLiteral("実行(&C)"));
@@ -137,25 +145,27 @@ TEST_F(MainWindowTest, ExecuteStartsAJobThatTheSameButtonCancels) {
     bool optionsOpened = false;
   } during;
   // The second pump of the job: the first image is done and shown.
-  QTimer::singleShot(0, &dlg, [&] { QTimer::singleShot(0, &dlg, [&] {
-    during.seen = true;
-    during.caption = dlg.executeButton()->text();
-    during.progressShown = dlg.progressBar()->isVisible();
-    during.hintShown = dlg.dropHint()->isVisible();
-    during.waitCursor = QApplication::overrideCursor() &&
-                        QApplication::overrideCursor()->shape() == Qt::WaitCursor;
-    during.title = dlg.windowTitle();
-    dlg.close();  // refused while the job runs
-    during.visibleAfterClose = dlg.isVisible();
-    auto opened = OnModal<COptionDlg>([](COptionDlg* options) { options->reject(); });
-    QTest::mouseClick(dlg.settingsButton(), Qt::LeftButton);  // ignored
-    QTest::qWait(20);
-    during.optionsOpened = *opened;
-    DropPaths(&dlg, {other});  // ignored
-    // Two clicks in one pump: the first cancels, the second starts nothing.
-    QTest::mouseClick(dlg.executeButton(), Qt::LeftButton);
-    QTest::mouseClick(dlg.executeButton(), Qt::LeftButton);
-  }); });
+  QTimer::singleShot(0, &dlg, [&] {
+    QTimer::singleShot(0, &dlg, [&] {
+      during.seen = true;
+      during.caption = dlg.executeButton()->text();
+      during.progressShown = dlg.progressBar()->isVisible();
+      during.hintShown = dlg.dropHint()->isVisible();
+      during.waitCursor = QApplication::overrideCursor() &&
+                          QApplication::overrideCursor()->shape() == Qt::WaitCursor;
+      during.title = dlg.windowTitle();
+      dlg.close();  // refused while the job runs
+      during.visibleAfterClose = dlg.isVisible();
+      auto opened = OnModal<OptionsDialog>([](OptionsDialog* options) { options->reject(); });
+      QTest::mouseClick(dlg.settingsButton(), Qt::LeftButton);  // ignored
+      QTest::qWait(20);
+      during.optionsOpened = *opened;
+      DropPaths(&dlg, {other});  // ignored
+      // Two clicks in one pump: the first cancels, the second starts nothing.
+      QTest::mouseClick(dlg.executeButton(), Qt::LeftButton);
+      QTest::mouseClick(dlg.executeButton(), Qt::LeftButton);
+    });
+  });
   // A second job would end with a message box; answer it rather than hang.
   auto unexpectedBox = OnModal<QMessageBox>([](QMessageBox* box) { box->accept(); });
   QTest::mouseClick(dlg.executeButton(), Qt::LeftButton);
@@ -169,7 +179,8 @@ TEST_F(MainWindowTest, ExecuteStartsAJobThatTheSameButtonCancels) {
   EXPECT_TRUE(during.visibleAfterClose);
   EXPECT_FALSE(during.optionsOpened);
 
-  EXPECT_EQ(Lines(dlg.statusDialog()), QStringList{QStringLiteral("    キャンセル：処理がキャンセルされました")});
+  EXPECT_EQ(Lines(dlg.statusDialog()),
+            QStringList{QStringLiteral("    キャンセル：処理がキャンセルされました")});
   EXPECT_TRUE(dlg.shownMessages().empty());
   EXPECT_FALSE(dlg.busy());
   EXPECT_EQ(dlg.executeButton()->text(), QStringLiteral("実行(&C)"));
@@ -193,7 +204,7 @@ TEST_F(MainWindowTest, ExecuteStartsAJobThatTheSameButtonCancels) {
 }
 
 TEST_F(MainWindowTest, ExecuteOnAMissingFolderAsksForOne) {
-  CFolioscopeDlg dlg(ini());
+  MainWindow dlg(ini());
   dlg.show();
   dlg.folderBox()->setText(Q(temp / "nowhere"));
   QString text, caption;
@@ -212,7 +223,7 @@ TEST_F(MainWindowTest, ExecuteOnAMissingFolderAsksForOne) {
 }
 
 TEST_F(MainWindowTest, EscapeAndEnterCloseNothing) {
-  CFolioscopeDlg dlg(ini());
+  MainWindow dlg(ini());
   dlg.show();
   QApplication::processEvents();
   dlg.folderBox()->setText(Q(temp / "nowhere"));  // a job start would complain
@@ -227,7 +238,7 @@ TEST_F(MainWindowTest, EscapeAndEnterCloseNothing) {
   EXPECT_TRUE(dlg.shownMessages().empty());
   EXPECT_FALSE(fs::exists(ini()));  // not closed, so not saved
 
-  CDlgResult* status = dlg.statusDialog();
+  StatusDialog* status = dlg.statusDialog();
   dlg.showStatusDialog(true);
   for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter}) {
     QTest::keyClick(status, key);
@@ -240,14 +251,14 @@ TEST_F(MainWindowTest, EscapeAndEnterCloseNothing) {
 
 TEST_F(MainWindowTest, SettingsSurviveCloseAndRestart) {
   {
-    CFolioscopeDlg dlg(ini());
+    MainWindow dlg(ini());
     dlg.show();
     QApplication::processEvents();
     EXPECT_EQ(dlg.folderBox()->text(), QString());
-    auto edited = OnModal<COptionDlg>([](COptionDlg* options) {
+    auto edited = OnModal<OptionsDialog>([](OptionsDialog* options) {
       Click(options->modeButton[3]);
-      options->tabResize->quality->lineEdit()->setText(QStringLiteral("55"));
-      options->tabResize->saveDir->setText(QStringLiteral("%s_small"));
+      options->resizePage->jpegQuality->lineEdit()->setText(QStringLiteral("55"));
+      options->resizePage->saveFolder->setText(QStringLiteral("%s_small"));
       QTest::mouseClick(options->okButton, Qt::LeftButton);
     });
     QTest::mouseClick(dlg.settingsButton(), Qt::LeftButton);
@@ -258,7 +269,7 @@ TEST_F(MainWindowTest, SettingsSurviveCloseAndRestart) {
     EXPECT_EQ(dlg.result(), QDialog::Rejected);
   }
   ASSERT_TRUE(fs::exists(ini()));
-  CFolioscopeDlg again(ini());
+  MainWindow again(ini());
   again.show();
   QApplication::processEvents();
   EXPECT_EQ(again.folderBox()->text(), QStringLiteral("/photos/いつか"));
@@ -275,12 +286,11 @@ TEST_F(MainWindowTest, LongSortKeywordIsEmptiedBySettingsEvenWhenCancelled) {
   stored.compose.CreateJpgWidth = 1500;
   stored.compose.CreateJpgHeight = 900;
   SaveIni(ini(), stored);
-  CFolioscopeDlg dlg(ini());
+  MainWindow dlg(ini());
   dlg.show();
   EXPECT_EQ(dlg.settings().setting.Sort.size(), 25u);
-  auto cancelled = OnModal<COptionDlg>([](COptionDlg* options) {
-    QTest::mouseClick(options->cancelButton, Qt::LeftButton);
-  });
+  auto cancelled = OnModal<OptionsDialog>(
+      [](OptionsDialog* options) { QTest::mouseClick(options->cancelButton, Qt::LeftButton); });
   dlg.settings().compose.CreateJpgWidth = 1600;  // as a job start leaves it
   QTest::mouseClick(dlg.settingsButton(), Qt::LeftButton);
   ASSERT_TRUE(*cancelled);
@@ -297,7 +307,7 @@ TEST_F(MainWindowTest, CommandLineFolderRunsOneJobAndEndsWithoutSaving) {
   SaveIni(ini(), stored, u"/somewhere/else");
   const std::string iniBefore = folio::test::ReadBytes(ini());
 
-  CFolioscopeDlg dlg(ini(), folio::FromPath(folder));
+  MainWindow dlg(ini(), {folio::FromPath(folder)});
   QString caption;
   auto reported = OnModal<QMessageBox>([&](QMessageBox* box) {
     caption = box->windowTitle();
@@ -313,7 +323,7 @@ TEST_F(MainWindowTest, CommandLineFolderRunsOneJobAndEndsWithoutSaving) {
 }
 
 TEST_F(MainWindowTest, CommandLineThatIsNoFolderSaysSoAndEnds) {
-  CFolioscopeDlg dlg(ini(), folio::FromPath(temp / "missing"));
+  MainWindow dlg(ini(), {folio::FromPath(temp / "missing")});
   QString text;
   auto reported = OnModal<QMessageBox>([&](QMessageBox* box) {
     text = box->text();
@@ -330,12 +340,12 @@ TEST_F(MainWindowTest, DroppedFoldersRunABatchIntoTheStatusDialog) {
   MakePhotos(spring, 2);
   MakePhotos(summer, 2);
   StoreMode(1);
-  CFolioscopeDlg dlg(ini());
+  MainWindow dlg(ini());
   dlg.show();
   QApplication::processEvents();
   DropPaths(&dlg, {spring, summer});
 
-  CDlgResult* status = dlg.statusDialog();
+  StatusDialog* status = dlg.statusDialog();
   const QStringList lines = Lines(status);
   ASSERT_GE(lines.size(), 4);
   EXPECT_EQ(lines.front(), Q(spring) + QStringLiteral(" (1/2)"));
@@ -360,7 +370,7 @@ TEST_F(MainWindowTest, AFolderDroppedOnAnyControlRunsTheBatch) {
   const fs::path folder = temp / "Autumn";
   MakePhotos(folder, 2);
   StoreMode(1, 1);
-  CFolioscopeDlg dlg(ini());
+  MainWindow dlg(ini());
   dlg.show();
   QApplication::processEvents();
   QWidget* targets[] = {dlg.folderBox(), dlg.dropHint(), dlg.executeButton(), dlg.browseButton()};
@@ -380,7 +390,7 @@ TEST_F(MainWindowTest, StatusButtonStopsTheBatchAfterTheCurrentFolder) {
   std::vector<fs::path> folders = {temp / "a", temp / "b", temp / "c"};
   for (const fs::path& f : folders) MakePhotos(f, 2);
   StoreMode(1, 1);
-  CFolioscopeDlg dlg(ini());
+  MainWindow dlg(ini());
   dlg.show();
   QApplication::processEvents();
   bool clicked = false;
@@ -402,7 +412,8 @@ TEST_F(MainWindowTest, StatusButtonStopsTheBatchAfterTheCurrentFolder) {
   ASSERT_TRUE(clicked);
   EXPECT_TRUE(disabledAfter);
   EXPECT_EQ(selectedBefore, selectedAfter);
-  EXPECT_TRUE(Lines(dlg.statusDialog()).contains(QStringLiteral("キャンセルされました。次のフォルダ以降中止します。")));
+  EXPECT_TRUE(Lines(dlg.statusDialog())
+                  .contains(QStringLiteral("キャンセルされました。次のフォルダ以降中止します。")));
   EXPECT_TRUE(fs::exists(folders[1] / "slideshow.html"));  // the current folder finished
   EXPECT_FALSE(fs::exists(folders[2] / "slideshow.html"));
   EXPECT_EQ(dlg.statusDialog()->button()->text(), QStringLiteral("閉じる"));
@@ -413,7 +424,7 @@ TEST_F(MainWindowTest, ExecuteDuringABatchStopsOnlyTheCurrentFolder) {
   std::vector<fs::path> folders = {temp / "a", temp / "b", temp / "c"};
   for (const fs::path& f : folders) MakePhotos(f, 4);
   StoreMode(1);
-  CFolioscopeDlg dlg(ini());
+  MainWindow dlg(ini());
   dlg.show();
   QApplication::processEvents();
   bool clicked = false;
@@ -436,9 +447,11 @@ TEST_F(MainWindowTest, ExecuteDuringABatchStopsOnlyTheCurrentFolder) {
   const qsizetype third = lines.indexOf(Q(folders[2]) + QStringLiteral(" (3/3)"));
   ASSERT_GE(second, 0);
   ASSERT_GT(third, second);  // the batch went on
-  EXPECT_TRUE(lines.mid(second, third - second).contains(QStringLiteral("    キャンセル：処理がキャンセルされました")));
+  EXPECT_TRUE(lines.mid(second, third - second)
+                  .contains(QStringLiteral("    キャンセル：処理がキャンセルされました")));
   EXPECT_TRUE(lines.back().startsWith(QStringLiteral("    終了：")));
-  EXPECT_FALSE(lines.contains(QStringLiteral("キャンセルされました。次のフォルダ以降中止します。")));
+  EXPECT_FALSE(
+      lines.contains(QStringLiteral("キャンセルされました。次のフォルダ以降中止します。")));
   EXPECT_TRUE(fs::exists(folders[0] / "slideshow.html"));
   EXPECT_TRUE(fs::exists(folders[2] / "slideshow.html"));
   EXPECT_EQ(dlg.statusDialog()->button()->text(), QStringLiteral("閉じる"));
@@ -462,7 +475,7 @@ TEST_F(MainWindowTest, OpenShowsTheOutputOfTheMode) {
   stored.setting.CreateMode = 3;
   stored.resize.SaveDir = u"%s_small";
   SaveIni(ini(), stored);
-  CFolioscopeDlg dlg(ini());
+  MainWindow dlg(ini());
   dlg.show();
   dlg.folderBox()->setText(QStringLiteral("/photos/Trip"));
   QTest::mouseClick(dlg.openButton(), Qt::LeftButton);
@@ -472,10 +485,10 @@ TEST_F(MainWindowTest, OpenShowsTheOutputOfTheMode) {
 }
 
 TEST_F(MainWindowTest, AboutBoxShowsTheTitleAndBuildDate) {
-  CFolioscopeDlg dlg(ini());
+  MainWindow dlg(ini());
   dlg.show();
   QString title, date;
-  auto shown = OnModal<CAboutDlg>([&](CAboutDlg* about) {
+  auto shown = OnModal<AboutDialog>([&](AboutDialog* about) {
     title = about->titleLabel->text();
     date = about->dateLabel->text();
     about->accept();
@@ -489,7 +502,7 @@ TEST_F(MainWindowTest, AboutBoxShowsTheTitleAndBuildDate) {
 }
 
 TEST_F(MainWindowTest, ProgressBarFillsAndNeverTurnsIntoABusyAnimation) {
-  CFolioscopeDlg dlg(ini());
+  MainWindow dlg(ini());
   QProgressBar* bar = dlg.progressBar();
   dlg.setProgressRange(0, 0);  // a job of one image
   EXPECT_LT(bar->minimum(), bar->maximum());
@@ -503,7 +516,8 @@ TEST_F(MainWindowTest, ProgressBarFillsAndNeverTurnsIntoABusyAnimation) {
 }
 
 bool IsWaitCursor() {
-  return QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor;
+  return QApplication::overrideCursor() &&
+         QApplication::overrideCursor()->shape() == Qt::WaitCursor;
 }
 
 // Runs `step` at every turn of the event loop (inside a job: after every
@@ -523,7 +537,7 @@ std::ostream& operator<<(std::ostream& out, const StatusState& s) {
   return out << s.caption.toStdString() << (s.enabled ? " enabled" : " disabled")
              << (s.visible ? " visible" : " hidden") << (s.running ? " running" : "");
 }
-StatusState StateOf(const CDlgResult* status) {
+StatusState StateOf(const StatusDialog* status) {
   return {status->button()->text(), status->button()->isEnabled(), status->isVisible(),
           status->running()};
 }
@@ -541,7 +555,8 @@ struct Trips {
 };
 
 QString MenuLink(const char* name) {
-  return QStringLiteral("<a target=\"main\" href = \"%1/page1.html\">%1</a><br>\r\n").arg(QLatin1String(name));
+  return QStringLiteral("<a target=\"main\" href = \"%1/page1.html\">%1</a><br>\r\n")
+      .arg(QLatin1String(name));
 }
 
 QString Cp932File(const fs::path& path) {
@@ -558,10 +573,10 @@ TEST_F(MainWindowTest, StatusDialogStatesThroughAStoppedThumbnailBatch) {
   stored.thumbnail.TopHtml = 1;
   stored.setting.AutoClose = 0;
   SaveIni(ini(), stored);
-  CFolioscopeDlg dlg(ini());
+  MainWindow dlg(ini());
   dlg.show();
   QApplication::processEvents();
-  CDlgResult* status = dlg.statusDialog();
+  StatusDialog* status = dlg.statusDialog();
   EXPECT_EQ(StateOf(status), (StatusState{QStringLiteral("OK"), true, false, false}));
   dlg.addStatusLine(u"from an earlier job");  // emptied when the batch starts
 
@@ -571,11 +586,13 @@ TEST_F(MainWindowTest, StatusDialogStatesThroughAStoppedThumbnailBatch) {
   EveryPump(&dlg, [&] {
     const QStringList lines = Lines(status);
     const int folder = static_cast<int>(atFolder.size());
-    if (folder < 3 && lines.contains(Q(trips.folders[folder]) + QStringLiteral(" (%1/3)").arg(folder + 1))) {
+    if (folder < 3 &&
+        lines.contains(Q(trips.folders[folder]) + QStringLiteral(" (%1/3)").arg(folder + 1))) {
       atFolder.push_back(StateOf(status));
       if (folder == 0) {
         topPageDuringFirst = fs::exists(trips.parent() / "Top.html");
-        for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter}) QTest::keyClick(status, key);
+        for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter})
+          QTest::keyClick(status, key);
         keysIgnored = status->running() && Lines(status).size() == lines.size();
       }
       if (folder == 1) {
@@ -600,9 +617,11 @@ TEST_F(MainWindowTest, StatusDialogStatesThroughAStoppedThumbnailBatch) {
     EXPECT_EQ(s, (StatusState{QStringLiteral("キャンセル"), false, true, false}));
 
   const QString done = QStringLiteral("    終了：サムネイルHTMLファイル作成完了");
-  EXPECT_EQ(Lines(status), (QStringList{Q(trips.folders[0]) + QStringLiteral(" (1/3)"), done,
-                                        Q(trips.folders[1]) + QStringLiteral(" (2/3)"),
-                                        QStringLiteral("キャンセルされました。次のフォルダ以降中止します。"), done}));
+  EXPECT_EQ(
+      Lines(status),
+      (QStringList{Q(trips.folders[0]) + QStringLiteral(" (1/3)"), done,
+                   Q(trips.folders[1]) + QStringLiteral(" (2/3)"),
+                   QStringLiteral("キャンセルされました。次のフォルダ以降中止します。"), done}));
   EXPECT_EQ(StateOf(status), (StatusState{QStringLiteral("閉じる"), true, true, false}));
   EXPECT_TRUE(fs::exists(trips.folders[1] / "page1.html"));  // the current folder finished
   EXPECT_EQ(folio::test::HashTree(trips.folders[2]), autumn);
@@ -625,10 +644,10 @@ TEST_F(MainWindowTest, BothCancelsStopTheFolderAndTheBatch) {
   folio::Settings stored;
   stored.thumbnail.TopHtml = 1;
   SaveIni(ini(), stored);
-  CFolioscopeDlg dlg(ini());
+  MainWindow dlg(ini());
   dlg.show();
   QApplication::processEvents();
-  CDlgResult* status = dlg.statusDialog();
+  StatusDialog* status = dlg.statusDialog();
   bool clicked = false;
   EveryPump(&dlg, [&] {
     if (!Lines(status).contains(Q(trips.folders[1]) + QStringLiteral(" (2/3)"))) return false;
@@ -640,11 +659,12 @@ TEST_F(MainWindowTest, BothCancelsStopTheFolderAndTheBatch) {
   DropPaths(&dlg, trips.folders);
 
   ASSERT_TRUE(clicked);
-  EXPECT_EQ(Lines(status), (QStringList{Q(trips.folders[0]) + QStringLiteral(" (1/3)"),
-                                        QStringLiteral("    終了：サムネイルHTMLファイル作成完了"),
-                                        Q(trips.folders[1]) + QStringLiteral(" (2/3)"),
-                                        QStringLiteral("キャンセルされました。次のフォルダ以降中止します。"),
-                                        QStringLiteral("    キャンセル：処理がキャンセルされました")}));
+  EXPECT_EQ(Lines(status),
+            (QStringList{Q(trips.folders[0]) + QStringLiteral(" (1/3)"),
+                         QStringLiteral("    終了：サムネイルHTMLファイル作成完了"),
+                         Q(trips.folders[1]) + QStringLiteral(" (2/3)"),
+                         QStringLiteral("キャンセルされました。次のフォルダ以降中止します。"),
+                         QStringLiteral("    キャンセル：処理がキャンセルされました")}));
   EXPECT_FALSE(fs::exists(trips.folders[1] / "page1.html"));
   EXPECT_EQ(folio::test::HashesOf(trips.folders[1]), summer);  // every photo back, unchanged
   EXPECT_EQ(folio::test::HashTree(trips.folders[2]), autumn);
@@ -669,8 +689,8 @@ void WindowClick(QWidget* widget) {
 TEST_F(MainWindowTest, InTheWindowsModalLoopTheStatusDialogTakesClicks) {
   Trips trips(temp.path(), {"Spring", "Summer", "Autumn"}, 2);
   StoreMode(1);
-  CFolioscopeDlg dlg(ini());
-  CDlgResult* status = dlg.statusDialog();
+  MainWindow dlg(ini());
+  StatusDialog* status = dlg.statusDialog();
   bool dropped = false, stopped = false, hiddenByClick = false;
   EveryPump(&dlg, [&] {
     if (!dlg.isVisible()) return false;
@@ -696,6 +716,79 @@ TEST_F(MainWindowTest, InTheWindowsModalLoopTheStatusDialogTakesClicks) {
   EXPECT_TRUE(fs::exists(ini()));  // closed after the batch: saved
 }
 
+// `folioscope A B`: both folders as one batch, as a drop of them runs; the
+// report waits for the user, the window refuses its close meanwhile, then
+// it ends without saving.
+TEST_F(MainWindowTest, CommandLineFoldersRunAsOneBatchThenTheWindowEnds) {
+  const fs::path spring = temp / "Spring", summer = temp / "Summer";
+  MakePhotos(spring, 2);
+  MakePhotos(summer, 2);
+  StoreMode(1);
+  const std::string iniBefore = folio::test::ReadBytes(ini());
+  MainWindow dlg(ini(), {folio::FromPath(spring), folio::FromPath(summer)});
+  StatusDialog* status = dlg.statusDialog();
+  QStringList linesAtEnd;
+  bool closeRefused = false, jobsRefused = false;
+  EveryPump(&dlg, [&] {
+    if (!status->isVisible() || status->running() || !dlg.isVisible()) return false;
+    linesAtEnd = Lines(status);
+    dlg.close();
+    closeRefused = dlg.isVisible();
+    auto opened = OnModal<OptionsDialog>([](OptionsDialog* options) { options->reject(); });
+    Click(dlg.settingsButton());
+    QTest::qWait(20);
+    jobsRefused = !*opened;
+    WindowClick(status->button());  // "閉じる"
+    return true;
+  });
+  QTimer::singleShot(60000, &dlg, [&] { dlg.done(QDialog::Rejected); });  // a hang fails
+  EXPECT_EQ(dlg.exec(), QDialog::Accepted);
+
+  const QString done = QStringLiteral("    終了：スライドショーHTMLファイル作成完了");
+  EXPECT_EQ(linesAtEnd, (QStringList{Q(spring) + QStringLiteral(" (1/2)"), done,
+                                     Q(summer) + QStringLiteral(" (2/2)"), done}));
+  EXPECT_TRUE(closeRefused);
+  EXPECT_TRUE(jobsRefused);
+  EXPECT_FALSE(status->isVisible());
+  EXPECT_TRUE(fs::exists(spring / "slideshow.html"));
+  EXPECT_TRUE(fs::exists(summer / "slideshow.html"));
+  EXPECT_EQ(dlg.folderBox()->text(), Q(summer));
+  EXPECT_TRUE(dlg.shownMessages().empty());
+  EXPECT_EQ(folio::test::ReadBytes(ini()), iniBefore);
+}
+
+// A thumbnail-page batch from the command line writes the frameset and the
+// menu as a drop does, reports a missing folder in the log, and with
+// AutoClose ends on its own.
+TEST_F(MainWindowTest, CommandLineBatchWritesTheBatchPagesAndMayEndAlone) {
+  Trips trips(temp.path(), {"Spring", "Summer"}, 2);
+  folio::Settings stored;
+  stored.thumbnail.TopHtml = 1;
+  stored.setting.AutoClose = 1;
+  SaveIni(ini(), stored);
+  const fs::path missing = trips.parent() / "missing";
+  MainWindow dlg(ini(), {folio::FromPath(trips.folders[0]), folio::FromPath(missing),
+                         folio::FromPath(trips.folders[1])});
+  QTimer::singleShot(60000, &dlg, [&] { dlg.done(QDialog::Rejected); });  // a hang fails
+  EXPECT_EQ(dlg.exec(), QDialog::Accepted);
+
+  const QStringList lines = Lines(dlg.statusDialog());
+  EXPECT_EQ(lines.value(0), Q(trips.folders[0]) + QStringLiteral(" (1/3)"));
+  EXPECT_TRUE(lines.contains(Q(missing) + QStringLiteral(" (2/3)")));
+  EXPECT_TRUE(lines.contains(Q(trips.folders[1]) + QStringLiteral(" (3/3)")));
+  EXPECT_FALSE(dlg.statusDialog()->isVisible());
+  for (const fs::path& folder : trips.folders) EXPECT_TRUE(fs::exists(folder / "page1.html"));
+  EXPECT_TRUE(
+      Cp932File(trips.parent() / "Top.html").contains(QStringLiteral("src=\"Spring/page1.html\"")));
+  EXPECT_EQ(Cp932File(trips.parent() / "Menu.html"),
+            QStringLiteral(
+                "<html>\r\n"
+                "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=Shift_JIS\">\r\n"
+                "<base target=\"main\">\r\n") +
+                MenuLink("Spring") + MenuLink("Summer") + QStringLiteral("</html>\r\n"));
+  EXPECT_TRUE(dlg.shownMessages().empty());
+}
+
 // A drop of three folders in thumbnail mode: the jobs in the order of the
 // drop, the frameset before the first job, the menu after the last.
 TEST_F(MainWindowTest, ThumbnailBatchWritesTopAndMenuInDropOrder) {
@@ -705,7 +798,7 @@ TEST_F(MainWindowTest, ThumbnailBatchWritesTopAndMenuInDropOrder) {
   stored.thumbnail.FrameWidth = 150;
   stored.setting.AutoClose = 1;
   SaveIni(ini(), stored);
-  CFolioscopeDlg dlg(ini());
+  MainWindow dlg(ini());
   dlg.show();
   QApplication::processEvents();
   QStringList titles;
@@ -717,11 +810,13 @@ TEST_F(MainWindowTest, ThumbnailBatchWritesTopAndMenuInDropOrder) {
 
   const QString done = QStringLiteral("    終了：サムネイルHTMLファイル作成完了");
   QStringList expected;
-  for (int i = 0; i < 3; ++i) expected << Q(trips.folders[i]) + QStringLiteral(" (%1/3)").arg(i + 1) << done;
+  for (int i = 0; i < 3; ++i)
+    expected << Q(trips.folders[i]) + QStringLiteral(" (%1/3)").arg(i + 1) << done;
   EXPECT_EQ(Lines(dlg.statusDialog()), expected);
   EXPECT_EQ(dlg.statusDialog()->list()->currentRow(), expected.size() - 1);
   for (const fs::path& folder : trips.folders) EXPECT_TRUE(fs::exists(folder / "page1.html"));
-  EXPECT_TRUE(titles.contains(QStringLiteral("Folioscope (1/2)"))) << titles.join(u',').toStdString();
+  EXPECT_TRUE(titles.contains(QStringLiteral("Folioscope (1/2)")))
+      << titles.join(u',').toStdString();
   EXPECT_EQ(dlg.windowTitle(), QStringLiteral("Folioscope Ver3.75"));
 
   const QString top = Cp932File(trips.parent() / "Top.html");
@@ -735,7 +830,8 @@ TEST_F(MainWindowTest, ThumbnailBatchWritesTopAndMenuInDropOrder) {
                 "<base target=\"main\">\r\n") +
                 MenuLink("Summer") + MenuLink("Autumn") + MenuLink("Spring") +
                 QStringLiteral("</html>\r\n"));
-  EXPECT_EQ(StateOf(dlg.statusDialog()), (StatusState{QStringLiteral("閉じる"), true, false, false}));
+  EXPECT_EQ(StateOf(dlg.statusDialog()),
+            (StatusState{QStringLiteral("閉じる"), true, false, false}));
   EXPECT_EQ(dlg.folderBox()->text(), Q(trips.folders[2]));
 }
 
@@ -748,7 +844,7 @@ TEST_F(MainWindowTest, DropThatOnlyFillsTheFolderBoxRunsNoJob) {
   stored.thumbnail.TopHtml = 1;
   stored.setting.NoDDtoRun = 1;
   SaveIni(ini(), stored);
-  CFolioscopeDlg dlg(ini());
+  MainWindow dlg(ini());
   dlg.show();
   QApplication::processEvents();
   dlg.addStatusLine(u"from an earlier job");
@@ -781,7 +877,7 @@ TEST_F(MainWindowTest, DuringAJobOnlyCancelAndAboutAnswer) {
   StoreMode(1);
   UrlCatcher catcher;
   QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "setSource");
-  CFolioscopeDlg dlg(ini());
+  MainWindow dlg(ini());
   dlg.show();
   QApplication::processEvents();
   dlg.folderBox()->setText(Q(folder));
@@ -802,7 +898,7 @@ TEST_F(MainWindowTest, DuringAJobOnlyCancelAndAboutAnswer) {
     chooserOpened = OnModal<QFileDialog>([](QFileDialog* chooser) { chooser->reject(); });
     Click(dlg.browseButton());
     Click(dlg.openButton());
-    optionsOpened = OnModal<COptionDlg>([](COptionDlg* options) { options->reject(); });
+    optionsOpened = OnModal<OptionsDialog>([](OptionsDialog* options) { options->reject(); });
     Click(dlg.settingsButton());
     // Escape and Enter neither close the window nor cancel, even on the button.
     dlg.executeButton()->setFocus();
@@ -811,7 +907,7 @@ TEST_F(MainWindowTest, DuringAJobOnlyCancelAndAboutAnswer) {
       QTest::keyClick(&dlg, key);
     }
     stillBusy = dlg.busy() && dlg.isVisible();
-    auto about = OnModal<CAboutDlg>([&](CAboutDlg* box) {
+    auto about = OnModal<AboutDialog>([&](AboutDialog* box) {
       aboutTitle = box->titleLabel->text();
       aboutWaitCursor = IsWaitCursor();
       box->accept();
@@ -854,7 +950,7 @@ TEST_F(MainWindowTest, BrowseStartsAtTheBoxAndTakesThePickedFolder) {
   const fs::path start = temp / "start", picked = temp / "picked";
   fs::create_directories(start);
   fs::create_directories(picked);
-  CFolioscopeDlg dlg(ini());
+  MainWindow dlg(ini());
   dlg.show();
   QApplication::processEvents();
   dlg.folderBox()->setText(Q(start));
@@ -883,13 +979,14 @@ TEST_F(MainWindowTest, BrowseStartsAtTheBoxAndTakesThePickedFolder) {
 }
 
 TEST(StatusDialog, LinesKeepTheirOrderAndTheButtonStopsTheBatch) {
-  CDlgResult status;
+  StatusDialog status;
   EXPECT_EQ(status.windowTitle(), QStringLiteral("ステータス"));
-  status.AddFolderLine(u"/p/zeta", 1, 2);
-  status.AddStatusLine(u"終了：b");
-  status.AddStatusLine(u"エラー：a");  // would sort first; still comes last
-  EXPECT_EQ(Lines(&status), (QStringList{QStringLiteral("/p/zeta (1/2)"), QStringLiteral("    終了：b"),
-                                         QStringLiteral("    エラー：a")}));
+  status.addFolderLine(u"/p/zeta", 1, 2);
+  status.addStatusLine(u"終了：b");
+  status.addStatusLine(u"エラー：a");  // would sort first; still comes last
+  EXPECT_EQ(Lines(&status),
+            (QStringList{QStringLiteral("/p/zeta (1/2)"), QStringLiteral("    終了：b"),
+                         QStringLiteral("    エラー：a")}));
   EXPECT_EQ(status.list()->currentRow(), 2);
 
   status.show();
@@ -898,7 +995,8 @@ TEST(StatusDialog, LinesKeepTheirOrderAndTheButtonStopsTheBatch) {
   EXPECT_FALSE(status.running());
   EXPECT_FALSE(status.button()->isEnabled());
   EXPECT_EQ(status.list()->count(), 4);
-  EXPECT_EQ(status.list()->item(3)->text(), QStringLiteral("キャンセルされました。次のフォルダ以降中止します。"));
+  EXPECT_EQ(status.list()->item(3)->text(),
+            QStringLiteral("キャンセルされました。次のフォルダ以降中止します。"));
   EXPECT_EQ(status.list()->currentRow(), 2);
   EXPECT_TRUE(status.isVisible());
   status.button()->setEnabled(true);
@@ -906,24 +1004,41 @@ TEST(StatusDialog, LinesKeepTheirOrderAndTheButtonStopsTheBatch) {
   EXPECT_FALSE(status.isVisible());
 }
 
-TEST(ShellRules, CommandLineBecomesOneFolderPath) {
-  const std::pair<std::u16string, std::u16string> cases[] = {
-      {u"\"/photos/my trip\"", u"/photos/my trip"},
-      {u"/photos/trip/", u"/photos/trip"},
-      {u"/", u"/"},
-      {u"\"/ph\"otos/a\"", u"/ph\"otos/a"},  // a quote anywhere: first and last character go
-      {u"", u""},
+// Each argument is one path as it stands: spaces and quotes belong to the
+// name. Trailing separators go (a root stays), and a relative path is taken
+// from the current folder.
+TEST(CommandLine, EachArgumentIsOneFolderPath) {
+  const fs::path here = fs::current_path();
+  const std::pair<std::string, fs::path> cases[] = {
+      {"/photos/my trip", "/photos/my trip"},
+      {"\"/photos/my trip\"", (here / "\"/photos/my trip\"").lexically_normal()},  // quotes stay
+      {"/photos/trip/", "/photos/trip"},
+      {"/photos//trip/./", "/photos/trip"},
+      {"/", "/"},
+      {"/ph\"otos/a\"", "/ph\"otos/a\""},
+      {"trip", here / "trip"},
+      {"/ph\"otos", "/ph\"otos"},
+      {"", ""},
   };
-  for (const auto& [line, expected] : cases) {
-    std::u16string got = folio::gui::NormaliseCommandLine(line);
-    EXPECT_EQ(folio::ToUtf8(got), folio::ToUtf8(expected)) << folio::ToUtf8(line);
+  for (const auto& [argument, expected] : cases) {
+    const std::u16string got = folio::gui::FolderArgument(argument);
+    EXPECT_EQ(folio::ToPath(got), expected) << argument;
   }
-  // A relative path is taken from the current folder.
-  EXPECT_EQ(folio::ToPath(folio::gui::NormaliseCommandLine(u"trip")), fs::current_path() / "trip");
-  EXPECT_EQ(folio::ToPath(folio::gui::NormaliseCommandLine(u"/ph\"otos")), fs::current_path() / "ph\"oto");
 }
 
-TEST(ShellRules, OpenTargetFollowsTheMode) {
+// Every argument after the program's name is a folder, in order; an empty
+// one names nothing; a name that is no UTF-8 still names its folder.
+TEST(CommandLine, EveryArgumentIsAFolderOfOneBatch) {
+  const char* argv[] = {"folioscope", "/p/Spring", "", "/p/my trip/", "/p/\xff\xfe", nullptr};
+  const std::vector<std::u16string> folders = folio::gui::CommandLineFolders(5, argv);
+  ASSERT_EQ(folders.size(), 3u);
+  EXPECT_EQ(folders[0], u"/p/Spring");
+  EXPECT_EQ(folders[1], u"/p/my trip");
+  EXPECT_EQ(folio::ToPath(folders[2]), fs::path("/p/\xff\xfe"));
+  EXPECT_TRUE(folio::gui::CommandLineFolders(1, argv).empty());
+}
+
+TEST(OpenTarget, FollowsTheMode) {
   folio::Settings s;
   struct Case {
     int mode;
@@ -947,7 +1062,7 @@ TEST(ShellRules, OpenTargetFollowsTheMode) {
   }
 }
 
-TEST(ShellRules, BuildDateHasNoLeadingZeros) {
+TEST(AboutDialog, BuildDateHasNoLeadingZeros) {
   EXPECT_EQ(folio::gui::BuildDateText("Jan  5 2016"), u"2016/1/5");
   EXPECT_EQ(folio::gui::BuildDateText("Dec 31 2026"), u"2026/12/31");
   EXPECT_EQ(folio::gui::BuildDateText("Oct 10 2020"), u"2020/10/10");

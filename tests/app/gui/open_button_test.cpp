@@ -17,7 +17,7 @@
 #include <functional>
 #include <string>
 
-#include "app/gui/folioscope_dlg.h"
+#include "app/gui/main_window.h"
 #include "gui_support/gui_test_env.h"
 #include "platform/ini_profile.h"
 #include "settings/settings.h"
@@ -93,7 +93,7 @@ TEST(OpenButton, AFolderGoesToTheFileManagerNeverToFolioscope) {
     UrlCatcher catcher;
     QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "setSource");
     {
-      CFolioscopeDlg dlg(temp / "folioscope.ini");
+      folio::gui::MainWindow dlg(temp / "folioscope.ini");
       dlg.show();
       dlg.folderBox()->setText(QString::fromStdString(folder.string()));
       QTest::mouseClick(dlg.openButton(), Qt::LeftButton);

@@ -8,11 +8,12 @@
 #include <QTabWidget>
 #include <QTest>
 
-#include "app/gui/dlg_result.h"
-#include "app/gui/folioscope_app.h"
-#include "app/gui/folioscope_dlg.h"
+#include "app/gui/about_dialog.h"
+#include "app/gui/application_look.h"
+#include "app/gui/main_window.h"
+#include "app/gui/options_dialog.h"
+#include "app/gui/status_dialog.h"
 #include "gui_support/gui_test_env.h"
-#include "options/option_dlg.h"
 #include "support/test_support.h"
 
 namespace {
@@ -20,10 +21,10 @@ namespace {
 TEST(Screens, MainWindowStatusDialogAndOptionTabs) {
   const QString dir = qEnvironmentVariable("FOLIO_SCREENS_DIR");
   if (dir.isEmpty()) GTEST_SKIP() << "FOLIO_SCREENS_DIR not set";
-  CFolioscopeApp::SetUpFonts();
-  QApplication::setWindowIcon(CFolioscopeApp::MakeIcon());
+  folio::gui::SetUpFonts();
+  QApplication::setWindowIcon(folio::gui::MakeWindowIcon());
   folio::test::TempDir temp;
-  CFolioscopeDlg dlg(temp / "folioscope.ini");
+  folio::gui::MainWindow dlg(temp / "folioscope.ini");
   dlg.show();
   dlg.folderBox()->setText(QStringLiteral("/photos/旅行"));
   QTest::qWait(200);
@@ -37,17 +38,18 @@ TEST(Screens, MainWindowStatusDialogAndOptionTabs) {
   EXPECT_TRUE(dlg.statusDialog()->grab().save(dir + QStringLiteral("/status_dialog.png")));
   dlg.showStatusDialog(false);
 
-  CAboutDlg about(dlg.windowTitle(), &dlg);
+  folio::gui::AboutDialog about(dlg.windowTitle(), &dlg);
   about.show();
   QTest::qWait(200);
   EXPECT_TRUE(about.grab().save(dir + QStringLiteral("/about_box.png")));
   about.close();
 
-  COptionDlg* options = dlg.optionDialog();
-  const char* names[] = {"options_thumbnail", "options_slideshow", "options_composite", "options_resize"};
+  folio::gui::OptionsDialog* options = dlg.optionsDialog();
+  const char* names[] = {"options_thumbnail", "options_slideshow", "options_composite",
+                         "options_resize"};
   for (int mode = 0; mode < 4; ++mode) {
     options->settings().setting.CreateMode = mode;
-    options->initDialog();
+    options->showSettings();
     options->show();
     QTest::qWait(200);
     EXPECT_TRUE(options->grab().save(dir + QLatin1Char('/') + QLatin1String(names[mode]) + ".png"));

@@ -1,0 +1,19 @@
+#pragma once
+// The folders named on the desktop program's command line.
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace folio::gui {
+
+// One argument as a folder path: trailing separators go (a root stays) and
+// a relative path is taken from the current folder. Each argument is one
+// path as it stands: spaces and quotes are part of the name.
+std::u16string FolderArgument(const std::filesystem::path& argument);
+
+// Every argument after the program name, in order, as FolderArgument gives
+// it; an empty argument names nothing and is left out. The bytes are taken
+// as they are, so a name that is no UTF-8 still reaches its folder.
+std::vector<std::u16string> CommandLineFolders(int argc, const char* const* argv);
+
+}  // namespace folio::gui

@@ -1,0 +1,350 @@
+#include "app/gui/composite_page.h"
+
+#include <QCheckBox>
+#include <QColorDialog>
+#include <QComboBox>
+#include <QCompleter>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+#include "app/gui/color_sample.h"
+#include "app/gui/integer_checks.h"
+#include "app/gui/number_field.h"
+#include "app/gui/page_controls.h"
+#include "app/gui/qt_text.h"
+#include "settings/paper_sizes.h"
+
+namespace folio::gui {
+
+namespace {
+
+// The stored channels of a colour as the sample shows them; a channel outside
+// 0..255 (from a hand-edited file) shows by its lowest byte.
+QColor ColorOfChannels(int red, int green, int blue) {
+  return QColor(red & 0xFF, green & 0xFF, blue & 0xFF);
+}
+
+// A chosen colour back into the stored channels.
+void StoreChannels(const QColor& color, int& red, int& green, int& blue) {
+  red = color.red();
+  green = color.green();
+  blue = color.blue();
+}
+
+QLabel* Label(const char16_t* text, QWidget* parent) {
+  return new QLabel(QString::fromUtf16(text), parent);
+}
+
+NumberField* Plain(QWidget* parent) {
+  auto* field = new NumberField(true, parent);
+  field->setMaximumWidth(48);
+  return field;
+}
+
+}  // namespace
+
+CompositePage::CompositePage(QWidget* parent) : QWidget(parent) {
+  auto* grid = new QGridLayout(this);
+  int row = 0;
+  paperSize = new QComboBox(this);
+  paperSize->setEditable(true);
+  paperSize->setCompleter(nullptr);  // what is typed stays as typed
+  paperSize->setInsertPolicy(QComboBox::NoInsert);
+  for (const char16_t* item :
+       {u"L版（89×127）", u"はがき（102×152）", u"A4（210×297）", u"八切（165×216）",
+        u"六切（203×254）", u"四切（254×305）", u"半切（356×432）", u"カスタム"})
+    paperSize->addItem(QString::fromUtf16(item));
+  grid->addWidget(Label(u"・作成する画像のサイズ（mm×mm）", this), row, 0);
+  grid->addWidget(paperSize, row++, 1);
+
+  sheetWidth = NewNumber(this, 0, 10000);
+  sheetHeight = NewNumber(this, 0, 10000);
+  auto* customRow = new QHBoxLayout;
+  customRow->addWidget(Label(u"・カスタム時の縦×横ピクセル   横", this));
+  customRow->addWidget(sheetWidth);
+  customRow->addWidget(Label(u"×縦", this));
+  customRow->addWidget(sheetHeight);
+  customRow->addStretch();
+  grid->addLayout(customRow, row++, 0, 1, 2);
+
+  photoColumns = NewNumber(this, 1, 1000);
+  photoRows = NewNumber(this, 1, 10000);
+  auto* countRow = new QHBoxLayout;
+  countRow->addWidget(Label(u"・配置する画像ファイル個数   横", this));
+  countRow->addWidget(photoColumns);
+  countRow->addWidget(Label(u"×縦", this));
+  countRow->addWidget(photoRows);
+  countRow->addStretch();
+  grid->addLayout(countRow, row++, 0, 1, 2);
+
+  spacing = NewNumber(this, 0, 1000);
+  spacingAtEdges = new QCheckBox(QStringLiteral("ふちにも余白をつける"), this);
+  auto* spaceRow = new QHBoxLayout;
+  spaceRow->addWidget(Label(u"・余白のサイズ", this));
+  spaceRow->addWidget(spacing);
+  spaceRow->addWidget(spacingAtEdges);
+  spaceRow->addStretch();
+  grid->addLayout(spaceRow, row++, 0, 1, 2);
+
+  auto* blankRow = new QHBoxLayout;
+  blankRow->addWidget(Label(u"・背景色", this));
+  const char16_t* rgb[3] = {u"赤", u"緑", u"青"};
+  for (int i = 0; i < 3; ++i) {
+    backgroundChannels[i] = Plain(this);
+    blankRow->addWidget(Label(rgb[i], this));
+    blankRow->addWidget(backgroundChannels[i]);
+  }
+  backgroundSample = new ColorSample(this);
+  blankRow->addWidget(backgroundSample);
+  blankRow->addStretch();
+  grid->addLayout(blankRow, row++, 0, 1, 2);
+
+  stretchToCell = new QCheckBox(QStringLiteral("画像のアスペクト比を変更して縮小する"), this);
+  grid->addWidget(stretchToCell, row++, 0, 1, 2);
+  jpegQuality = NewNumber(this, 0, 100);
+  auto* qualityRow = new QHBoxLayout;
+  qualityRow->addWidget(Label(u"・作成するJPGファイルの品質", this));
+  qualityRow->addWidget(jpegQuality);
+  qualityRow->addStretch();
+  grid->addLayout(qualityRow, row++, 0, 1, 2);
+
+  bigCellEnabled = new QCheckBox(QStringLiteral("縦横長さ"), this);
+  bigCellScale = NewNumber(this, 1, 100);
+  bigCellColumn = NewNumber(this, 1, 100);
+  bigCellRow = NewNumber(this, 1, 100);
+  auto* bigRow = new QHBoxLayout;
+  bigRow->addWidget(bigCellEnabled);
+  bigRow->addWidget(bigCellScale);
+  bigRow->addWidget(Label(u"倍のコマを使用　位置：X", this));
+  bigRow->addWidget(bigCellColumn);
+  bigRow->addWidget(Label(u"Y", this));
+  bigRow->addWidget(bigCellRow);
+  bigRow->addStretch();
+  grid->addLayout(bigRow, row++, 0, 1, 2);
+
+  titleGroup = new QGroupBox(QStringLiteral(" "), this);
+  auto* titleGrid = new QGridLayout(titleGroup);
+  titleEnabled = new QCheckBox(QStringLiteral("タイトル文字を埋め込む"), titleGroup);
+  titlePosition = new QComboBox(titleGroup);
+  titlePosition->setEditable(true);
+  titlePosition->setCompleter(nullptr);  // what is typed stays as typed
+  titlePosition->setInsertPolicy(QComboBox::NoInsert);
+  for (const char16_t* item : {u"中央", u"左上", u"右上", u"左下", u"右下", u"ランダム"})
+    titlePosition->addItem(QString::fromUtf16(item));
+  auto* titleTop = new QHBoxLayout;
+  titleTop->addWidget(titleEnabled);
+  titleTop->addWidget(Label(u"・位置", titleGroup));
+  titleTop->addWidget(titlePosition);
+  titleTop->addStretch();
+  titleGrid->addLayout(titleTop, 0, 0, 1, 2);
+  auto* colorRow = new QHBoxLayout;
+  const char16_t* titleRgb[3] = {u"・文字の色  赤", u"緑", u"青"};
+  for (int i = 0; i < 3; ++i) {
+    titleChannels[i] = Plain(titleGroup);
+    colorRow->addWidget(Label(titleRgb[i], titleGroup));
+    colorRow->addWidget(titleChannels[i]);
+  }
+  titleSample = new ColorSample(titleGroup);
+  colorRow->addWidget(titleSample);
+  colorRow->addStretch();
+  titleGrid->addLayout(colorRow, 1, 0, 1, 2);
+  titleGrid->addWidget(Label(u"・タイトル文章", titleGroup), 2, 0, 1, 2);
+  titleText = NewLinesEdit(titleGroup, true);
+  titleText->setMaximumHeight(70);
+  titleGrid->addWidget(titleText, 3, 0, 1, 2);
+  titleFontSize = NewNumber(titleGroup, 1, 255);
+  titleTwoCells = new QCheckBox(QStringLiteral("画像2枚分使う"), titleGroup);
+  auto* fontRow = new QHBoxLayout;
+  fontRow->addWidget(Label(u"・フォントサイズ", titleGroup));
+  fontRow->addWidget(titleFontSize);
+  fontRow->addWidget(titleTwoCells);
+  fontRow->addStretch();
+  titleGrid->addLayout(fontRow, 4, 0, 1, 2);
+  grid->addWidget(titleGroup, row++, 0, 1, 2);
+
+  connect(paperSize, &QComboBox::activated, this, &CompositePage::onPaperChosen);
+  connect(bigCellEnabled, &QCheckBox::clicked, this, &CompositePage::applyBigCellRule);
+  connect(titleEnabled, &QCheckBox::clicked, this, &CompositePage::applyTitleRule);
+  connect(backgroundSample, &ColorSample::clicked, this, [this] { chooseColor(true); });
+  connect(titleSample, &ColorSample::clicked, this, [this] { chooseColor(false); });
+}
+
+void CompositePage::setSettings(const ComposeSettings& settings) {
+  s_ = settings;
+  showFields();
+}
+
+void CompositePage::showFields() {
+  SetComboText(paperSize, ToQ(s_.PaperSize));
+  sheetWidth->setValue(s_.CreateJpgWidth);
+  sheetHeight->setValue(s_.CreateJpgHeight);
+  photoColumns->setValue(s_.JpgNumberW);
+  photoRows->setValue(s_.JpgNumberH);
+  spacing->setValue(s_.SpaceSize);
+  spacingAtEdges->setChecked(s_.ArroundBlank != 0);
+  backgroundChannels[0]->setValue(s_.BlankColorRed);
+  backgroundChannels[1]->setValue(s_.BlankColorGreen);
+  backgroundChannels[2]->setValue(s_.BlankColorBlue);
+  stretchToCell->setChecked(s_.ChangeRaito != 0);
+  jpegQuality->setValue(s_.JpgQuality);
+  bigCellEnabled->setChecked(s_.EnbMulti != 0);
+  bigCellScale->setValue(s_.Multiple);
+  bigCellColumn->setValue(s_.MultipleX);
+  bigCellRow->setValue(s_.MultipleY);
+  titleEnabled->setChecked(s_.EnableTitle != 0);
+  SetComboText(titlePosition, ToQ(s_.Position));
+  titleChannels[0]->setValue(s_.TitleColorR);
+  titleChannels[1]->setValue(s_.TitleColorG);
+  titleChannels[2]->setValue(s_.TitleColorB);
+  SetLines(titleText, s_.Title);
+  titleFontSize->setValue(s_.TitleFontSize);
+  titleTwoCells->setChecked(s_.TitleDouble != 0);
+}
+
+bool CompositePage::readFields() {
+  s_.PaperSize = FromQ(paperSize->currentText());
+  if (!ReadIntField(sheetWidth, Limit(u"Compose", u"CreateJpgWidth"), s_.CreateJpgWidth))
+    return false;
+  if (!ReadIntField(sheetHeight, Limit(u"Compose", u"CreateJpgHeight"), s_.CreateJpgHeight))
+    return false;
+  if (!ReadIntField(photoColumns, Limit(u"Compose", u"JpgNumberW"), s_.JpgNumberW)) return false;
+  if (!ReadIntField(photoRows, Limit(u"Compose", u"JpgNumberH"), s_.JpgNumberH)) return false;
+  if (!ReadIntField(spacing, Limit(u"Compose", u"SpaceSize"), s_.SpaceSize)) return false;
+  s_.ArroundBlank = spacingAtEdges->isChecked();
+  if (!ReadIntField(backgroundChannels[0], Limit(u"Compose", u"BlankColorRed"), s_.BlankColorRed))
+    return false;
+  if (!ReadIntField(backgroundChannels[1], Limit(u"Compose", u"BlankColorGreen"),
+                    s_.BlankColorGreen))
+    return false;
+  if (!ReadIntField(backgroundChannels[2], Limit(u"Compose", u"BlankColorBlue"), s_.BlankColorBlue))
+    return false;
+  s_.ChangeRaito = stretchToCell->isChecked();
+  if (!ReadIntField(jpegQuality, Limit(u"Compose", u"JpgQuality"), s_.JpgQuality)) return false;
+  s_.EnbMulti = bigCellEnabled->isChecked();
+  if (!ReadIntField(bigCellScale, Limit(u"Compose", u"Multiple"), s_.Multiple)) return false;
+  if (!ReadIntField(bigCellColumn, Limit(u"Compose", u"MultipleX"), s_.MultipleX)) return false;
+  if (!ReadIntField(bigCellRow, Limit(u"Compose", u"MultipleY"), s_.MultipleY)) return false;
+  s_.EnableTitle = titleEnabled->isChecked();
+  s_.Position = FromQ(titlePosition->currentText());
+  if (!ReadIntField(titleChannels[0], Limit(u"Compose", u"TitleColorR"), s_.TitleColorR))
+    return false;
+  if (!ReadIntField(titleChannels[1], Limit(u"Compose", u"TitleColorG"), s_.TitleColorG))
+    return false;
+  if (!ReadIntField(titleChannels[2], Limit(u"Compose", u"TitleColorB"), s_.TitleColorB))
+    return false;
+  s_.Title = GetLines(titleText);
+  if (!ReadIntField(titleFontSize, Limit(u"Compose", u"TitleFontSize"), s_.TitleFontSize))
+    return false;
+  s_.TitleDouble = titleTwoCells->isChecked();
+  return true;
+}
+
+void CompositePage::refresh(int mode) {
+  if (mode == 2) {
+    QWidget* controls[] = {paperSize,
+                           spacing,
+                           spacingAtEdges,
+                           stretchToCell,
+                           photoRows,
+                           backgroundChannels[0],
+                           backgroundChannels[1],
+                           backgroundChannels[2],
+                           sheetHeight,
+                           sheetWidth,
+                           jpegQuality,
+                           photoColumns,
+                           titleEnabled,
+                           bigCellEnabled,
+                           backgroundSample};
+    for (QWidget* control : controls) control->setEnabled(true);
+    applyBigCellRule();
+    applyTitleRule();
+  } else {
+    QWidget* controls[] = {paperSize,
+                           sheetWidth,
+                           sheetHeight,
+                           photoColumns,
+                           photoRows,
+                           spacing,
+                           spacingAtEdges,
+                           backgroundChannels[0],
+                           backgroundChannels[1],
+                           backgroundChannels[2],
+                           backgroundSample,
+                           stretchToCell,
+                           jpegQuality,
+                           bigCellEnabled,
+                           bigCellScale,
+                           bigCellColumn,
+                           bigCellRow,
+                           titleEnabled,
+                           titlePosition,
+                           titleChannels[0],
+                           titleChannels[1],
+                           titleChannels[2],
+                           titleSample,
+                           titleText,
+                           titleFontSize,
+                           titleTwoCells};
+    for (QWidget* control : controls) control->setEnabled(false);
+  }
+  updateSamples();
+}
+
+void CompositePage::updateSamples() {
+  backgroundSample->setColor(
+      ColorOfChannels(s_.BlankColorRed, s_.BlankColorGreen, s_.BlankColorBlue));
+  titleSample->setColor(ColorOfChannels(s_.TitleColorR, s_.TitleColorG, s_.TitleColorB));
+}
+
+void CompositePage::applyBigCellRule() {
+  readFields();
+  for (QWidget* control : {bigCellScale, bigCellColumn, bigCellRow})
+    control->setEnabled(bigCellEnabled->isChecked());
+}
+
+void CompositePage::applyTitleRule() {
+  readFields();
+  const bool on = titleEnabled->isChecked();
+  QWidget* controls[] = {titlePosition, titleChannels[0], titleChannels[1], titleChannels[2],
+                         titleText,     titleFontSize,    titleTwoCells,    titleSample};
+  for (QWidget* control : controls) control->setEnabled(on);
+}
+
+void CompositePage::onPaperChosen(int index) {
+  readFields();
+  const QString text = paperSize->itemText(index);
+  if (text == QStringLiteral("カスタム")) {
+    s_.CreateJpgHeight = s_.rememberedCustomHeight;
+    s_.CreateJpgWidth = s_.rememberedCustomWidth;
+  } else {
+    ComposeSettings paper;
+    paper.PaperSize = FromQ(text);
+    PaperSheetSize(paper, s_.CreateJpgWidth, s_.CreateJpgHeight);
+  }
+  s_.PaperSize = FromQ(text);
+  showFields();
+}
+
+void CompositePage::chooseColor(bool background) {
+  readFields();
+  ColorSample* sample = background ? backgroundSample : titleSample;
+  QColorDialog dialog(sample->color(), this);
+  dialog.setOption(QColorDialog::DontUseNativeDialog, true);
+  if (dialog.exec() != QDialog::Accepted) return;
+  const QColor chosen = dialog.selectedColor();
+  if (background)
+    StoreChannels(chosen, s_.BlankColorRed, s_.BlankColorGreen, s_.BlankColorBlue);
+  else
+    StoreChannels(chosen, s_.TitleColorR, s_.TitleColorG, s_.TitleColorB);
+  showFields();
+  // Only the sample of the chosen colour changes; the other keeps what it
+  // showed, typed channels reaching it at the next refresh.
+  sample->setColor(chosen);
+}
+
+}  // namespace folio::gui

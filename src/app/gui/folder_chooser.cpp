@@ -1,0 +1,21 @@
+#include "app/gui/folder_chooser.h"
+
+#include <QFileDialog>
+
+#include "app/gui/qt_text.h"
+#include "platform/text.h"
+
+namespace folio::gui {
+
+QString ChooseFolder(QWidget* owner, const QString& start) {
+  QFileDialog dialog(owner, QStringLiteral("フォルダの選択"), start);
+  dialog.setFileMode(QFileDialog::Directory);
+  dialog.setOption(QFileDialog::ShowDirsOnly, true);
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  if (dialog.exec() != QDialog::Accepted) return {};
+  const QStringList chosen = dialog.selectedFiles();
+  if (chosen.isEmpty()) return {};
+  return ToQ(WithoutTrailingSeparators(FromQ(chosen.front())));
+}
+
+}  // namespace folio::gui

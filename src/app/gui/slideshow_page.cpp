@@ -1,0 +1,53 @@
+#include "app/gui/slideshow_page.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+
+#include "app/gui/integer_checks.h"
+#include "app/gui/number_field.h"
+#include "app/gui/page_controls.h"
+
+namespace folio::gui {
+
+SlideshowPage::SlideshowPage(QWidget* parent) : QWidget(parent) {
+  auto* grid = new QGridLayout(this);
+  intervalMs = NewNumber(this, 100, 100000);
+  slideSize = NewNumber(this, 10, 100000);
+  topText = NewLinesEdit(this, false);
+  grid->addWidget(new QLabel(QStringLiteral("・スライドショー切り替え速度(ms)"), this), 0, 0);
+  grid->addWidget(intervalMs, 0, 1);
+  grid->addWidget(new QLabel(QStringLiteral("・表示用画像の長辺サイズ"), this), 1, 0);
+  grid->addWidget(slideSize, 1, 1);
+  grid->addWidget(
+      new QLabel(QStringLiteral("・ページのトップに文章を表示（HTMLタグが使用可能）"), this), 2, 0,
+      1, 2);
+  grid->addWidget(topText, 3, 0, 1, 2);
+  grid->setRowStretch(3, 1);
+}
+
+void SlideshowPage::setSettings(const SlideShowSettings& settings) {
+  s_ = settings;
+  showFields();
+}
+
+void SlideshowPage::showFields() {
+  intervalMs->setValue(s_.Speed);
+  slideSize->setValue(s_.Size);
+  SetLines(topText, s_.TopString);
+}
+
+bool SlideshowPage::readFields() {
+  if (!ReadIntField(intervalMs, Limit(u"SlideShow", u"Speed"), s_.Speed)) return false;
+  if (!ReadIntField(slideSize, Limit(u"SlideShow", u"Size"), s_.Size)) return false;
+  s_.TopString = GetLines(topText);
+  return true;
+}
+
+void SlideshowPage::refresh(int mode) {
+  for (QWidget* control : {static_cast<QWidget*>(intervalMs), static_cast<QWidget*>(slideSize),
+                           static_cast<QWidget*>(topText)})
+    control->setEnabled(mode == 1);
+}
+
+}  // namespace folio::gui

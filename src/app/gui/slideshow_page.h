@@ -1,0 +1,31 @@
+#pragma once
+// Options page "スライドショー": the settings of the slideshow job.
+#include <QWidget>
+
+#include "settings/settings.h"
+
+class QPlainTextEdit;
+
+namespace folio::gui {
+
+class NumberField;
+
+class SlideshowPage : public QWidget {
+  Q_OBJECT
+ public:
+  explicit SlideshowPage(QWidget* parent = nullptr);
+  void setSettings(const SlideShowSettings& settings);
+  const SlideShowSettings& settings() const { return s_; }
+  bool readFields();
+  void showFields();
+  void refresh(int mode);
+
+  NumberField* intervalMs;
+  NumberField* slideSize;
+  QPlainTextEdit* topText;
+
+ private:
+  SlideShowSettings s_;
+};
+
+}  // namespace folio::gui

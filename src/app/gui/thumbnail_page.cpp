@@ -1,0 +1,159 @@
+#include "app/gui/thumbnail_page.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "app/gui/caption_commands_dialog.h"
+#include "app/gui/integer_checks.h"
+#include "app/gui/number_field.h"
+#include "app/gui/page_controls.h"
+#include "app/gui/qt_text.h"
+
+namespace folio::gui {
+
+ThumbnailPage::ThumbnailPage(QWidget* parent) : QWidget(parent) {
+  auto* grid = new QGridLayout(this);
+  auto* rewindRow = new QHBoxLayout;
+  auto* group = new QButtonGroup(this);
+  const char16_t* rewindTexts[3] = {u"相互に処理を行う", u"HTMLの作成のみ行う",
+                                    u"巻き戻しのみ行う"};
+  for (int i = 0; i < 3; ++i) {
+    rewindPolicy[i] = new QRadioButton(QString::fromUtf16(rewindTexts[i]), this);
+    group->addButton(rewindPolicy[i], i);
+    rewindRow->addWidget(rewindPolicy[i]);
+  }
+  rewindRow->addStretch();
+  grid->addLayout(rewindRow, 0, 0, 1, 4);
+
+  photosPerPage = NewNumber(this, 0, 100);
+  linkColumns = NewNumber(this, 1, 100);
+  thumbnailSize = NewNumber(this, 10, 10000);
+  photoColumns = NewNumber(this, 1, 100);
+  grid->addWidget(new QLabel(QStringLiteral("・1ページで表示する画像の数"), this), 1, 0);
+  grid->addWidget(photosPerPage, 1, 1);
+  grid->addWidget(new QLabel(QStringLiteral("・リンクの列数"), this), 1, 2);
+  grid->addWidget(linkColumns, 1, 3);
+  grid->addWidget(new QLabel(QStringLiteral("・サムネイル画像の長辺サイズ"), this), 2, 0);
+  grid->addWidget(thumbnailSize, 2, 1);
+  grid->addWidget(new QLabel(QStringLiteral("・画像ファイルの列数"), this), 2, 2);
+  grid->addWidget(photoColumns, 2, 3);
+
+  pageTitle = new QLineEdit(this);
+  grid->addWidget(new QLabel(QStringLiteral("・HTMLのタイトル(%nでページ数表示)"), this), 3, 0, 1,
+                  4);
+  grid->addWidget(pageTitle, 4, 0, 1, 4);
+  keywordPages = new QCheckBox(
+      QStringLiteral("ソートキーワードごとのページを作成する(ランダム、ファイル名は未対応)"), this);
+  grid->addWidget(keywordPages, 5, 0, 1, 4);
+
+  topText = NewLinesEdit(this, true);
+  captionTemplate = NewLinesEdit(this, true);
+  grid->addWidget(
+      new QLabel(
+          QStringLiteral("・ページのトップに文章を表示（HTMLタグが使用可能。%nでページ数表示）"),
+          this),
+      6, 0, 1, 4);
+  grid->addWidget(topText, 7, 0, 1, 4);
+  auto* captionRow = new QHBoxLayout;
+  captionRow->addWidget(
+      new QLabel(QStringLiteral("・サムネイル画像の下に表示するExif情報編集"), this));
+  captionRow->addStretch();
+  showCommandsButton = new QPushButton(QStringLiteral("コマンド表示"), this);
+  showCommandsButton->setAutoDefault(false);
+  captionRow->addWidget(showCommandsButton);
+  grid->addLayout(captionRow, 8, 0, 1, 4);
+  grid->addWidget(captionTemplate, 9, 0, 1, 4);
+
+  noThumbnails = new QCheckBox(QStringLiteral("サムネイル用縮小画像を作成しない"), this);
+  noPhotoLinks = new QCheckBox(QStringLiteral("元画像へのリンクを貼らない"), this);
+  grid->addWidget(noThumbnails, 10, 0, 1, 2);
+  grid->addWidget(noPhotoLinks, 10, 2, 1, 2);
+  batchTopPage =
+      new QCheckBox(QStringLiteral("複数フォルダをD&&DのときにトップHTMLを作成する"), this);
+  menuWidth = new NumberField(false, this);
+  auto* menuRow = new QHBoxLayout;
+  menuRow->addWidget(batchTopPage);
+  menuRow->addStretch();
+  menuRow->addWidget(new QLabel(QStringLiteral("左幅"), this));
+  menuRow->addWidget(menuWidth);
+  menuWidth->setMaximumWidth(70);
+  grid->addLayout(menuRow, 11, 0, 1, 4);
+  autoRotate = new QCheckBox(QStringLiteral("回転タグに合わせてサムネイルを回転する"), this);
+  grid->addWidget(autoRotate, 12, 0, 1, 4);
+
+  commandsDialog = new CaptionCommandsDialog(this);
+  commandsDialog->hide();
+  connect(noThumbnails, &QCheckBox::clicked, this, &ThumbnailPage::onNoThumbnails);
+  connect(showCommandsButton, &QPushButton::clicked, this, &ThumbnailPage::onShowCommands);
+}
+
+void ThumbnailPage::setSettings(const ThumbnailSettings& settings) {
+  s_ = settings;
+  showFields();
+}
+
+void ThumbnailPage::showFields() {
+  for (int i = 0; i < 3; ++i) rewindPolicy[i]->setChecked(s_.Sougo == i);
+  photosPerPage->setValue(s_.PhotoNo);
+  linkColumns->setValue(s_.LinkNo);
+  thumbnailSize->setValue(s_.PhotoSize);
+  photoColumns->setValue(s_.LineNo);
+  pageTitle->setText(ToQ(s_.TitleString));
+  keywordPages->setChecked(s_.SortPage != 0);
+  SetLines(topText, s_.TopString);
+  SetLines(captionTemplate, s_.Exif);
+  noThumbnails->setChecked(s_.NotResize != 0);
+  noPhotoLinks->setChecked(s_.EnbLink != 0);
+  batchTopPage->setChecked(s_.TopHtml != 0);
+  menuWidth->setValue(s_.FrameWidth);
+  autoRotate->setChecked(s_.AutoRotate != 0);
+}
+
+bool ThumbnailPage::readFields() {
+  // No button checked (a value from the file outside 0..2): the value stays.
+  for (int i = 0; i < 3; ++i)
+    if (rewindPolicy[i]->isChecked()) s_.Sougo = i;
+  if (!ReadIntField(photosPerPage, Limit(u"Thumbnail", u"PhotoNo"), s_.PhotoNo)) return false;
+  if (!ReadIntField(linkColumns, Limit(u"Thumbnail", u"LinkNo"), s_.LinkNo)) return false;
+  if (!ReadIntField(thumbnailSize, Limit(u"Thumbnail", u"PhotoSize"), s_.PhotoSize)) return false;
+  if (!ReadIntField(photoColumns, Limit(u"Thumbnail", u"LineNo"), s_.LineNo)) return false;
+  s_.TitleString = FromQ(pageTitle->text());
+  s_.SortPage = keywordPages->isChecked();
+  s_.TopString = GetLines(topText);
+  s_.Exif = GetLines(captionTemplate);
+  s_.NotResize = noThumbnails->isChecked();
+  s_.EnbLink = noPhotoLinks->isChecked();
+  s_.TopHtml = batchTopPage->isChecked();
+  s_.AutoRotate = autoRotate->isChecked();
+  return ReadIntField(menuWidth, Limit(u"Thumbnail", u"FrameWidth"), s_.FrameWidth);
+}
+
+void ThumbnailPage::refresh(int mode) {
+  const bool on = mode == 0;
+  if (on) readFields();
+  QWidget* controls[] = {rewindPolicy[0], rewindPolicy[1], rewindPolicy[2], photosPerPage,
+                         linkColumns,     thumbnailSize,   photoColumns,    pageTitle,
+                         keywordPages,    topText,         captionTemplate, showCommandsButton,
+                         noThumbnails,    noPhotoLinks,    batchTopPage,    menuWidth};
+  for (QWidget* control : controls) control->setEnabled(on);
+  if (on) thumbnailSize->setEnabled(!noThumbnails->isChecked());
+}
+
+void ThumbnailPage::onNoThumbnails() {
+  readFields();
+  thumbnailSize->setEnabled(!noThumbnails->isChecked());
+}
+
+void ThumbnailPage::onShowCommands() {
+  commandsDialog->show();
+  commandsDialog->raise();
+}
+
+}  // namespace folio::gui
