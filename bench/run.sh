@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
 # Whole-process benchmarks of the thumbnail, resize and composite jobs (ours
-# with Threads=1 and Threads=0) against vipsthumbnail, ImageMagick and the
-# 1/8-scale decode limit, and of the catalogue alone against exiftool -fast
-# and exiv2 -pt, on one corpus in one run. Prints a Markdown table: photos
+# with Threads=1 and Threads=0) against vipsthumbnail, GraphicsMagick,
+# ImageMagick and the 1/8-scale decode limit, and of the catalogue alone
+# against exiftool -fast and exiv2 -pt, on one corpus in one run. Each peer
+# runs as a user would run it on a folder: one process for the whole batch,
+# and, beside our Threads=0, the same batch split between one process per
+# core (xargs -P). Prints a Markdown table: photos
 # per second of wall time (median of the runs), CPU time per photo (user +
 # system), our speed-up from one thread to one per core, and peak memory.
 #
@@ -21,11 +24,12 @@ CORPUS=$OUT/corpus-$COUNT
 CLI=${FOLIO_CLI:-$ROOT/build/src/app/folioscope-cli}
 CATALOGUE=${FOLIO_CATALOGUE:-$ROOT/build/bench/folio-bench-catalogue}
 SHARED=$ROOT/../shared
-IM_CONVERT=/usr/bin/convert-im6.q16
+IM_MOGRIFY=/usr/bin/mogrify-im6.q16
 IM_MONTAGE=/usr/bin/montage-im6.q16
 
 source scripts/packages.sh
-folio_install_packages libvips-tools imagemagick libjpeg-turbo-progs time libimage-exiftool-perl exiv2
+folio_install_packages libvips-tools imagemagick graphicsmagick libjpeg-turbo-progs time \
+  libimage-exiftool-perl exiv2
 [ -x "$CLI" ] && [ -x "$CATALOGUE" ] || bash scripts/setup.sh
 
 # --- corpus -----------------------------------------------------------------
@@ -42,8 +46,9 @@ time_once() {
   if [ "$(type -t "$1")" = function ]; then
     # time(1) runs programs, not shell functions: the function goes along
     # to a shell of its own, with the settings it reads.
+    # The functions it calls and the peers' functions go along as well.
     /usr/bin/time -f '%e %U %S %M' -o "$log" bash -c \
-      "$(declare -f "$1"); $(declare -p CLI INI OUT CORPUS IM_CONVERT IM_MONTAGE); \"\$@\"" _ "$@" \
+      "$(declare -f); $(declare -p CLI INI OUT CORPUS COUNT CORES SIZE IM_MOGRIFY IM_MONTAGE); \"\$@\"" _ "$@" \
       >/dev/null 2>&1
   else
     /usr/bin/time -f '%e %U %S %M' -o "$log" "$@" >/dev/null 2>&1
@@ -112,17 +117,32 @@ fresh_work() { rm -rf "$OUT/work"; mkdir -p "$OUT/work"; cp "$CORPUS"/*.jpg "$OU
 fresh_out() { rm -rf "$OUT/peer"; mkdir -p "$OUT/peer"; }
 fresh_sheet() { rm -rf "$OUT/work"; mkdir -p "$OUT/work"; cp $(ls "$CORPUS"/*.jpg | head -"$1") "$OUT/work/"; }
 
-vips_thumbs() { for f in "$CORPUS"/*.jpg; do vipsthumbnail "$f" -s "$1" -o "$OUT/peer/%s.jpg[Q=80]"; done; }
-im_thumbs() {
-  for f in "$CORPUS"/*.jpg; do
-    "$IM_CONVERT" -define jpeg:size=$(( $1 * 2 ))x$(( $1 * 2 )) "$f" -thumbnail "$1x$1" -quality 80 \
-      "$OUT/peer/$(basename "$f")"
-  done
+CORES=$(getconf _NPROCESSORS_ONLN)
+# per_core CMD...: CMD on the whole corpus split into one batch per core, the
+# batches side by side (xargs -P), each a single-threaded process.
+per_core() {
+  local n
+  n=$(( (COUNT + CORES - 1) / CORES ))
+  # xargs runs programs: the peer's function goes along to a shell of its own.
+  printf '%s\0' "$CORPUS"/*.jpg |
+    xargs -0 -n "$n" -P "$CORES" bash -c "$(declare -f "$1"); $(declare -p OUT SIZE IM_MOGRIFY); $1 \"\$@\"" _
 }
-im_resize() {
-  for f in "$CORPUS"/*.jpg; do
-    "$IM_CONVERT" "$f" -resize "$1x$1" -quality 80 "$OUT/peer/$(basename "$f")"
-  done
+# The peers take many files in one process, as they are run on a folder.
+vips_thumbs() { vipsthumbnail "$@" -s "$SIZE" -o "$OUT/peer/%s.jpg[Q=80]"; }
+gm_thumbs() { gm mogrify -output-directory "$OUT/peer" -size $(( SIZE * 2 ))x$(( SIZE * 2 )) -thumbnail "${SIZE}x$SIZE" -quality 80 "$@"; }
+gm_resize() { gm mogrify -output-directory "$OUT/peer" -resize "${SIZE}x$SIZE" -quality 80 "$@"; }
+im_thumbs() { "$IM_MOGRIFY" -path "$OUT/peer" -define jpeg:size=$(( SIZE * 2 ))x$(( SIZE * 2 )) -thumbnail "${SIZE}x$SIZE" -quality 80 "$@"; }
+im_resize() { "$IM_MOGRIFY" -path "$OUT/peer" -resize "${SIZE}x$SIZE" -quality 80 "$@"; }
+all() { "$@" "$CORPUS"/*.jpg; }
+# peer_rows LABEL FUNCTION: the peer on the whole batch in one process, and
+# split over the cores; the second row with its speed-up over the first.
+peer_rows() {
+  local w1 c1 m1 w0 c0 m0
+  PREPARE=fresh_out
+  read -r w1 c1 m1 < <(measure all "$2")
+  read -r w0 c0 m0 < <(measure per_core "$2")
+  row "$1" "$COUNT" "$w1" "$c1" "$m1"
+  row "$1, $CORES processes" "$COUNT" "$w0" "$c0" "$m0" "$w1"
 }
 decode_limit() { for f in "$CORPUS"/*.jpg; do djpeg -scale 1/8 "$f" > /dev/null; done; }
 im_montage() {
@@ -147,21 +167,25 @@ export VIPS_CONCURRENCY=1 OMP_NUM_THREADS=1 MAGICK_THREAD_LIMIT=1 QT_QPA_PLATFOR
 
 cpu=$(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2- | sed 's/^ *//')
 echo "Machine: $cpu, $(getconf _NPROCESSORS_ONLN) cores, $(awk '{print int($2/1024) " MiB"}' <(grep MemTotal /proc/meminfo)), $(. /etc/os-release; echo "$PRETTY_NAME"); load average at start $(cut -d' ' -f1-3 /proc/loadavg)."
-echo "Corpus: $COUNT photos 4000x3000 q90 with camera Exif ($(du -sh "$CORPUS" | cut -f1)), from make-corpus.sh; $RUNS runs, median; peers single-threaded."
+echo "Corpus: $COUNT photos 4000x3000 q90 with camera Exif ($(du -sh "$CORPUS" | cut -f1)), from make-corpus.sh; $RUNS runs, median; each peer one single-threaded process for the batch, or one per core (xargs -P$CORES)."
 echo
 echo "| job | photos/s | CPU ms/photo | peak MiB | speed-up |"
 echo "|---|---:|---:|---:|---:|"
 
 # --- thumbnails -------------------------------------------------------------
 ours_rows 0 fresh_work "$COUNT" "thumbnail job" "(long side 340)"
-PREPARE=fresh_out; read -r w c m < <(measure vips_thumbs 340); row "vipsthumbnail -s 340 Q=80" "$COUNT" "$w" "$c" ""
-PREPARE=fresh_out; read -r w c m < <(measure im_thumbs 340); row "convert -thumbnail 340x340 q80" "$COUNT" "$w" "$c" ""
+SIZE=340
+peer_rows "vipsthumbnail -s 340 Q=80" vips_thumbs
+peer_rows "gm mogrify -thumbnail 340x340 q80" gm_thumbs
+peer_rows "mogrify -thumbnail 340x340 q80 (ImageMagick)" im_thumbs
 PREPARE=; read -r w c m < <(measure decode_limit); row "djpeg -scale 1/8 (decode limit)" "$COUNT" "$w" "$c" ""
 
 # --- resize -----------------------------------------------------------------
 ours_rows 3 fresh_work "$COUNT" "resize job" "(long side 800)"
-PREPARE=fresh_out; read -r w c m < <(measure vips_thumbs 800); row "vipsthumbnail -s 800 Q=80" "$COUNT" "$w" "$c" ""
-PREPARE=fresh_out; read -r w c m < <(measure im_resize 800); row "convert -resize 800x800 q80" "$COUNT" "$w" "$c" ""
+SIZE=800
+peer_rows "vipsthumbnail -s 800 Q=80" vips_thumbs
+peer_rows "gm mogrify -resize 800x800 q80" gm_resize
+peer_rows "mogrify -resize 800x800 q80 (ImageMagick)" im_resize
 
 # --- composite sheet ----------------------------------------------------------
 # One sheet of 16 photos, and the whole corpus: as many whole sheets as it
@@ -187,4 +211,4 @@ row "catalogue alone, Threads=0" "$COUNT" "$w0" "$c0" "$m0" "$we"
 row "exiftool -fast (one process)" "$COUNT" "$we" "$ce" "$me"
 row "exiv2 -pt (one process)" "$COUNT" "$wx" "$cx" "$mx" "$we"
 echo
-echo "Speed-up: against the Threads=1 row above it; for the catalogue rows, against exiftool -fast."
+echo "Speed-up: against the row above it (our Threads=1, or the peer in one process); for the catalogue rows, against exiftool -fast."
