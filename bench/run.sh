@@ -118,6 +118,7 @@ fresh_out() { rm -rf "$OUT/peer"; mkdir -p "$OUT/peer"; }
 fresh_sheet() { rm -rf "$OUT/work"; mkdir -p "$OUT/work"; cp $(ls "$CORPUS"/*.jpg | head -"$1") "$OUT/work/"; }
 
 CORES=$(getconf _NPROCESSORS_ONLN)
+SIZE=340  # the long side of the peers' images
 # per_core CMD...: CMD on the whole corpus split into one batch per core, the
 # batches side by side (xargs -P), each a single-threaded process.
 per_core() {
@@ -125,12 +126,19 @@ per_core() {
   n=$(( (COUNT + CORES - 1) / CORES ))
   # xargs runs programs: the peer's function goes along to a shell of its own.
   printf '%s\0' "$CORPUS"/*.jpg |
-    xargs -0 -n "$n" -P "$CORES" bash -c "$(declare -f "$1"); $(declare -p OUT SIZE IM_MOGRIFY); $1 \"\$@\"" _
+    xargs -0 -n "$n" -P "$CORES" bash -c "$(declare -f); $(declare -p OUT CORPUS SIZE IM_MOGRIFY); $1 \"\$@\"" _
 }
 # The peers take many files in one process, as they are run on a folder.
 vips_thumbs() { vipsthumbnail "$@" -s "$SIZE" -o "$OUT/peer/%s.jpg[Q=80]"; }
-gm_thumbs() { gm mogrify -output-directory "$OUT/peer" -size $(( SIZE * 2 ))x$(( SIZE * 2 )) -thumbnail "${SIZE}x$SIZE" -quality 80 "$@"; }
-gm_resize() { gm mogrify -output-directory "$OUT/peer" -resize "${SIZE}x$SIZE" -quality 80 "$@"; }
+# gm mogrify writes each file under the path it was given, inside its output
+# folder: it is given bare names, from inside the corpus.
+gm_mogrify() {
+  local names=() f
+  for f in "${@:2}"; do names+=("${f##*/}"); done
+  (cd "$CORPUS" && gm mogrify -output-directory "$OUT/peer" $1 -quality 80 "${names[@]}")
+}
+gm_thumbs() { gm_mogrify "-size $(( SIZE * 2 ))x$(( SIZE * 2 )) -thumbnail ${SIZE}x$SIZE" "$@"; }
+gm_resize() { gm_mogrify "-resize ${SIZE}x$SIZE" "$@"; }
 im_thumbs() { "$IM_MOGRIFY" -path "$OUT/peer" -define jpeg:size=$(( SIZE * 2 ))x$(( SIZE * 2 )) -thumbnail "${SIZE}x$SIZE" -quality 80 "$@"; }
 im_resize() { "$IM_MOGRIFY" -path "$OUT/peer" -resize "${SIZE}x$SIZE" -quality 80 "$@"; }
 all() { "$@" "$CORPUS"/*.jpg; }
