@@ -7,8 +7,8 @@
 #include <iostream>
 #include <string>
 
-#include "app/folder_job.h"
 #include "catalogue/catalogue.h"
+#include "folder/photo_listing.h"
 #include "html/value_format.h"
 #include "platform/random_generator.h"
 #include "platform/text.h"

@@ -3,6 +3,7 @@
 #include <ctime>
 
 #include "app/job_progress.h"
+#include "folder/folder_layout.h"
 #include "imaging/scaled_copy.h"
 #include "platform/text.h"
 #include "platform/work_pool.h"
@@ -73,8 +74,8 @@ Outcome RunCompositeJob(JobHost& host, const CompositeParams& params, std::u16st
       painter.RowsFinal(finalRows[i]);
       progress.Advance(placed);
     }
-    const std::u16string name = u"Image" + DecimalText(sheet + 1) + u".jpg";
-    if (!painter.Save(folderPath / "img" / ToPath(name))) everySheetSaved = false;
+    if (!painter.Save(folderPath / ToPath(kSheetFolder) / ToPath(SheetName(sheet + 1))))
+      everySheetSaved = false;
   }
   return everySheetSaved ? Outcome::kSheetsMade : Outcome::kSheetsFailed;
 }

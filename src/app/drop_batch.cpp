@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/folder_job.h"
+#include "folder/folder_layout.h"
 #include "html/batch_pages.h"
 #include "platform/cp932.h"
 #include "platform/files.h"
@@ -53,7 +54,7 @@ std::optional<TopPageWrite> WriteTopPage(const Settings& settings, std::u16strin
   if (!TopPagesWanted(settings) || folder.empty()) return std::nullopt;
   const FolderNames names = NamesOfFolder(folder);
   TopPageWrite written;
-  written.path = BesideFolder(names, u"Top.html");
+  written.path = BesideFolder(names, kBatchTopPageName);
   // An earlier batch's frameset is kept so that a stop can put it back.
   written.previous = ReadWholeFile(written.path);
   if (!written.previous && EntryExists(written.path))
@@ -74,7 +75,7 @@ void AppendMenuLink(const Settings& settings, std::u16string_view folder,
 bool WriteMenuPage(const Settings& settings, std::u16string_view folder, std::u16string& menuText) {
   if (!TopPagesWanted(settings) || folder.empty()) return true;
   menuText += kMenuEnd;
-  return WriteCp932TextFile(BesideFolder(NamesOfFolder(folder), u"Menu.html"), menuText);
+  return WriteCp932TextFile(BesideFolder(NamesOfFolder(folder), kBatchMenuPageName), menuText);
 }
 
 void DeleteTopPage(const std::optional<TopPageWrite>& written) {

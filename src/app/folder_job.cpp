@@ -1,20 +1,20 @@
 #include "app/folder_job.h"
 
 #include <filesystem>
-#include <system_error>
 
 #include "app/composite_job.h"
 #include "app/resize_job.h"
 #include "app/slideshow_job.h"
 #include "app/thumbnail_job.h"
 #include "catalogue/catalogue.h"
-#include "html/job_journal.h"
-#include "html/placing.h"
+#include "folder/folder_layout.h"
+#include "folder/folder_lock.h"
+#include "folder/job_folders.h"
+#include "folder/job_journal.h"
+#include "folder/photo_listing.h"
+#include "folder/placing.h"
 #include "imaging/composite.h"
 #include "platform/allocator.h"
-#include "platform/dir_list.h"
-#include "platform/folder_lock.h"
-#include "platform/regular_file.h"
 #include "platform/text.h"
 
 namespace folio {
@@ -27,18 +27,18 @@ std::optional<Outcome> RefuseFakeSubFolder(std::u16string_view folder,
                                            std::initializer_list<std::u16string_view> names) {
   const std::u16string_view fake = FirstFakeSubFolder(folder, names);
   if (fake.empty()) return std::nullopt;
-  if (fake == u"thum") return Outcome::kThumNotFolder;
-  if (fake == u"jpg") return Outcome::kJpgNotFolder;
-  if (fake == u"slideshow") return Outcome::kSlideshowNotFolder;
+  if (fake == kThumbnailFolder) return Outcome::kThumNotFolder;
+  if (fake == kPhotoFolder) return Outcome::kJpgNotFolder;
+  if (fake == kSlideFolder) return Outcome::kSlideshowNotFolder;
   return Outcome::kImgNotFolder;
 }
 
 std::optional<Outcome> RefuseFakeJobFolders(int mode, std::u16string_view folder) {
   switch (mode) {
     // thum counts also without thumbnails: the undo deletes there.
-    case kModeThumbnail: return RefuseFakeSubFolder(folder, {u"thum", u"jpg"});
-    case kModeSlideshow: return RefuseFakeSubFolder(folder, {u"slideshow"});
-    case kModeComposite: return RefuseFakeSubFolder(folder, {u"img"});
+    case kModeThumbnail: return RefuseFakeSubFolder(folder, {kThumbnailFolder, kPhotoFolder});
+    case kModeSlideshow: return RefuseFakeSubFolder(folder, {kSlideFolder});
+    case kModeComposite: return RefuseFakeSubFolder(folder, {kSheetFolder});
     default: return std::nullopt;
   }
 }
@@ -47,7 +47,8 @@ std::optional<Outcome> RefuseFakeJobFolders(int mode, std::u16string_view folder
 Outcome TakeRewindDecision(const Settings& settings, std::u16string_view folder) {
   if (!IsProcessedFolder(folder)) return Outcome::kNoPhotos;
   if (settings.thumbnail.Sougo == 1) return Outcome::kRewindDeclined;
-  if (const std::optional<Outcome> refused = RefuseFakeSubFolder(folder, {u"thum", u"jpg"}))
+  if (const std::optional<Outcome> refused =
+          RefuseFakeSubFolder(folder, {kThumbnailFolder, kPhotoFolder}))
     return *refused;
   // A rewind killed half-way is finished by the next run; without its
   // journal the photos still in jpg would be left out of the next pages.
@@ -57,36 +58,17 @@ Outcome TakeRewindDecision(const Settings& settings, std::u16string_view folder)
   return Outcome::kRewound;
 }
 
-void MakeSubFolder(std::u16string_view folder, std::u16string_view name) {
-  std::error_code ignored;  // the job's own writes fail visibly instead
-  std::filesystem::create_directory(ToPath(folder) / ToPath(name), ignored);
-}
-
 }  // namespace
-
-std::vector<std::u16string> ListJpegFiles(std::u16string_view folder) {
-  const std::filesystem::path base = ToPath(folder);
-  std::vector<std::u16string> names = ListBySuffix(base, u".jpg");
-  // A link cannot name a photo whose name holds a line feed (browsers drop
-  // line feeds from addresses, so it would lead to another file): such a
-  // photo is left alone. So is every entry that is no regular file (a
-  // folder, a FIFO, a device, a dangling link): it is never opened, and
-  // never moved.
-  std::erase_if(names, [&](const std::u16string& name) {
-    return name.find(u'\n') != name.npos || !IsRegularFileOrLinkToOne(base / ToPath(name));
-  });
-  return names;
-}
 
 void PrepareJob(JobHost& host, Settings& settings, std::u16string_view folder, int count,
                 CompositeParams& params) {
   switch (settings.setting.CreateMode) {
     case kModeThumbnail:
-      if (settings.thumbnail.NotResize == 0) MakeSubFolder(folder, u"thum");
-      MakeSubFolder(folder, u"jpg");
+      if (settings.thumbnail.NotResize == 0) MakeJobFolder(folder, kThumbnailFolder);
+      MakeJobFolder(folder, kPhotoFolder);
       break;
-    case kModeSlideshow: MakeSubFolder(folder, u"slideshow"); break;
-    case kModeComposite: MakeSubFolder(folder, u"img"); break;
+    case kModeSlideshow: MakeJobFolder(folder, kSlideFolder); break;
+    case kModeComposite: MakeJobFolder(folder, kSheetFolder); break;
     default: break;
   }
   host.showJobRunning(true);

@@ -16,11 +16,6 @@ struct CompositeParams;
 
 enum JobMode { kModeThumbnail = 0, kModeSlideshow = 1, kModeComposite = 2, kModeResize = 3 };
 
-// The JPEG files of a folder: names ending in ".jpg", any case, that are
-// regular files or links to them, sorted by name. A name holding a line
-// feed is left out.
-std::vector<std::u16string> ListJpegFiles(std::u16string_view folder);
-
 // Puts right what a run killed in the folder left there (see job_journal.h):
 // the outcome to report, or nullopt when there was nothing to do. Every
 // caller of RunFolderJob calls it first, so that it can report it.

@@ -1,6 +1,7 @@
 #include "app/slideshow_job.h"
 
 #include "app/job_progress.h"
+#include "folder/folder_layout.h"
 #include "html/slideshow_page.h"
 #include "imaging/scaled_copy.h"
 #include "platform/cp932.h"
@@ -26,14 +27,15 @@ Outcome RunSlideshowJob(JobHost& host, const SlideShowSettings& settings, Uprigh
     if (encoderMissing) {
       copies.Skip(i);
     } else {
-      const int made = PlaceScaledCopy(copies.Take(i), name, folder, u"slideshow");
+      const int made = PlaceScaledCopy(copies.Take(i), name, folder, kSlideFolder);
       if (made == kScaledCopyNotWritten) return Outcome::kImageNotWritten;
       encoderMissing = made == -1;
     }
     progress.Advance(i + 1);
     if (progress.Cancelled()) return Outcome::kCancelled;
   }
-  if (!WriteCp932TextFile(ToPath(folder) / "slideshow.html", SlideshowPageText(settings, records)))
+  if (!WriteCp932TextFile(ToPath(folder) / ToPath(kSlideshowPageName),
+                          SlideshowPageText(settings, records)))
     return Outcome::kPageNotWritten;
   return Outcome::kSlideshowMade;
 }

@@ -5,8 +5,9 @@
 #include <vector>
 
 #include "app/job_progress.h"
-#include "html/job_journal.h"
-#include "html/placing.h"
+#include "folder/folder_layout.h"
+#include "folder/job_journal.h"
+#include "folder/placing.h"
 #include "html/thumbnail_pages.h"
 #include "imaging/scaled_copy.h"
 #include "platform/cp932.h"

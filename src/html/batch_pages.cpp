@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "folder/folder_layout.h"
 #include "html/escaping.h"
 #include "platform/text.h"
 
@@ -45,9 +46,11 @@ std::u16string TopPageText(const FolderNames& names, int frameWidth) {
   page += u"</head>\r\n\r\n";
   page += u"<frameset framespacing=\"0\" border=\"0\" frameborder=\"0\" cols=\"" +
           DecimalText(frameWidth) + u",*\">\r\n";
-  page += u"  <frame name=\"contents\" target=\"main\" src=\"Menu.html\" scrolling=\"auto\">\r\n";
+  page += u"  <frame name=\"contents\" target=\"main\" src=\"";
+  page += kBatchMenuPageName;
+  page += u"\" scrolling=\"auto\">\r\n";
   page += u"  <frame name=\"main\" src=\"";
-  page += LinkAttribute(names.own + u"/page1.html");
+  page += LinkAttribute(PathInFolder(names.own, ThumbnailPageName(1)));
   page += u"\" scrolling=\"auto\" target=\"_self\">\r\n";
   page += u"  <noframes>\r\n";
   page += u"  <body>\r\n\r\n";
@@ -62,8 +65,8 @@ std::u16string TopPageText(const FolderNames& names, int frameWidth) {
 
 std::u16string MenuLinkLine(std::u16string_view ownName) {
   const std::u16string own(ownName);
-  return u"<a target=\"main\" href = \"" + LinkAttribute(own + u"/page1.html") + u"\">" +
-         EscapeHtml(own) + u"</a><br>\r\n";
+  return u"<a target=\"main\" href = \"" + LinkAttribute(PathInFolder(own, ThumbnailPageName(1))) +
+         u"\">" + EscapeHtml(own) + u"</a><br>\r\n";
 }
 
 }  // namespace folio

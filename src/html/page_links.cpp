@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "folder/folder_layout.h"
 #include "html/escaping.h"
 #include "html/value_format.h"
 #include "platform/text.h"
@@ -99,7 +100,7 @@ std::u16string BuildPageLinks(const ThumbnailSettings& settings, int pages, int 
     if (n == current) {
       out += number + label;
     } else {
-      out += u"<a href=\"page" + number + u".html\">" + number + label + u"</a>";
+      out += u"<a href=\"" + ThumbnailPageName(n) + u"\">" + number + label + u"</a>";
     }
     // A LinkNo below 1 would divide by zero: the links then run on one line.
     out += (settings.LinkNo > 0 && n % settings.LinkNo == 0) ? u"<br>\r\n" : u"　";

@@ -1,5 +1,6 @@
 #include "html/slideshow_page.h"
 
+#include "folder/folder_layout.h"
 #include "html/charset.h"
 #include "html/escaping.h"
 #include "platform/text.h"
@@ -63,7 +64,7 @@ std::u16string TopTextLines(std::u16string_view text) {
 }  // namespace
 
 std::u16string SlideshowImagePath(std::u16string_view fileName) {
-  return u"slideshow/" + std::u16string(fileName);
+  return PathInFolder(kSlideFolder, fileName);
 }
 
 std::u16string SlideshowPageText(const SlideShowSettings& settings,

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "folder/folder_layout.h"
 #include "html/charset.h"
 #include "html/escaping.h"
 #include "html/page_links.h"
@@ -24,13 +25,16 @@ std::u16string NavigationRow(int p, int pages, int lineNo) {
 std::u16string CellContent(const ThumbnailSettings& settings, std::u16string_view name) {
   const std::u16string n(name);
   if (settings.NotResize == 0) {
-    const std::u16string image = u"<img src=\"" + LinkAttribute(u"thum/" + n) + u"\">";
+    const std::u16string image =
+        u"<img src=\"" + LinkAttribute(PathInFolder(kThumbnailFolder, n)) + u"\">";
     if (settings.EnbLink == 0)
-      return u"<a href=\"" + LinkAttribute(u"jpg/" + n) + u"\">" + image + u"</a>";
+      return u"<a href=\"" + LinkAttribute(PathInFolder(kPhotoFolder, n)) + u"\">" + image +
+             u"</a>";
     return image;
   }
   if (settings.EnbLink == 0)
-    return u"<a href=\"" + LinkAttribute(u"jpg/" + n) + u"\">" + EscapeHtml(n) + u"</a>";
+    return u"<a href=\"" + LinkAttribute(PathInFolder(kPhotoFolder, n)) + u"\">" + EscapeHtml(n) +
+           u"</a>";
   return {};
 }
 
@@ -55,8 +59,6 @@ std::vector<PageRange> PlanThumbnailPages(const ThumbnailSettings& settings,
   }
   return pages;
 }
-
-std::u16string ThumbnailPageName(int page) { return u"page" + DecimalText(page) + u".html"; }
 
 std::u16string ThumbnailPageText(const ThumbnailSettings& settings,
                                  std::span<const ImageRecord> records, const ExifTallies& tallies,

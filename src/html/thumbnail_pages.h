@@ -22,9 +22,6 @@ std::vector<PageRange> PlanThumbnailPages(const ThumbnailSettings& settings,
                                           std::span<const ImageRecord> records, int pageCount,
                                           bool keywordPages);
 
-// The file name of page `page` (1-based): "page1.html".
-std::u16string ThumbnailPageName(int page);
-
 // The whole text of page `page` (1-based) of `pageCount`, showing `range` of
 // the records: title, top text, link block, the table of thumbnails with
 // their captions and the navigation row. No line end after "</HTML>".

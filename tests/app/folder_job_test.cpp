@@ -1,7 +1,5 @@
-// The folder job driver: listing and page count, the rewind decision, the
-// sub-folders of each mode, the busy state and the outcome channels.
-#include <sys/stat.h>
-
+// The folder job driver: the rewind decision, the sub-folders of each mode,
+// the busy state and the outcome channels.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -12,6 +10,7 @@
 #include "app/folder_job.h"
 #include "app/test_window.h"
 #include "catalogue/catalogue.h"
+#include "folder/photo_listing.h"
 #include "platform/random_generator.h"
 #include "platform/text.h"
 #include "support/test_support.h"
@@ -37,41 +36,6 @@ struct Job {
 };
 
 }  // namespace
-
-TEST(ListJpegFiles, PageCountRoundsUp) {
-  struct Case {
-    int files, perPage, pages;
-  };
-  for (Case c : {Case{10, 10, 1}, Case{11, 10, 2}, Case{20, 10, 2}, Case{25, 10, 3},
-                 Case{25, 12, 3}, Case{1, 10, 1}}) {
-    TempDir dir;
-    WritePhotos(dir, c.files);
-    const std::vector<std::u16string> names = folio::ListJpegFiles(dir.u16());
-    EXPECT_EQ(static_cast<int>(names.size()), c.files);
-    folio::Settings settings;
-    settings.thumbnail.PhotoNo = c.perPage;
-    folio::RandomGenerator random;
-    EXPECT_EQ(folio::BuildCatalogue(names, dir.u16(), settings, random).pageCount, c.pages)
-        << c.files << " files, " << c.perPage;
-  }
-}
-
-// Only regular files, and links to them, are photos: a folder, a FIFO, a
-// device or a dangling link of a photo's name is left out (and never opened).
-TEST(ListJpegFiles, MatchesAnyCaseRegularFilesAndLinksToThemSortedByName) {
-  TempDir dir;
-  folio::test::WriteJpeg(dir / "b.JPG", 8, 8);
-  folio::test::WriteJpeg(dir / "a.jpg", 8, 8);
-  folio::test::WriteJpeg(dir / "c.jpeg", 8, 8);  // not "*.jpg"
-  fs::create_directory(dir / "album.jpg");
-  folio::test::WriteBytes(dir / "notes.txt", "x");
-  fs::create_symlink(dir / "a.jpg", dir / "link.jpg");
-  fs::create_symlink(dir / "missing", dir / "dangling.jpg");
-  fs::create_symlink("/dev/null", dir / "null.jpg");
-  ASSERT_EQ(::mkfifo((dir / "fifo.jpg").c_str(), 0644), 0);
-  EXPECT_EQ(folio::ListJpegFiles(dir.u16()),
-            (std::vector<std::u16string>{u"a.jpg", u"b.JPG", u"link.jpg"}));
-}
 
 TEST(RunFolderJob, FolderWithoutPhotosThatIsNotProcessedIsAnError) {
   Job job;

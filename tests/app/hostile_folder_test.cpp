@@ -19,7 +19,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/folder_lock.h"
+#include "folder/folder_lock.h"
 #include "support/test_support.h"
 
 extern char** environ;

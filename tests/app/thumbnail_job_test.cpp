@@ -10,7 +10,7 @@
 #include "app/folder_job.h"
 #include "app/test_window.h"
 #include "app/thumbnail_job.h"
-#include "html/placing.h"
+#include "folder/placing.h"
 #include "html/thumbnail_pages.h"
 #include "platform/cp932.h"
 #include "platform/dir_list.h"

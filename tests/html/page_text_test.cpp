@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "folder/folder_layout.h"
 #include "html/batch_pages.h"
 #include "html/slideshow_page.h"
 #include "html/thumbnail_pages.h"

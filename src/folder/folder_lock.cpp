@@ -1,4 +1,4 @@
-#include "platform/folder_lock.h"
+#include "folder/folder_lock.h"
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -6,6 +6,8 @@
 #include <unistd.h>
 
 #include <cerrno>
+
+#include "folder/folder_layout.h"
 
 namespace folio {
 

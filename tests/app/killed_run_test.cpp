@@ -12,7 +12,6 @@
 
 #include "app/folder_job.h"
 #include "app/test_window.h"
-#include "html/job_journal.h"
 #include "platform/cp932.h"
 #include "platform/text.h"
 #include "support/test_support.h"
@@ -155,27 +154,6 @@ TEST(JobJournal, RecoveryTrustsOnlyWhatTheJournalSays) {
     EXPECT_FALSE(fs::exists(dir / "thum" / ".folio-999999999-0.tmp")) << c.what;
     EXPECT_TRUE(fs::exists(ours)) << c.what;
   }
-}
-
-// The plan of a large folder goes to the disk in pieces: the file holds every
-// name in order, whole across the joins, and the plan's end.
-TEST(JobJournal, APlanOfManyPhotosIsWrittenWhole) {
-  TempDir dir;
-  std::vector<folio::ImageRecord> records(10000);
-  std::string expected = "folioscope-journal 1\nthumbnail\n";
-  for (std::size_t i = 0; i < records.size(); ++i) {
-    // Now and then a long name, and one that is not ASCII.
-    std::u16string name = u"IMG_" + folio::DecimalText(static_cast<long long>(i)) + u".jpg";
-    if (i % 41 == 0) name = std::u16string(200, u'x') + name;
-    if (i % 101 == 0) name = u"写真" + name;
-    folio::SetField(records[i].fileName, name);
-    expected += "photo " + folio::ToUtf8(name) + "\n";
-  }
-  expected += "end\n";
-  ASSERT_GT(expected.size(), 3u * 64 * 1024);
-  const auto journal = folio::ThumbnailJournal::Begin(dir.u16(), records);
-  ASSERT_TRUE(journal.has_value());
-  EXPECT_EQ(ReadBytes(dir / ".folioscope-journal"), expected);
 }
 
 // The journal is on the disk before the first photo moves and gone after a

@@ -15,8 +15,6 @@
 
 namespace folio {
 
-inline constexpr char kJournalName[] = ".folioscope-journal";
-
 class ThumbnailJournal {
  public:
   // Writes the journal (atomically, flushed to the disk) for placing the

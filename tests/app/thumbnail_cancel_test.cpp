@@ -1,6 +1,6 @@
-// The file-system side of the thumbnail job on real folders: what counts as a
-// processed folder, and cancels and stops in the corners of the job (keyword
-// pages, no thumbnails, entries in the way). No photo may be lost or changed.
+// Cancels and stops of the thumbnail job in its corners, on real folders
+// (keyword pages, no thumbnails, entries in the way). No photo may be lost or
+// changed.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -10,7 +10,6 @@
 #include "app/folder_job.h"
 #include "app/test_window.h"
 #include "app/thumbnail_job.h"
-#include "html/placing.h"
 #include "html/thumbnail_pages.h"
 #include "platform/text.h"
 #include "support/test_support.h"
@@ -56,30 +55,6 @@ struct KeywordFolder {
 };
 
 }  // namespace
-
-TEST(IsProcessedFolder, NeedsAJpgEntryAndAPageOne) {
-  struct Case {
-    bool jpgFolder, jpgFile, page1, page2Only;
-    bool processed;
-  };
-  const Case cases[] = {
-      {true, false, true, false, true},
-      {false, true, true, false, true},  // any entry named jpg counts
-      {true, false, false, false, false},
-      {true, false, false, true, false},  // page2.html alone is not enough
-      {false, false, true, false, false},
-      {false, false, false, false, false},
-  };
-  for (const Case& c : cases) {
-    TempDir dir;
-    if (c.jpgFolder) fs::create_directory(dir / "jpg");
-    if (c.jpgFile) folio::test::WriteBytes(dir / "jpg", "x");
-    if (c.page1) folio::test::WriteBytes(dir / "page1.html", "p");
-    if (c.page2Only) folio::test::WriteBytes(dir / "page2.html", "p");
-    EXPECT_EQ(folio::IsProcessedFolder(dir.u16()), c.processed)
-        << c.jpgFolder << c.jpgFile << c.page1 << c.page2Only;
-  }
-}
 
 // With keyword pages a cancel at any image, also the last of a group whose
 // page is then due, leaves the folder as it was.

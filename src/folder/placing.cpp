@@ -1,4 +1,4 @@
-#include "html/placing.h"
+#include "folder/placing.h"
 
 #include <unistd.h>
 
@@ -6,6 +6,7 @@
 #include <system_error>
 #include <vector>
 
+#include "folder/folder_layout.h"
 #include "imaging/scaled_copy.h"
 #include "platform/dir_list.h"
 #include "platform/files.h"
@@ -18,7 +19,7 @@ namespace fs = std::filesystem;
 namespace {
 
 // Deletes a file; folders and missing entries are left alone.
-void DeleteFile(const fs::path& path) {
+void RemoveFileEntry(const fs::path& path) {
   std::error_code ec;
   fs::file_status status = fs::symlink_status(path, ec);
   if (ec || !fs::exists(status) || fs::is_directory(status)) return;
@@ -40,21 +41,6 @@ bool IsFolderEntry(const fs::path& path) {
   return fs::is_directory(fs::symlink_status(path, ec));
 }
 
-// "page<N>.html" as the page writer names its pages, N from 1 without
-// leading zeros: the only pages the rewind takes away.
-bool IsNumberedPageName(std::u16string_view name) {
-  constexpr std::u16string_view kPrefix = u"page", kSuffix = u".html";
-  if (name.size() <= kPrefix.size() + kSuffix.size() || !name.starts_with(kPrefix) ||
-      !name.ends_with(kSuffix))
-    return false;
-  const std::u16string_view digits =
-      name.substr(kPrefix.size(), name.size() - kPrefix.size() - kSuffix.size());
-  if (digits.front() == u'0') return false;
-  for (const char16_t c : digits)
-    if (c < u'0' || c > u'9') return false;
-  return true;
-}
-
 enum class Way { kIntoJpg, kOutOfJpg };
 
 // Where a relative link must point once it lies one folder deeper (into jpg)
@@ -69,7 +55,7 @@ fs::path MovedLinkTarget(const fs::path& target, Way way) {
     return target;
   if (way == Way::kIntoJpg) return fs::path("..") / target;
   if (text.starts_with("../")) return fs::path(text.substr(3));
-  return fs::path("jpg") / target;
+  return ToPath(kPhotoFolder) / target;
 }
 
 // A run killed between making a moved link and removing the old one left
@@ -111,12 +97,12 @@ bool MayGoBack(const fs::path& inJpg, const fs::path& atTop) {
 int PlaceOriginal(const ThumbnailSettings& settings, std::u16string_view fileName,
                   std::u16string_view folder, const ScaledCopy* thumbnail) {
   const fs::path source = Join(folder, fileName);
-  const fs::path destination = ToPath(folder) / "jpg" / ToPath(fileName);
+  const fs::path destination = ToPath(folder) / ToPath(kPhotoFolder) / ToPath(fileName);
   // The thumbnail is made while the photo still lies in the folder.
   if (settings.NotResize == 0) {
-    const int made = thumbnail ? PlaceScaledCopy(*thumbnail, fileName, folder, u"thum")
-                               : MakeScaledCopy(fileName, folder, settings.PhotoSize, u"thum",
-                                                UprightWhen(settings.AutoRotate));
+    const int made = thumbnail ? PlaceScaledCopy(*thumbnail, fileName, folder, kThumbnailFolder)
+                               : MakeScaledCopy(fileName, folder, settings.PhotoSize,
+                                                kThumbnailFolder, UprightWhen(settings.AutoRotate));
     if (made == kScaledCopyNotWritten) return kScaledCopyNotWritten;
   }
   // A failed move leaves the photo where it was.
@@ -125,38 +111,29 @@ int PlaceOriginal(const ThumbnailSettings& settings, std::u16string_view fileNam
 }
 
 bool IsProcessedFolder(std::u16string_view folder) {
-  return EntryExists(ToPath(folder) / "jpg") && EntryExists(ToPath(folder) / "page1.html");
-}
-
-std::u16string_view FirstFakeSubFolder(std::u16string_view folder,
-                                       std::initializer_list<std::u16string_view> names) {
-  for (const std::u16string_view name : names) {
-    const fs::path path = Join(folder, name);
-    if (EntryExists(path) && !IsFolderEntry(path)) return name;
-  }
-  return {};
+  return EntryExists(Join(folder, kPhotoFolder)) && EntryExists(Join(folder, ThumbnailPageName(1)));
 }
 
 void RewindFolder(std::u16string_view folder, bool finishing) {
   const fs::path base = ToPath(folder);
-  for (const std::u16string& name : ListBySuffix(base, u".html"))
-    if (IsNumberedPageName(name)) DeleteFile(Join(folder, name));
-  const fs::path thum = base / "thum";
-  const fs::path jpg = base / "jpg";
+  for (const std::u16string& name : ListBySuffix(base, kPageSuffix))
+    if (IsThumbnailPageName(name)) RemoveFileEntry(Join(folder, name));
+  const fs::path thum = base / ToPath(kThumbnailFolder);
+  const fs::path jpg = base / ToPath(kPhotoFolder);
   for (const std::u16string& fileName : ListBySuffix(jpg, u".jpg")) {
     const fs::path name = ToPath(fileName);
     // A photo whose name is taken at the top level stays in jpg with its
     // thumbnail (and so do the folders). The thumbnail goes first, so that
     // a rewind killed in between leaves no thumbnail without its photo.
     if (IsFolderEntry(jpg / name) || !MayGoBack(jpg / name, base / name)) continue;
-    DeleteFile(thum / name);
+    RemoveFileEntry(thum / name);
     MovePhoto(jpg / name, base / name, Way::kOutOfJpg);
   }
   // A rewind starts only in a folder without photos at the top level, so the
   // photos there now are the ones the killed rewind moved back.
   if (finishing)
     for (const std::u16string& fileName : ListBySuffix(base, u".jpg"))
-      if (!EntryExists(jpg / ToPath(fileName))) DeleteFile(thum / ToPath(fileName));
+      if (!EntryExists(jpg / ToPath(fileName))) RemoveFileEntry(thum / ToPath(fileName));
   RemoveEmptyFolder(thum);
   RemoveEmptyFolder(jpg);
 }
@@ -165,13 +142,13 @@ bool UndoThumbnailJob(std::u16string_view folder, int pagesWritten,
                       std::span<const std::u16string> placed) {
   const fs::path base = ToPath(folder);
   for (int page = 1; page <= pagesWritten; ++page)
-    DeleteFile(base / ToPath(u"page" + DecimalText(page) + u".html"));
-  const fs::path thum = base / "thum";
-  const fs::path jpg = base / "jpg";
+    RemoveFileEntry(base / ToPath(ThumbnailPageName(page)));
+  const fs::path thum = base / ToPath(kThumbnailFolder);
+  const fs::path jpg = base / ToPath(kPhotoFolder);
   bool allBack = true;
   for (const std::u16string& fileName : placed) {
     const fs::path name = ToPath(fileName);
-    DeleteFile(thum / name);
+    RemoveFileEntry(thum / name);
     // When the photo never left the top level (its move into jpg failed), the
     // jpg file of that name is another one: the move back refuses to replace.
     if (!EntryExists(jpg / name) || IsFolderEntry(jpg / name) ||

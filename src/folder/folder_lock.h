@@ -1,13 +1,12 @@
 #pragma once
-// One run per folder: an advisory flock on a lock file in the folder, held by
-// the run that changes the folder. A lock left by a process that died never
-// blocks, since the kernel lets go of the flock with the process.
+// One run per folder: an advisory flock on a lock file in the folder
+// (kFolderLockName), held by the run that changes the folder. A lock left by
+// a process that died never blocks, since the kernel lets go of the flock
+// with the process.
 #include <filesystem>
 #include <optional>
 
 namespace folio {
-
-inline constexpr char kFolderLockName[] = ".folioscope-lock";
 
 class FolderLock {
  public:

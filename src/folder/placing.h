@@ -1,7 +1,6 @@
 #pragma once
 // The file-system side of the thumbnail job: photos into jpg/, thumbnails
 // into thum/, recognising and rewinding a processed folder, undoing a cancel.
-#include <initializer_list>
 #include <span>
 #include <string>
 
@@ -18,13 +17,6 @@ namespace folio {
 int PlaceOriginal(const ThumbnailSettings& settings, std::u16string_view fileName,
                   std::u16string_view folder, const ScaledCopy* thumbnail = nullptr);
 bool IsProcessedFolder(std::u16string_view folder);
-
-// The first of `names` (thum, jpg, slideshow, img) that lies in the folder as
-// something other than a real folder (a link, a file): the job must not use
-// it, since its writes and deletes would reach wherever it leads. Empty when
-// each is a folder or absent.
-std::u16string_view FirstFakeSubFolder(std::u16string_view folder,
-                                       std::initializer_list<std::u16string_view> names);
 
 // Moves the photos of jpg back and deletes what the job made: the numbered
 // pages and the thumbnails of the photos that went back. A folder that still

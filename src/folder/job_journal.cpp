@@ -1,4 +1,4 @@
-#include "html/job_journal.h"
+#include "folder/job_journal.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -11,7 +11,9 @@
 #include <system_error>
 #include <vector>
 
-#include "html/placing.h"
+#include "folder/folder_layout.h"
+#include "folder/job_folders.h"
+#include "folder/placing.h"
 #include "platform/files.h"
 #include "platform/text.h"
 
@@ -136,8 +138,10 @@ void RemoveTemporariesOf(std::u16string_view folder) {
   RemoveStaleTemporaries(base);
   // Only in job folders that are real folders: a link leads outside.
   std::error_code ec;
-  for (const fs::path& place : {base / "thum", base / "slideshow", base / "img"})
+  for (const std::u16string_view name : {kThumbnailFolder, kSlideFolder, kSheetFolder}) {
+    const fs::path place = base / ToPath(name);
     if (fs::is_directory(fs::symlink_status(place, ec))) RemoveStaleTemporaries(place);
+  }
 }
 
 }  // namespace
@@ -219,9 +223,9 @@ Recovery RecoverInterruptedJob(std::u16string_view folder) {
       bytes ? ParseJournal(*bytes) : std::optional<JournalContent>();
   if (!content) return Recovery::kJournalDamaged;
   // The undo deletes in thum and moves out of jpg: never through a link.
-  const std::u16string_view fake = FirstFakeSubFolder(folder, {u"thum", u"jpg"});
-  if (fake == u"thum") return Recovery::kThumNotFolder;
-  if (fake == u"jpg") return Recovery::kJpgNotFolder;
+  const std::u16string_view fake = FirstFakeSubFolder(folder, {kThumbnailFolder, kPhotoFolder});
+  if (fake == kThumbnailFolder) return Recovery::kThumNotFolder;
+  if (fake == kPhotoFolder) return Recovery::kJpgNotFolder;
   if (content->rewind) {
     RewindFolder(folder, true);
     RemoveSynced(path);

@@ -1,0 +1,14 @@
+#pragma once
+// The photos a job takes from a folder.
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace folio {
+
+// The JPEG files of a folder: names ending in ".jpg", any case, that are
+// regular files or links to them, sorted by name. A name holding a line
+// feed is left out.
+std::vector<std::u16string> ListJpegFiles(std::u16string_view folder);
+
+}  // namespace folio

@@ -1,0 +1,66 @@
+// The photos a job takes from a folder, on real folders: which entries count,
+// their order, and the page count the catalogue makes of them.
+#include <sys/stat.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "catalogue/catalogue.h"
+#include "folder/photo_listing.h"
+#include "platform/random_generator.h"
+#include "settings/settings.h"
+#include "support/test_support.h"
+
+namespace fs = std::filesystem;
+using folio::test::TempDir;
+
+namespace {
+
+void WritePhotos(const TempDir& dir, int count) {
+  for (int i = 0; i < count; ++i) {
+    char name[32];
+    std::snprintf(name, sizeof name, "IMG_%04d.jpg", i + 1);
+    folio::test::WriteJpeg(dir / name, 64, 48, 80, static_cast<unsigned>(i));
+  }
+}
+
+}  // namespace
+
+TEST(ListJpegFiles, PageCountRoundsUp) {
+  struct Case {
+    int files, perPage, pages;
+  };
+  for (Case c : {Case{10, 10, 1}, Case{11, 10, 2}, Case{20, 10, 2}, Case{25, 10, 3},
+                 Case{25, 12, 3}, Case{1, 10, 1}}) {
+    TempDir dir;
+    WritePhotos(dir, c.files);
+    const std::vector<std::u16string> names = folio::ListJpegFiles(dir.u16());
+    EXPECT_EQ(static_cast<int>(names.size()), c.files);
+    folio::Settings settings;
+    settings.thumbnail.PhotoNo = c.perPage;
+    folio::RandomGenerator random;
+    EXPECT_EQ(folio::BuildCatalogue(names, dir.u16(), settings, random).pageCount, c.pages)
+        << c.files << " files, " << c.perPage;
+  }
+}
+
+// Only regular files, and links to them, are photos: a folder, a FIFO, a
+// device or a dangling link of a photo's name is left out (and never opened).
+TEST(ListJpegFiles, MatchesAnyCaseRegularFilesAndLinksToThemSortedByName) {
+  TempDir dir;
+  folio::test::WriteJpeg(dir / "b.JPG", 8, 8);
+  folio::test::WriteJpeg(dir / "a.jpg", 8, 8);
+  folio::test::WriteJpeg(dir / "c.jpeg", 8, 8);  // not "*.jpg"
+  fs::create_directory(dir / "album.jpg");
+  folio::test::WriteBytes(dir / "notes.txt", "x");
+  fs::create_symlink(dir / "a.jpg", dir / "link.jpg");
+  fs::create_symlink(dir / "missing", dir / "dangling.jpg");
+  fs::create_symlink("/dev/null", dir / "null.jpg");
+  ASSERT_EQ(::mkfifo((dir / "fifo.jpg").c_str(), 0644), 0);
+  EXPECT_EQ(folio::ListJpegFiles(dir.u16()),
+            (std::vector<std::u16string>{u"a.jpg", u"b.JPG", u"link.jpg"}));
+}
