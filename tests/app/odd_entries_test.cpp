@@ -363,7 +363,9 @@ TEST(OddSettings, AreRefusedOrReportedInTheToolsWords) {
     ASSERT_FALSE(run.hung) << run.out;
     EXPECT_EQ(run.status, c.status) << run.out;
     EXPECT_NE(run.out.find(c.line), std::string::npos) << run.out;
-    if (c.absent) EXPECT_EQ(run.out.find(c.absent), std::string::npos) << run.out;
+    if (c.absent) {
+      EXPECT_EQ(run.out.find(c.absent), std::string::npos) << run.out;
+    }
     p.ExpectPhotosKept();
     c.check(p);
   }
