@@ -8,13 +8,12 @@
 #include "app/job_host.h"
 #include "app/job_outcome.h"
 #include "platform/random_generator.h"
+#include "settings/coded_values.h"
 #include "settings/settings.h"
 
 namespace folio {
 
 struct CompositeParams;
-
-enum JobMode { kModeThumbnail = 0, kModeSlideshow = 1, kModeComposite = 2, kModeResize = 3 };
 
 // The JPEG files of a folder: names ending in ".jpg", any case, that are
 // regular files or links to them, sorted by name. A name holding a line

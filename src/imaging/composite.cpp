@@ -51,7 +51,9 @@ void FillCompositeParams(Settings& settings, int count, CompositeParams& params)
   params.gap = compose.SpaceSize;
   params.backgroundColor =
       OpaqueColor(compose.BlankColorRed, compose.BlankColorGreen, compose.BlankColorBlue);
-  PaperSheetSize(compose, params.canvasWidth, params.canvasHeight);
+  const SheetSize sheet = SheetSizeOf(compose);
+  params.canvasWidth = sheet.width;
+  params.canvasHeight = sheet.height;
   compose.CreateJpgHeight = params.canvasHeight;
   compose.CreateJpgWidth = params.canvasWidth;
   params.jpegQuality = compose.JpgQuality;

@@ -207,44 +207,34 @@ void CompositePage::showFields() {
 
 bool CompositePage::readFields() {
   s_.PaperSize = FromQ(paperSize->currentText());
-  if (!ReadIntField(sheetWidth, Limit(u"Compose", u"CreateJpgWidth"), s_.CreateJpgWidth))
-    return false;
-  if (!ReadIntField(sheetHeight, Limit(u"Compose", u"CreateJpgHeight"), s_.CreateJpgHeight))
-    return false;
-  if (!ReadIntField(photoColumns, Limit(u"Compose", u"JpgNumberW"), s_.JpgNumberW)) return false;
-  if (!ReadIntField(photoRows, Limit(u"Compose", u"JpgNumberH"), s_.JpgNumberH)) return false;
-  if (!ReadIntField(spacing, Limit(u"Compose", u"SpaceSize"), s_.SpaceSize)) return false;
+  if (!ReadSettingField(sheetWidth, s_, &ComposeSettings::CreateJpgWidth)) return false;
+  if (!ReadSettingField(sheetHeight, s_, &ComposeSettings::CreateJpgHeight)) return false;
+  if (!ReadSettingField(photoColumns, s_, &ComposeSettings::JpgNumberW)) return false;
+  if (!ReadSettingField(photoRows, s_, &ComposeSettings::JpgNumberH)) return false;
+  if (!ReadSettingField(spacing, s_, &ComposeSettings::SpaceSize)) return false;
   s_.ArroundBlank = spacingAtEdges->isChecked();
-  if (!ReadIntField(backgroundChannels[0], Limit(u"Compose", u"BlankColorRed"), s_.BlankColorRed))
-    return false;
-  if (!ReadIntField(backgroundChannels[1], Limit(u"Compose", u"BlankColorGreen"),
-                    s_.BlankColorGreen))
-    return false;
-  if (!ReadIntField(backgroundChannels[2], Limit(u"Compose", u"BlankColorBlue"), s_.BlankColorBlue))
-    return false;
+  if (!ReadSettingField(backgroundChannels[0], s_, &ComposeSettings::BlankColorRed)) return false;
+  if (!ReadSettingField(backgroundChannels[1], s_, &ComposeSettings::BlankColorGreen)) return false;
+  if (!ReadSettingField(backgroundChannels[2], s_, &ComposeSettings::BlankColorBlue)) return false;
   s_.ChangeRaito = stretchToCell->isChecked();
-  if (!ReadIntField(jpegQuality, Limit(u"Compose", u"JpgQuality"), s_.JpgQuality)) return false;
+  if (!ReadSettingField(jpegQuality, s_, &ComposeSettings::JpgQuality)) return false;
   s_.EnbMulti = bigCellEnabled->isChecked();
-  if (!ReadIntField(bigCellScale, Limit(u"Compose", u"Multiple"), s_.Multiple)) return false;
-  if (!ReadIntField(bigCellColumn, Limit(u"Compose", u"MultipleX"), s_.MultipleX)) return false;
-  if (!ReadIntField(bigCellRow, Limit(u"Compose", u"MultipleY"), s_.MultipleY)) return false;
+  if (!ReadSettingField(bigCellScale, s_, &ComposeSettings::Multiple)) return false;
+  if (!ReadSettingField(bigCellColumn, s_, &ComposeSettings::MultipleX)) return false;
+  if (!ReadSettingField(bigCellRow, s_, &ComposeSettings::MultipleY)) return false;
   s_.EnableTitle = titleEnabled->isChecked();
   s_.Position = FromQ(titlePosition->currentText());
-  if (!ReadIntField(titleChannels[0], Limit(u"Compose", u"TitleColorR"), s_.TitleColorR))
-    return false;
-  if (!ReadIntField(titleChannels[1], Limit(u"Compose", u"TitleColorG"), s_.TitleColorG))
-    return false;
-  if (!ReadIntField(titleChannels[2], Limit(u"Compose", u"TitleColorB"), s_.TitleColorB))
-    return false;
+  if (!ReadSettingField(titleChannels[0], s_, &ComposeSettings::TitleColorR)) return false;
+  if (!ReadSettingField(titleChannels[1], s_, &ComposeSettings::TitleColorG)) return false;
+  if (!ReadSettingField(titleChannels[2], s_, &ComposeSettings::TitleColorB)) return false;
   s_.Title = GetLines(titleText);
-  if (!ReadIntField(titleFontSize, Limit(u"Compose", u"TitleFontSize"), s_.TitleFontSize))
-    return false;
+  if (!ReadSettingField(titleFontSize, s_, &ComposeSettings::TitleFontSize)) return false;
   s_.TitleDouble = titleTwoCells->isChecked();
   return true;
 }
 
-void CompositePage::refresh(int mode) {
-  if (mode == 2) {
+void CompositePage::refresh(std::optional<JobMode> mode) {
+  if (mode == kModeComposite) {
     QWidget* controls[] = {paperSize,
                            spacing,
                            spacingAtEdges,
@@ -322,9 +312,10 @@ void CompositePage::onPaperChosen(int index) {
     s_.CreateJpgHeight = s_.rememberedCustomHeight;
     s_.CreateJpgWidth = s_.rememberedCustomWidth;
   } else {
-    ComposeSettings paper;
-    paper.PaperSize = FromQ(text);
-    PaperSheetSize(paper, s_.CreateJpgWidth, s_.CreateJpgHeight);
+    // A named paper shows its own sheet; any other text the L size.
+    const SheetSize sheet = PaperSheetSize(PaperSizeFromText(FromQ(text)).value_or(PaperSize::kL));
+    s_.CreateJpgWidth = sheet.width;
+    s_.CreateJpgHeight = sheet.height;
   }
   s_.PaperSize = FromQ(text);
   showFields();

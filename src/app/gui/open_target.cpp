@@ -2,22 +2,25 @@
 
 #include "imaging/resize.h"
 #include "platform/text.h"
+#include "settings/coded_values.h"
 
 namespace folio::gui {
 
 std::u16string OpenTarget(const Settings& settings, std::u16string_view folderPath) {
   std::u16string folder(folderPath);
-  switch (settings.setting.CreateMode) {
-    case 0: return folder + u"/page1.html";
-    case 1: return folder + u"/slideshow.html";
-    case 2: return folder + u"/img/Image1.jpg";
-    case 3: {
+  const std::optional<JobMode> mode = JobModeFromStored(settings.setting.CreateMode);
+  if (!mode) return {};
+  switch (*mode) {
+    case kModeThumbnail: return folder + u"/page1.html";
+    case kModeSlideshow: return folder + u"/slideshow.html";
+    case kModeComposite: return folder + u"/img/Image1.jpg";
+    case kModeResize: {
       // The folder the resize job writes to, named by the job's own rule.
       const ResizeOptions options = MakeResizeOptions(settings.resize, folder);
       return FromPath(ResizeSavePath(options.saveFolder, folder));
     }
-    default: return {};
   }
+  return {};
 }
 
 }  // namespace folio::gui
