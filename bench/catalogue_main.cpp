@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/folder_job.h"
+#include "app/job_options.h"
 #include "catalogue/catalogue.h"
 #include "html/value_format.h"
 #include "platform/random_generator.h"
@@ -33,8 +34,8 @@ int main(int argc, char** argv) {
   }
   const std::u16string path = folio::FromUtf8(folder);
   folio::RandomGenerator random;
-  const folio::Catalogue catalogue =
-      folio::BuildCatalogue(folio::ListJpegFiles(path), path, settings, random);
+  const folio::Catalogue catalogue = folio::BuildCatalogue(
+      folio::ListJpegFiles(path), path, folio::CatalogueOptionsOf(settings), random);
   std::string out;
   for (const folio::ImageRecord& r : catalogue.records) {
     for (const std::u16string& field :

@@ -8,6 +8,7 @@
 #include "platform/files.h"
 #include "platform/ini_profile.h"
 #include "platform/text.h"
+#include "settings/coded_values.h"
 #include "settings/setting_keys.h"
 
 namespace folio {
@@ -19,8 +20,6 @@ constexpr std::u16string_view kCompose = u"Compose";
 constexpr std::u16string_view kSetting = u"Setting";
 constexpr std::u16string_view kSlideShow = u"SlideShow";
 constexpr std::u16string_view kResize = u"Resize";
-
-constexpr std::u16string_view kCustomPaper = u"カスタム";
 
 // The file keeps a multi-line text on one line, each line end as U+0001.
 std::u16string LinesToStored(std::u16string_view text) {
@@ -303,7 +302,7 @@ void LoadSettings(Settings& settings, const IniProfile& profile) {
   }
 
   ComposeSettings& c = settings.compose;
-  if (c.PaperSize == kCustomPaper) {
+  if (PaperSizeFromText(c.PaperSize) == PaperSize::kCustom) {
     c.rememberedCustomHeight = c.CreateJpgHeight;
     c.rememberedCustomWidth = c.CreateJpgWidth;
   } else {

@@ -16,6 +16,7 @@
 #include "app/gui/number_field.h"
 #include "app/gui/page_controls.h"
 #include "app/gui/qt_text.h"
+#include "settings/coded_values.h"
 #include "settings/paper_sizes.h"
 
 namespace folio::gui {
@@ -54,10 +55,10 @@ CompositePage::CompositePage(QWidget* parent) : QWidget(parent) {
   paperSize->setEditable(true);
   paperSize->setCompleter(nullptr);  // what is typed stays as typed
   paperSize->setInsertPolicy(QComboBox::NoInsert);
-  for (const char16_t* item :
-       {u"L版（89×127）", u"はがき（102×152）", u"A4（210×297）", u"八切（165×216）",
-        u"六切（203×254）", u"四切（254×305）", u"半切（356×432）", u"カスタム"})
-    paperSize->addItem(QString::fromUtf16(item));
+  for (const PaperSize paper :
+       {PaperSize::kL, PaperSize::kPostcard, PaperSize::kA4, PaperSize::kYatsugiri,
+        PaperSize::kMutsugiri, PaperSize::kYotsugiri, PaperSize::kHangiri, PaperSize::kCustom})
+    paperSize->addItem(ToQ(PaperSizeText(paper)));
   grid->addWidget(Label(u"・作成する画像のサイズ（mm×mm）", this), row, 0);
   grid->addWidget(paperSize, row++, 1);
 
@@ -133,8 +134,10 @@ CompositePage::CompositePage(QWidget* parent) : QWidget(parent) {
   titlePosition->setEditable(true);
   titlePosition->setCompleter(nullptr);  // what is typed stays as typed
   titlePosition->setInsertPolicy(QComboBox::NoInsert);
-  for (const char16_t* item : {u"中央", u"左上", u"右上", u"左下", u"右下", u"ランダム"})
-    titlePosition->addItem(QString::fromUtf16(item));
+  using Place = TitlePosition::Place;
+  for (const Place place : {Place::kCentre, Place::kTopLeft, Place::kTopRight, Place::kBottomLeft,
+                            Place::kBottomRight, Place::kRandom})
+    titlePosition->addItem(ToQ(TitlePositionText({place})));
   auto* titleTop = new QHBoxLayout;
   titleTop->addWidget(titleEnabled);
   titleTop->addWidget(Label(u"・位置", titleGroup));
@@ -180,8 +183,11 @@ void CompositePage::setSettings(const ComposeSettings& settings) {
 
 void CompositePage::showFields() {
   SetComboText(paperSize, ToQ(s_.PaperSize));
-  sheetWidth->setValue(s_.CreateJpgWidth);
-  sheetHeight->setValue(s_.CreateJpgHeight);
+  // A named paper's sheet is fixed: its size shows whatever the size fields
+  // of the file hold (and is what OK keeps).
+  const SheetSize sheet = SheetSizeOf(s_);
+  sheetWidth->setValue(sheet.width);
+  sheetHeight->setValue(sheet.height);
   photoColumns->setValue(s_.JpgNumberW);
   photoRows->setValue(s_.JpgNumberH);
   spacing->setValue(s_.SpaceSize);
@@ -308,7 +314,7 @@ void CompositePage::applyTitleRule() {
 void CompositePage::onPaperChosen(int index) {
   readFields();
   const QString text = paperSize->itemText(index);
-  if (text == QStringLiteral("カスタム")) {
+  if (PaperSizeFromText(FromQ(text)) == PaperSize::kCustom) {
     s_.CreateJpgHeight = s_.rememberedCustomHeight;
     s_.CreateJpgWidth = s_.rememberedCustomWidth;
   } else {

@@ -1,5 +1,6 @@
 #include "app/gui/open_target.h"
 
+#include "app/job_options.h"
 #include "imaging/resize.h"
 #include "platform/text.h"
 #include "settings/coded_values.h"
@@ -16,7 +17,7 @@ std::u16string OpenTarget(const Settings& settings, std::u16string_view folderPa
     case kModeComposite: return folder + u"/img/Image1.jpg";
     case kModeResize: {
       // The folder the resize job writes to, named by the job's own rule.
-      const ResizeOptions options = MakeResizeOptions(settings.resize, folder);
+      const ResizeOptions options = ResizeOptionsOf(settings, folder);
       return FromPath(ResizeSavePath(options.saveFolder, folder));
     }
   }
