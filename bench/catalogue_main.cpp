@@ -12,17 +12,16 @@
 #include "html/value_format.h"
 #include "platform/random_generator.h"
 #include "platform/text.h"
-#include "settings/settings.h"
 
 int main(int argc, char** argv) {
-  folio::Settings settings;
+  folio::CatalogueOptions options;  // the defaults of the settings file
   std::string folder;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     if (arg == "--threads" && i + 1 < argc) {
-      settings.setting.Threads = std::stoi(argv[++i]);
+      options.threads = std::stoi(argv[++i]);
     } else if (arg == "--sort" && i + 1 < argc) {
-      settings.setting.Sort = folio::FromUtf8(argv[++i]);
+      options.sortKeyword = folio::FromUtf8(argv[++i]);
     } else {
       folder = arg;
     }
@@ -33,8 +32,8 @@ int main(int argc, char** argv) {
   }
   const std::u16string path = folio::FromUtf8(folder);
   folio::RandomGenerator random;
-  const folio::Catalogue catalogue =
-      folio::BuildCatalogue(folio::ListJpegFiles(path), path, settings, random);
+  const folio::Catalogue catalogue = folio::BuildCatalogue(
+      folio::ListJpegFiles(path), path, options, random);
   std::string out;
   for (const folio::ImageRecord& r : catalogue.records) {
     for (const std::u16string& field :

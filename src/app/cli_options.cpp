@@ -6,11 +6,11 @@
 
 namespace folio {
 
-std::optional<int> ModeOfName(std::string_view name) {
-  if (name == "thumbnail") return 0;
-  if (name == "slideshow") return 1;
-  if (name == "composite") return 2;
-  if (name == "resize") return 3;
+std::optional<JobMode> ModeOfName(std::string_view name) {
+  if (name == "thumbnail") return kModeThumbnail;
+  if (name == "slideshow") return kModeSlideshow;
+  if (name == "composite") return kModeComposite;
+  if (name == "resize") return kModeResize;
   return std::nullopt;
 }
 
@@ -74,7 +74,7 @@ std::optional<CliOptions> ParseCliArguments(const std::vector<std::string>& args
 }
 
 bool ApplyCliSettings(const CliOptions& options, Settings& settings, std::string& error) {
-  if (options.mode) settings.setting.CreateMode = *options.mode;
+  if (options.mode) settings.setting.CreateMode = StoredJobMode(*options.mode);
   for (const std::string& assignment : options.sets) {
     const std::size_t dot = assignment.find('.');
     const std::size_t equals = assignment.find('=');

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "settings/coded_values.h"
 #include "settings/settings.h"
 
 namespace folio {
@@ -14,7 +15,7 @@ struct CliOptions {
   bool help = false;
   bool version = false;
   std::optional<std::filesystem::path> iniPath;  // --ini FILE
-  std::optional<int> mode;                       // --mode NAME, as a CreateMode
+  std::optional<JobMode> mode;                   // --mode NAME
   std::vector<std::string> sets;                 // --set Section.Key=Value, in order
   std::optional<std::string> demoFolder;         // --make-demo FOLDER [COUNT]
   int demoCount = 25;
@@ -26,7 +27,7 @@ std::optional<CliOptions> ParseCliArguments(const std::vector<std::string>& args
                                             std::string& error);
 
 // The CreateMode of "thumbnail", "slideshow", "composite" or "resize".
-std::optional<int> ModeOfName(std::string_view name);
+std::optional<JobMode> ModeOfName(std::string_view name);
 
 // Applies --mode and every --set to the settings; false with the reason
 // (the options dialog's message for a value out of range).

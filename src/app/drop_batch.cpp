@@ -16,8 +16,9 @@ namespace folio {
 namespace fs = std::filesystem;
 
 bool TopPagesWanted(const Settings& settings) {
-  return settings.setting.CreateMode == kModeThumbnail && settings.thumbnail.TopHtml == 1 &&
-         settings.thumbnail.Sougo != 2;
+  return JobModeFromStored(settings.setting.CreateMode) == kModeThumbnail &&
+         settings.thumbnail.TopHtml == 1 &&
+         RewindPolicyFromStored(settings.thumbnail.Sougo) != RewindPolicy::kRewindOnly;
 }
 
 namespace {

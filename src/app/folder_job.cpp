@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "app/composite_job.h"
+#include "app/job_options.h"
 #include "app/resize_job.h"
 #include "app/slideshow_job.h"
 #include "app/thumbnail_job.h"
@@ -33,20 +34,24 @@ std::optional<Outcome> RefuseFakeSubFolder(std::u16string_view folder,
   return Outcome::kImgNotFolder;
 }
 
-std::optional<Outcome> RefuseFakeJobFolders(int mode, std::u16string_view folder) {
-  switch (mode) {
+std::optional<Outcome> RefuseFakeJobFolders(std::optional<JobMode> mode,
+                                            std::u16string_view folder) {
+  if (!mode) return std::nullopt;
+  switch (*mode) {
     // thum counts also without thumbnails: the undo deletes there.
     case kModeThumbnail: return RefuseFakeSubFolder(folder, {kThumbnailFolder, kPhotoFolder});
     case kModeSlideshow: return RefuseFakeSubFolder(folder, {kSlideFolder});
     case kModeComposite: return RefuseFakeSubFolder(folder, {kSheetFolder});
-    default: return std::nullopt;
+    case kModeResize: break;
   }
+  return std::nullopt;
 }
 
 // A folder without JPEG files: rewind it when it is a processed one.
 Outcome TakeRewindDecision(const Settings& settings, std::u16string_view folder) {
   if (!IsProcessedFolder(folder)) return Outcome::kNoPhotos;
-  if (settings.thumbnail.Sougo == 1) return Outcome::kRewindDeclined;
+  if (RewindPolicyFromStored(settings.thumbnail.Sougo) == RewindPolicy::kPagesOnly)
+    return Outcome::kRewindDeclined;
   if (const std::optional<Outcome> refused =
           RefuseFakeSubFolder(folder, {kThumbnailFolder, kPhotoFolder}))
     return *refused;
@@ -60,21 +65,21 @@ Outcome TakeRewindDecision(const Settings& settings, std::u16string_view folder)
 
 }  // namespace
 
-void PrepareJob(JobHost& host, Settings& settings, std::u16string_view folder, int count,
+void PrepareJob(JobHost& host, const Settings& settings, std::u16string_view folder, int count,
                 CompositeParams& params) {
-  switch (settings.setting.CreateMode) {
-    case kModeThumbnail:
-      if (settings.thumbnail.NotResize == 0) MakeJobFolder(folder, kThumbnailFolder);
-      MakeJobFolder(folder, kPhotoFolder);
-      break;
-    case kModeSlideshow: MakeJobFolder(folder, kSlideFolder); break;
-    case kModeComposite: MakeJobFolder(folder, kSheetFolder); break;
-    default: break;
+  const std::optional<JobMode> mode = JobModeFromStored(settings.setting.CreateMode);
+  if (mode == kModeThumbnail) {
+    if (settings.thumbnail.NotResize == 0) MakeJobFolder(folder, kThumbnailFolder);
+    MakeJobFolder(folder, kPhotoFolder);
+  } else if (mode == kModeSlideshow) {
+    MakeJobFolder(folder, kSlideFolder);
+  } else if (mode == kModeComposite) {
+    MakeJobFolder(folder, kSheetFolder);
   }
   host.showJobRunning(true);
-  FillCompositeParams(settings, count, params);
+  FillCompositeParams(SheetOptionsOf(settings), count, params);
   host.setBusy(true);
-  if (settings.setting.CreateMode == kModeComposite)
+  if (mode == kModeComposite)
     host.setProgressRange(0, params.imagesUsed);
   else
     host.setProgressRange(0, count - 1);
@@ -99,8 +104,8 @@ std::optional<Outcome> RecoverFolder(std::u16string_view folder) {
   return std::nullopt;
 }
 
-FolderRunOutcome RunFolderJobLocked(JobHost& host, Settings& settings, std::u16string_view folder,
-                                    RandomGenerator& random) {
+FolderRunOutcome RunFolderJobLocked(JobHost& host, const Settings& settings,
+                                    std::u16string_view folder, RandomGenerator& random) {
   std::optional<FolderLock> lock;
   switch (FolderLock::TryLock(ToPath(folder), lock)) {
     case FolderLock::State::kTaken: return {std::nullopt, Outcome::kFolderInUse};
@@ -123,15 +128,11 @@ FolderRunOutcome RunFolderJobLocked(JobHost& host, Settings& settings, std::u16s
   return run;
 }
 
-Outcome RunFolderJob(JobHost& host, Settings& settings, std::u16string_view folder,
+Outcome RunFolderJob(JobHost& host, const Settings& settings, std::u16string_view folder,
                      RandomGenerator& random) {
-  // The page arithmetic needs at least one photo per page; 0 (which the
-  // options page lets through) would divide by zero.
-  if (settings.thumbnail.PhotoNo < 1) settings.thumbnail.PhotoNo = 1;
-
   std::vector<std::u16string> names = ListJpegFiles(folder);
   if (names.empty()) return TakeRewindDecision(settings, folder);
-  const int mode = settings.setting.CreateMode;
+  const std::optional<JobMode> mode = JobModeFromStored(settings.setting.CreateMode);
   if (const std::optional<Outcome> refused = RefuseFakeJobFolders(mode, folder)) return *refused;
   ReleaseFreedMemory();
 
@@ -142,29 +143,30 @@ Outcome RunFolderJob(JobHost& host, Settings& settings, std::u16string_view fold
   // so that the random order of the next folder does not depend on the mode).
   Catalogue catalogue;
   if (mode != kModeResize) {
-    catalogue = BuildCatalogue(std::move(names), folder, settings, random);
+    catalogue = BuildCatalogue(std::move(names), folder, CatalogueOptionsOf(settings), random);
     ReleaseFreedMemory();
   }
 
   const int threads = settings.setting.Threads;
-  Outcome outcome = Outcome::kNoJob;
-  switch (mode) {
-    case kModeThumbnail:
-      outcome = settings.thumbnail.Sougo == 2
-                    ? Outcome::kPagesNotMade
-                    : RunThumbnailJob(host, settings.thumbnail, folder, catalogue, threads);
-      break;
-    case kModeSlideshow:
-      outcome =
-          RunSlideshowJob(host, settings.slideShow, UprightWhen(settings.thumbnail.AutoRotate),
-                          folder, catalogue.records, threads);
-      break;
-    case kModeComposite:
-      outcome = RunCompositeJob(host, params, folder, catalogue.records, threads);
-      break;
-    case kModeResize: outcome = RunResizeJob(host, settings.resize, folder, names, threads); break;
-    default: break;
-  }
+  Outcome outcome = Outcome::kNoJob;  // an unknown mode does nothing
+  if (mode) switch (*mode) {
+      case kModeThumbnail:
+        outcome = RewindPolicyFromStored(settings.thumbnail.Sougo) == RewindPolicy::kRewindOnly
+                      ? Outcome::kPagesNotMade
+                      : RunThumbnailJob(host, ThumbnailPageOptionsOf(settings), folder, catalogue,
+                                        threads);
+        break;
+      case kModeSlideshow:
+        outcome = RunSlideshowJob(host, SlideshowJobOptionsOf(settings), folder, catalogue.records,
+                                  threads);
+        break;
+      case kModeComposite:
+        outcome = RunCompositeJob(host, params, folder, catalogue.records, threads);
+        break;
+      case kModeResize:
+        outcome = RunResizeJob(host, ResizeOptionsOf(settings, folder), folder, names, threads);
+        break;
+    }
 
   FinishJob(host);
   ReleaseFreedMemory();

@@ -8,13 +8,13 @@
 #include "app/job_host.h"
 #include "app/job_outcome.h"
 #include "platform/random_generator.h"
+#include "settings/coded_values.h"
 #include "settings/settings.h"
 
 namespace folio {
 
 struct CompositeParams;
 
-enum JobMode { kModeThumbnail = 0, kModeSlideshow = 1, kModeComposite = 2, kModeResize = 3 };
 
 // Puts right what a run killed in the folder left there (see job_journal.h):
 // the outcome to report, or nullopt when there was nothing to do. Every
@@ -32,18 +32,17 @@ struct FolderRunOutcome {
 // under the folder's lock, after putting right what a killed run left. A
 // folder that another run holds is refused untouched; a finished rewind or a
 // recovery that could not be done ends the run.
-FolderRunOutcome RunFolderJobLocked(JobHost& host, Settings& settings, std::u16string_view folder,
-                                    RandomGenerator& random);
+FolderRunOutcome RunFolderJobLocked(JobHost& host, const Settings& settings,
+                                    std::u16string_view folder, RandomGenerator& random);
 
-// Runs the job of `CreateMode` on the folder. The settings may change: the
-// sheet size and `Multiple` are written back, a `PhotoNo` below 1 becomes 1.
+// Runs the job of `CreateMode` on the folder; the settings are only read.
 // `random` is the generator of whoever runs the batch, seeded once at its
 // start: the catalogue draws the photos' random keys from it.
-Outcome RunFolderJob(JobHost& host, Settings& settings, std::u16string_view folder,
+Outcome RunFolderJob(JobHost& host, const Settings& settings, std::u16string_view folder,
                      RandomGenerator& random);
 
 // The sub-folders of the mode, the busy look and flag, the progress range.
-void PrepareJob(JobHost& host, Settings& settings, std::u16string_view folder, int count,
+void PrepareJob(JobHost& host, const Settings& settings, std::u16string_view folder, int count,
                 CompositeParams& params);
 void FinishJob(JobHost& host);
 

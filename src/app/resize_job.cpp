@@ -11,9 +11,8 @@
 
 namespace folio {
 
-Outcome RunResizeJob(JobHost& host, const ResizeSettings& settings, std::u16string_view folder,
+Outcome RunResizeJob(JobHost& host, const ResizeOptions& options, std::u16string_view folder,
                      std::span<const std::u16string> fileNames, int threads) {
-  const ResizeOptions options = MakeResizeOptions(settings, folder);
   const std::filesystem::path savePath = ResizeSavePath(options.saveFolder, folder);
 
   // Copies written into the photo folder would replace the photos.

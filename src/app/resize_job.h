@@ -6,7 +6,7 @@
 
 #include "app/job_host.h"
 #include "app/job_outcome.h"
-#include "settings/settings.h"
+#include "imaging/resize.h"
 
 namespace folio {
 
@@ -15,7 +15,7 @@ namespace folio {
 // kSaveFolderIsPhotoFolder or kSaveFolderNotMade before any copy.
 // The copies are worked out ahead on `threads` threads (the `Threads`
 // setting) and written in order on this one.
-Outcome RunResizeJob(JobHost& host, const ResizeSettings& settings, std::u16string_view folder,
+Outcome RunResizeJob(JobHost& host, const ResizeOptions& options, std::u16string_view folder,
                      std::span<const std::u16string> fileNames, int threads = 1);
 
 }  // namespace folio

@@ -10,7 +10,7 @@
 
 namespace folio {
 
-Outcome RunSlideshowJob(JobHost& host, const SlideShowSettings& settings, Upright upright,
+Outcome RunSlideshowJob(JobHost& host, const SlideshowJobOptions& options,
                         std::u16string_view folder, std::span<const ImageRecord> records,
                         int threads) {
   if (records.empty()) return Outcome::kNoPhotos;  // the driver never calls without photos
@@ -19,7 +19,7 @@ Outcome RunSlideshowJob(JobHost& host, const SlideShowSettings& settings, Uprigh
   bool encoderMissing = false;
   OrderedPrefetch<ScaledCopy> copies(WorkerCount(threads), count, [&](int i) {
     return PrepareScaledCopy(FieldText(records[static_cast<std::size_t>(i)].fileName), folder,
-                             settings.Size, upright);
+                             options.slideSize, options.upright);
   });
   for (int i = 0; i < count; ++i) {
     const std::u16string_view name = FieldText(records[static_cast<std::size_t>(i)].fileName);
@@ -35,7 +35,7 @@ Outcome RunSlideshowJob(JobHost& host, const SlideShowSettings& settings, Uprigh
     if (progress.Cancelled()) return Outcome::kCancelled;
   }
   if (!WriteCp932TextFile(ToPath(folder) / ToPath(kSlideshowPageName),
-                          SlideshowPageText(settings, records)))
+                          SlideshowPageText(options.page, records)))
     return Outcome::kPageNotWritten;
   return Outcome::kSlideshowMade;
 }

@@ -5,17 +5,16 @@
 #include <string_view>
 
 #include "app/job_host.h"
+#include "app/job_options.h"
 #include "app/job_outcome.h"
 #include "catalogue/image_record.h"
 #include "imaging/orientation.h"
-#include "settings/settings.h"
 
 namespace folio {
 
 // kSlideshowMade, kCancelled (the copies made stay) or kPageNotWritten.
-// `upright`: whether the slide images follow the photos' Exif Orientation.
 // The copies are made ahead on `threads` threads (the `Threads` setting).
-Outcome RunSlideshowJob(JobHost& host, const SlideShowSettings& settings, Upright upright,
+Outcome RunSlideshowJob(JobHost& host, const SlideshowJobOptions& options,
                         std::u16string_view folder, std::span<const ImageRecord> records,
                         int threads = 1);
 

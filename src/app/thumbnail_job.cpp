@@ -17,11 +17,11 @@
 
 namespace folio {
 
-Outcome RunThumbnailJob(JobHost& host, const ThumbnailSettings& settings,
+Outcome RunThumbnailJob(JobHost& host, const ThumbnailPageOptions& options,
                         std::u16string_view folder, const Catalogue& catalogue, int threads) {
   const std::span<const ImageRecord> records = catalogue.records;
   const std::vector<PageRange> pages =
-      PlanThumbnailPages(settings, records, catalogue.pageCount, catalogue.keywordPages);
+      PlanThumbnailPages(options, records, catalogue.pageCount, catalogue.keywordPages);
   const int pageCount = static_cast<int>(pages.size());
   // Nothing moves before the journal that lets a killed run be undone is
   // on the disk.
@@ -42,11 +42,12 @@ Outcome RunThumbnailJob(JobHost& host, const ThumbnailSettings& settings,
   bool makerNoteFailed = false;
   // The pages take the records one after another, so the thumbnails are
   // prepared in record order.
-  const bool makesThumbnails = settings.NotResize == 0;
+  const bool makesThumbnails = options.thumbnails;
+  const PlacingOptions placing{options.thumbnails, options.thumbnailSize, options.upright};
   OrderedPrefetch<ScaledCopy> thumbnails(
       makesThumbnails ? WorkerCount(threads) : 1, static_cast<int>(records.size()), [&](int i) {
         return PrepareScaledCopy(FieldText(records[static_cast<std::size_t>(i)].fileName), folder,
-                                 settings.PhotoSize, UprightWhen(settings.AutoRotate));
+                                 options.thumbnailSize, options.upright);
       });
 
   for (int p = 1; p <= pageCount; ++p) {
@@ -58,9 +59,9 @@ Outcome RunThumbnailJob(JobHost& host, const ThumbnailSettings& settings,
       int placed = 0;
       if (makesThumbnails) {
         const ScaledCopy thumbnail = thumbnails.Take(i);
-        placed = PlaceOriginal(settings, FieldText(record.fileName), folder, &thumbnail);
+        placed = PlaceOriginal(placing, FieldText(record.fileName), folder, &thumbnail);
       } else {
-        placed = PlaceOriginal(settings, FieldText(record.fileName), folder);
+        placed = PlaceOriginal(placing, FieldText(record.fileName), folder);
       }
       if (placed == kScaledCopyNotWritten) {
         // A full disk: the folder goes back as it was rather than stay half
@@ -81,7 +82,7 @@ Outcome RunThumbnailJob(JobHost& host, const ThumbnailSettings& settings,
     // folder goes back as it was, as after a cancel.
     if (!journal->WillWritePage(p) ||
         !WriteCp932TextFile(
-            file, ThumbnailPageText(settings, records, catalogue.tallies, p, pageCount, range))) {
+            file, ThumbnailPageText(options, records, catalogue.tallies, p, pageCount, range))) {
       return undo(p - 1, static_cast<std::size_t>(range.first + range.count),
                   Outcome::kPageNotWritten);
     }

@@ -6,7 +6,7 @@
 #include "app/job_host.h"
 #include "app/job_outcome.h"
 #include "catalogue/catalogue.h"
-#include "settings/settings.h"
+#include "html/page_options.h"
 
 namespace folio {
 
@@ -15,7 +15,7 @@ namespace folio {
 // photos placed so far stay in jpg).
 // `threads` is the `Threads` setting: the thumbnails are made ahead on that
 // many threads, placed in order on this one.
-Outcome RunThumbnailJob(JobHost& host, const ThumbnailSettings& settings,
+Outcome RunThumbnailJob(JobHost& host, const ThumbnailPageOptions& options,
                         std::u16string_view folder, const Catalogue& catalogue, int threads = 1);
 
 }  // namespace folio

@@ -11,9 +11,9 @@
 namespace folio {
 
 Catalogue BuildCatalogue(std::vector<std::u16string> fileNames, std::u16string_view folder,
-                         const Settings& settings, RandomGenerator& random) {
+                         const CatalogueOptions& options, RandomGenerator& random) {
   Catalogue catalogue;
-  const std::u16string_view keyword = settings.setting.Sort;
+  const std::u16string_view keyword = options.sortKeyword;
 
   ImageRecord blank;
   SetField(blank.sortKeyword, keyword);
@@ -29,7 +29,7 @@ Catalogue BuildCatalogue(std::vector<std::u16string> fileNames, std::u16string_v
   // The Exif items are read ahead on the workers; the tallies count them in
   // folder order, here.
   OrderedPrefetch<std::vector<PropertyItem>> items(
-      WorkerCount(settings.setting.Threads), static_cast<int>(fileNames.size()),
+      WorkerCount(options.threads), static_cast<int>(fileNames.size()),
       [&](int i) { return ReadExifItems(pathOf(static_cast<std::size_t>(i))); });
 
   for (std::size_t i = 0; i < fileNames.size(); ++i) {
@@ -48,14 +48,14 @@ Catalogue BuildCatalogue(std::vector<std::u16string> fileNames, std::u16string_v
   }
   fileNames = {};
 
-  if (!keyword.empty()) SortCatalogue(catalogue.records, settings.setting.Reverse != 0);
+  if (!keyword.empty()) SortCatalogue(catalogue.records, options.reverse);
   int runs = 0;
-  if (settings.thumbnail.SortPage != 0) runs = GroupCatalogue(catalogue.records);
+  if (options.keywordPages) runs = GroupCatalogue(catalogue.records);
 
-  catalogue.keywordPages = KeywordPagesActive(settings.thumbnail.SortPage, catalogue.records);
+  catalogue.keywordPages = KeywordPagesActive(options.keywordPages ? 1 : 0, catalogue.records);
   const int count = static_cast<int>(catalogue.records.size());
-  // A PhotoNo below 1 would divide by zero; the options page lets 0 through.
-  const int photoNo = std::max(settings.thumbnail.PhotoNo, 1);
+  // A page size below 1 would divide by zero; the options page lets 0 through.
+  const int photoNo = std::max(options.photosPerPage, 1);
   catalogue.pageCount = catalogue.keywordPages ? runs : (count + photoNo - 1) / photoNo;
   return catalogue;
 }

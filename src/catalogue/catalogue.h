@@ -7,15 +7,23 @@
 #include "catalogue/exif_tallies.h"
 #include "catalogue/image_record.h"
 #include "platform/random_generator.h"
-#include "settings/settings.h"
 
 namespace folio {
+
+// What the catalogue takes from the user's options.
+struct CatalogueOptions {
+  std::u16string sortKeyword;  // empty: the folder's order
+  bool reverse = false;
+  bool keywordPages = false;  // records grouped into runs of equal keyword values
+  int photosPerPage = 10;     // below 1 counts as 1
+  int threads = 0;            // as WorkerCount reads it
+};
 
 struct Catalogue {
   std::vector<ImageRecord> records;  // in display order
   ExifTallies tallies;
   // The thumbnail pages: one per run of equal keyword values when
-  // `keywordPages`, else enough pages of `PhotoNo` photos for every record.
+  // `keywordPages`, else enough pages of `photosPerPage` photos for every record.
   int pageCount = 0;
   bool keywordPages = false;
 };
@@ -24,6 +32,6 @@ struct Catalogue {
 // folder does not keep them twice. The random keys are drawn from `random`,
 // which goes on from where the batch's previous folder left it.
 Catalogue BuildCatalogue(std::vector<std::u16string> fileNames, std::u16string_view folder,
-                         const Settings& settings, RandomGenerator& random);
+                         const CatalogueOptions& options, RandomGenerator& random);
 
 }  // namespace folio

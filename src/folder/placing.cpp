@@ -94,15 +94,15 @@ bool MayGoBack(const fs::path& inJpg, const fs::path& atTop) {
 
 }  // namespace
 
-int PlaceOriginal(const ThumbnailSettings& settings, std::u16string_view fileName,
+int PlaceOriginal(const PlacingOptions& options, std::u16string_view fileName,
                   std::u16string_view folder, const ScaledCopy* thumbnail) {
   const fs::path source = Join(folder, fileName);
   const fs::path destination = ToPath(folder) / ToPath(kPhotoFolder) / ToPath(fileName);
   // The thumbnail is made while the photo still lies in the folder.
-  if (settings.NotResize == 0) {
+  if (options.thumbnails) {
     const int made = thumbnail ? PlaceScaledCopy(*thumbnail, fileName, folder, kThumbnailFolder)
-                               : MakeScaledCopy(fileName, folder, settings.PhotoSize,
-                                                kThumbnailFolder, UprightWhen(settings.AutoRotate));
+                               : MakeScaledCopy(fileName, folder, options.thumbnailSize,
+                                                kThumbnailFolder, options.upright);
     if (made == kScaledCopyNotWritten) return kScaledCopyNotWritten;
   }
   // A failed move leaves the photo where it was.

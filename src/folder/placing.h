@@ -5,16 +5,23 @@
 #include <string>
 
 #include "catalogue/image_record.h"
+#include "imaging/orientation.h"
 #include "imaging/scaled_copy.h"
-#include "settings/settings.h"
 
 namespace folio {
 
-// The thumbnail into thum (unless `NotResize`), then the photo into jpg. A
+// What placing a photo takes of the thumbnail pages' options.
+struct PlacingOptions {
+  bool thumbnails = true;  // a thumbnail goes into thum
+  int thumbnailSize = 340;
+  Upright upright = Upright::kYes;
+};
+
+// The thumbnail into thum (when `thumbnails`), then the photo into jpg. A
 // job that prepares the thumbnails ahead passes the prepared one. Returns 0,
 // or kScaledCopyNotWritten when the thumbnail could not be written (the
 // photo then stays where it was).
-int PlaceOriginal(const ThumbnailSettings& settings, std::u16string_view fileName,
+int PlaceOriginal(const PlacingOptions& options, std::u16string_view fileName,
                   std::u16string_view folder, const ScaledCopy* thumbnail = nullptr);
 bool IsProcessedFolder(std::u16string_view folder);
 

@@ -79,12 +79,12 @@ std::u16string KeywordPageLabel(const ImageRecord& first) {
   return u"ページ";
 }
 
-std::u16string BuildPageLinks(const ThumbnailSettings& settings, int pages, int current,
+std::u16string BuildPageLinks(const ThumbnailPageOptions& options, int pages, int current,
                               std::span<const ImageRecord> records) {
   const int count = static_cast<int>(records.size());
   if (pages < 1) return {};
   std::vector<std::u16string> labels(static_cast<std::size_t>(pages), u"ページ");
-  if (settings.SortPage != 0 && count > 0) {
+  if (options.keywordPages && count > 0) {
     int run = 0;
     for (int i = 0; i < count && run < pages; ++run) {
       labels[static_cast<std::size_t>(run)] = KeywordPageLabel(records[i]);
@@ -103,7 +103,7 @@ std::u16string BuildPageLinks(const ThumbnailSettings& settings, int pages, int 
       out += u"<a href=\"" + ThumbnailPageName(n) + u"\">" + number + label + u"</a>";
     }
     // A LinkNo below 1 would divide by zero: the links then run on one line.
-    out += (settings.LinkNo > 0 && n % settings.LinkNo == 0) ? u"<br>\r\n" : u"　";
+    out += (options.linkColumns > 0 && n % options.linkColumns == 0) ? u"<br>\r\n" : u"　";
   }
   return out;
 }

@@ -67,11 +67,11 @@ std::u16string SlideshowImagePath(std::u16string_view fileName) {
   return PathInFolder(kSlideFolder, fileName);
 }
 
-std::u16string SlideshowPageText(const SlideShowSettings& settings,
+std::u16string SlideshowPageText(const SlideshowPageOptions& options,
                                  std::span<const ImageRecord> records) {
   if (records.empty()) return {};  // the job never runs without photos
   const std::u16string imageCount = DecimalText(static_cast<long long>(records.size()));
-  const std::u16string speed = DecimalText(settings.Speed);
+  const std::u16string speed = DecimalText(options.intervalMs);
 
   std::u16string page(kPageStart);
   page += u"\tvar imgs = " + imageCount + u";\r\n";
@@ -86,7 +86,7 @@ std::u16string SlideshowPageText(const SlideShowSettings& settings,
 
   page += kScriptEnd;
   page += u"<body>\r\n<div class=\"control\">\r\n";
-  if (!settings.TopString.empty()) page += TopTextLines(settings.TopString);
+  if (!options.topText.empty()) page += TopTextLines(options.topText);
   page += kButtons;
   page += u"</div>\r\n<div class=\"photo\">\r\n";
   page += u"\t<img src=\"" + LinkAttribute(SlideshowImagePath(FieldText(records[0].fileName))) +

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "catalogue/image_record.h"
-#include "settings/settings.h"
+#include "html/page_options.h"
 
 namespace folio {
 
@@ -12,7 +12,7 @@ namespace folio {
 std::u16string SlideshowImagePath(std::u16string_view fileName);
 
 // The page for the records in order; empty without records.
-std::u16string SlideshowPageText(const SlideShowSettings& settings,
+std::u16string SlideshowPageText(const SlideshowPageOptions& options,
                                  std::span<const ImageRecord> records);
 
 }  // namespace folio

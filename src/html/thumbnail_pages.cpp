@@ -22,17 +22,17 @@ std::u16string NavigationRow(int p, int pages, int lineNo) {
   return row + previous + u" / " + next + u"</td></tr><br>";
 }
 
-std::u16string CellContent(const ThumbnailSettings& settings, std::u16string_view name) {
+std::u16string CellContent(const ThumbnailPageOptions& options, std::u16string_view name) {
   const std::u16string n(name);
-  if (settings.NotResize == 0) {
+  if (options.thumbnails) {
     const std::u16string image =
         u"<img src=\"" + LinkAttribute(PathInFolder(kThumbnailFolder, n)) + u"\">";
-    if (settings.EnbLink == 0)
+    if (options.photoLinks)
       return u"<a href=\"" + LinkAttribute(PathInFolder(kPhotoFolder, n)) + u"\">" + image +
              u"</a>";
     return image;
   }
-  if (settings.EnbLink == 0)
+  if (options.photoLinks)
     return u"<a href=\"" + LinkAttribute(PathInFolder(kPhotoFolder, n)) + u"\">" + EscapeHtml(n) +
            u"</a>";
   return {};
@@ -40,11 +40,11 @@ std::u16string CellContent(const ThumbnailSettings& settings, std::u16string_vie
 
 }  // namespace
 
-std::vector<PageRange> PlanThumbnailPages(const ThumbnailSettings& settings,
+std::vector<PageRange> PlanThumbnailPages(const ThumbnailPageOptions& options,
                                           std::span<const ImageRecord> records, int pageCount,
                                           bool keywordPages) {
   // Counts below 1 would divide by zero; the options page lets 0 through.
-  const int photoNo = std::max(settings.PhotoNo, 1);
+  const int photoNo = std::max(options.photosPerPage, 1);
   const int count = static_cast<int>(records.size());
   std::vector<PageRange> pages;
   int i = 0;
@@ -60,11 +60,11 @@ std::vector<PageRange> PlanThumbnailPages(const ThumbnailSettings& settings,
   return pages;
 }
 
-std::u16string ThumbnailPageText(const ThumbnailSettings& settings,
+std::u16string ThumbnailPageText(const ThumbnailPageOptions& options,
                                  std::span<const ImageRecord> records, const ExifTallies& tallies,
                                  int page, int pageCount, PageRange range) {
   const int count = static_cast<int>(records.size());
-  const int lineNo = std::max(settings.LineNo, 1);
+  const int lineNo = std::max(options.photoColumns, 1);
   // Title and top text describe the page's first image.
   static const ImageRecord kNoImage{};
   const ImageRecord& first = count > 0 ? records[std::min(range.first, count - 1)] : kNoImage;
@@ -72,19 +72,19 @@ std::u16string ThumbnailPageText(const ThumbnailSettings& settings,
   std::u16string text = u"<HTML>\r\n";
   text += kCharsetLine;
   text += u"<HEAD>\r\n<TITLE>";
-  if (!settings.TitleString.empty())
-    text += ExpandTemplate(first, page - 1, settings.TitleString, tallies) + u"</TITLE>\r\n";
+  if (!options.title.empty())
+    text += ExpandTemplate(first, page - 1, options.title, tallies) + u"</TITLE>\r\n";
   else
     text += DecimalText(page) + u"ページ</TITLE>\r\n";
   text += u"<link rel=\"stylesheet\" type=\"text/css\" href=\"thum.css\">\r\n";
   text += u"</HEAD>\r\n<BODY>\r\n";
-  if (!settings.TopString.empty()) {
+  if (!options.topText.empty()) {
     text += u"<div class=\"top\">\r\n";
-    text += ExpandTemplate(first, page - 1, settings.TopString, tallies);
+    text += ExpandTemplate(first, page - 1, options.topText, tallies);
     text += u"<br><br>\r\n</div>\r\n";
   }
   text += u"<div class=\"link\">\r\n";
-  text += BuildPageLinks(settings, pageCount, page, records);
+  text += BuildPageLinks(options, pageCount, page, records);
   text += u"<br>\r\n</div>\r\n";
   text += u"<div class=\"image\">\r\n<table border=\"0\">\r\n";
 
@@ -92,8 +92,9 @@ std::u16string ThumbnailPageText(const ThumbnailSettings& settings,
     const int i = range.first + k - 1;
     const ImageRecord& record = records[i];
     text += (k - 1) % lineNo == 0 ? u"<tr>\r\n<td ALIGN=\"CENTER\">" : u"<td ALIGN=\"CENTER\">";
-    text += CellContent(settings, FieldText(record.fileName));
-    if (!settings.Exif.empty()) text += u"<br>" + ExpandTemplate(record, i, settings.Exif, tallies);
+    text += CellContent(options, FieldText(record.fileName));
+    if (!options.caption.empty())
+      text += u"<br>" + ExpandTemplate(record, i, options.caption, tallies);
     text += k % lineNo == 0 ? u"</td></tr>\r\n" : u"</td>";
   }
   if (range.count % lineNo != 0) text += u"</tr>\r\n";

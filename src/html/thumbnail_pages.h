@@ -6,7 +6,7 @@
 
 #include "catalogue/exif_tallies.h"
 #include "catalogue/image_record.h"
-#include "settings/settings.h"
+#include "html/page_options.h"
 
 namespace folio {
 
@@ -17,15 +17,15 @@ struct PageRange {
 };
 
 // The records of each of the `pageCount` pages: one run of equal keyword
-// values per page with `keywordPages`, else `PhotoNo` records a page.
-std::vector<PageRange> PlanThumbnailPages(const ThumbnailSettings& settings,
+// values per page with `keywordPages`, else `photosPerPage` records a page.
+std::vector<PageRange> PlanThumbnailPages(const ThumbnailPageOptions& options,
                                           std::span<const ImageRecord> records, int pageCount,
                                           bool keywordPages);
 
 // The whole text of page `page` (1-based) of `pageCount`, showing `range` of
 // the records: title, top text, link block, the table of thumbnails with
 // their captions and the navigation row. No line end after "</HTML>".
-std::u16string ThumbnailPageText(const ThumbnailSettings& settings,
+std::u16string ThumbnailPageText(const ThumbnailPageOptions& options,
                                  std::span<const ImageRecord> records, const ExifTallies& tallies,
                                  int page, int pageCount, PageRange range);
 

@@ -11,7 +11,6 @@
 #include "imaging/picture_memory.h"
 #include "platform/random_generator.h"
 #include "platform/text.h"
-#include "settings/paper_sizes.h"
 
 namespace folio {
 
@@ -22,53 +21,34 @@ uint32_t OpaqueColor(int red, int green, int blue) {
          (static_cast<uint32_t>(green & 0xFF) << 8) | static_cast<uint32_t>(blue & 0xFF);
 }
 
-int Flag(int value) { return value != 0 ? 1 : 0; }
-
-// The integer at the start of a text, as the C runtime's atoi reads it:
-// leading blanks, an optional sign, then digits; anything else gives 0.
-int LeadingInt(std::u16string_view text) {
-  std::size_t i = 0;
-  while (i < text.size() && (text[i] == u' ' || text[i] == u'\t')) ++i;
-  bool negative = false;
-  if (i < text.size() && (text[i] == u'-' || text[i] == u'+')) negative = text[i++] == u'-';
-  long long value = 0;
-  while (i < text.size() && text[i] >= u'0' && text[i] <= u'9') {
-    value = value * 10 + (text[i++] - u'0');
-    if (value > 1000000000) break;  // far beyond any grid
-  }
-  return static_cast<int>(negative ? -value : value);
-}
-
 constexpr std::u16string_view kTitleSeparator = u"\\0\r\n";
 
 }  // namespace
 
-void FillCompositeParams(Settings& settings, int count, CompositeParams& params) {
-  ComposeSettings& compose = settings.compose;
+void FillCompositeParams(const SheetOptions& options, int count, CompositeParams& params) {
   params = CompositeParams{};
-  params.outerMargin = Flag(compose.ArroundBlank);
-  params.stretchToCell = Flag(compose.ChangeRaito);
-  params.gap = compose.SpaceSize;
+  params.outerMargin = options.outerMargin ? 1 : 0;
+  params.stretchToCell = options.stretchToCell ? 1 : 0;
+  params.gap = options.gap;
   params.backgroundColor =
-      OpaqueColor(compose.BlankColorRed, compose.BlankColorGreen, compose.BlankColorBlue);
-  PaperSheetSize(compose, params.canvasWidth, params.canvasHeight);
-  compose.CreateJpgHeight = params.canvasHeight;
-  compose.CreateJpgWidth = params.canvasWidth;
-  params.jpegQuality = compose.JpgQuality;
-  params.titleOn = Flag(compose.EnableTitle);
-  params.titleColor = OpaqueColor(compose.TitleColorR, compose.TitleColorG, compose.TitleColorB);
-  params.titleText = compose.Title;
-  params.titlePosition = compose.Position;
-  params.titleFontSize = compose.TitleFontSize;
-  params.titleDouble = Flag(compose.TitleDouble);
-  params.bigOn = Flag(compose.EnbMulti);
-  params.bigColumn = compose.MultipleX - 1;
-  params.bigRow = compose.MultipleY - 1;
-  params.upright = UprightWhen(settings.thumbnail.AutoRotate);
+      OpaqueColor(options.backgroundRed, options.backgroundGreen, options.backgroundBlue);
+  params.canvasWidth = options.canvasWidth;
+  params.canvasHeight = options.canvasHeight;
+  params.jpegQuality = options.jpegQuality;
+  params.titleOn = options.titleOn ? 1 : 0;
+  params.titleColor = OpaqueColor(options.titleRed, options.titleGreen, options.titleBlue);
+  params.titleText = options.titleText;
+  params.titlePlace = options.titlePlace;
+  params.titleFontSize = options.titleFontSize;
+  params.titleDouble = options.titleDouble ? 1 : 0;
+  params.bigOn = options.bigOn ? 1 : 0;
+  params.bigColumn = options.bigColumn - 1;
+  params.bigRow = options.bigRow - 1;
+  params.upright = options.upright;
 
-  const int h = compose.JpgNumberH;
-  const int w = compose.JpgNumberW;
-  const int m = compose.Multiple;
+  const int h = options.rows;
+  const int w = options.columns;
+  const int m = options.bigSpan;
   // Cells the title and the big square take from the photos of one sheet.
   // The title counts even when it is off (TitleDouble alone) or lands off
   // the grid; the sheets then simply take one photo more.
@@ -88,8 +68,7 @@ void FillCompositeParams(Settings& settings, int count, CompositeParams& params)
   }
   params.bigSpan = m;
   if (params.bigOn && m > 3 && std::min(params.rows, params.columns) < m) {
-    compose.Multiple = std::min(params.rows, params.columns);
-    params.bigSpan = compose.Multiple;
+    params.bigSpan = std::min(params.rows, params.columns);
   }
   params.perSheet = static_cast<int>(std::clamp<long long>(perSheet, -1000000, 1000000));
   // Only whole sheets are made. Nothing can be laid out with no photo per
@@ -156,28 +135,22 @@ SheetRect SourceRect(int photoWidth, int photoHeight, int cellWidth, int cellHei
 
 bool TitleCell(const CompositeParams& params, SheetCell& cell, RandomGenerator& titleRandom) {
   if (!params.titleOn) return false;
-  const std::u16string_view position = params.titlePosition;
   const int columns = params.columns, rows = params.rows;
-  if (position == u"中央") {
-    cell = {(columns - 1) / 2, (rows - 1) / 2};
-  } else if (position == u"左上") {
-    cell = {0, 0};
-  } else if (position == u"右上") {
-    cell = {columns - 1, 0};
-  } else if (position == u"左下") {
-    cell = {0, rows - 1};
-  } else if (position == u"右下") {
-    cell = {columns - 1, rows - 1};
-  } else if (position == u"ランダム") {
-    if (columns < 1 || rows < 1) return false;
-    cell.column = titleRandom.Next() % columns;
-    titleRandom.Reseed(static_cast<unsigned>(titleRandom.Next()));
-    cell.row = titleRandom.Next() % rows;
-  } else {
-    // "column:row", both from 1.
-    const std::size_t colon = position.size() > 1 ? position.find(u':', 1) : position.npos;
-    if (colon == position.npos) return false;
-    cell = {LeadingInt(position) - 1, LeadingInt(position.substr(colon + 1)) - 1};
+  using Kind = SheetTitlePlace::Kind;
+  switch (params.titlePlace.kind) {
+    case Kind::kNone: return false;
+    case Kind::kCentre: cell = {(columns - 1) / 2, (rows - 1) / 2}; break;
+    case Kind::kTopLeft: cell = {0, 0}; break;
+    case Kind::kTopRight: cell = {columns - 1, 0}; break;
+    case Kind::kBottomLeft: cell = {0, rows - 1}; break;
+    case Kind::kBottomRight: cell = {columns - 1, rows - 1}; break;
+    case Kind::kRandom:
+      if (columns < 1 || rows < 1) return false;
+      cell.column = titleRandom.Next() % columns;
+      titleRandom.Reseed(static_cast<unsigned>(titleRandom.Next()));
+      cell.row = titleRandom.Next() % rows;
+      break;
+    case Kind::kCell: cell = {params.titlePlace.column - 1, params.titlePlace.row - 1}; break;
   }
   if (params.titleDouble && cell.column == columns - 1) cell.column = columns - 2;
   return true;

@@ -10,9 +10,50 @@
 
 #include "imaging/orientation.h"
 #include "platform/random_generator.h"
-#include "settings/settings.h"
 
 namespace folio {
+
+// The cell the title takes: a named one, one drawn at random, or a given
+// column and row (from 1; either may lie off the grid).
+struct SheetTitlePlace {
+  enum class Kind {
+    kNone,
+    kCentre,
+    kTopLeft,
+    kTopRight,
+    kBottomLeft,
+    kBottomRight,
+    kRandom,
+    kCell
+  };
+  Kind kind = Kind::kNone;
+  int column = 0;
+  int row = 0;
+};
+
+// What the sheets take from the user's options.
+struct SheetOptions {
+  int rows = 4;
+  int columns = 4;
+  int gap = 10;
+  bool outerMargin = false;  // the gap also along the edges
+  int backgroundRed = 255, backgroundGreen = 255, backgroundBlue = 255;
+  int canvasWidth = 4708;
+  int canvasHeight = 3300;
+  int jpegQuality = 80;
+  bool stretchToCell = false;
+  bool titleOn = false;
+  int titleRed = 0, titleGreen = 0, titleBlue = 0;
+  std::u16string titleText;  // CR LF lines, sheets' titles split by PickSheetTitle
+  SheetTitlePlace titlePlace;
+  int titleFontSize = 72;
+  bool titleDouble = false;  // the title takes two cells
+  bool bigOn = false;        // one photo on a square of cells
+  int bigSpan = 1;           // cells a side
+  int bigColumn = 1;         // from 1
+  int bigRow = 1;            // from 1
+  Upright upright = Upright::kYes;
+};
 
 struct CompositeParams {
   int outerMargin = 0;
@@ -27,7 +68,7 @@ struct CompositeParams {
   int titleOn = 0;
   uint32_t titleColor = 0;
   std::u16string titleText;
-  std::u16string titlePosition;
+  SheetTitlePlace titlePlace;
   int titleFontSize = 0;
   int titleDouble = 0;
   int imagesUsed = 0;
@@ -39,10 +80,10 @@ struct CompositeParams {
   Upright upright = Upright::kYes;  // photos turned by their Exif Orientation
 };
 
-// Fills the parameters from the settings for `count` photos, writes the
-// sheet size back into CreateJpgHeight/Width and may lower `Multiple`.
-// Done before every job, whatever its mode.
-void FillCompositeParams(Settings& settings, int count, CompositeParams& params);
+// The parameters of a job over `count` photos: fewer photos than a sheet
+// holds give a smaller square grid, and a big square larger than that grid
+// (above 3 cells a side) shrinks to fit it.
+void FillCompositeParams(const SheetOptions& options, int count, CompositeParams& params);
 
 // The title of sheet `sheetIndex` (0-based) from the "\0"-separated title text.
 std::u16string PickSheetTitle(std::u16string_view titleText, int sheetIndex);
@@ -71,10 +112,10 @@ SheetRect CellRect(const CompositeParams& params, int cellWidth, int cellHeight,
 // centrally to one cell's shape.
 SheetRect SourceRect(int photoWidth, int photoHeight, int cellWidth, int cellHeight,
                      bool stretchToCell);
-// The title cell of every sheet; false when the position names no cell.
+// The title cell of every sheet; false when the place names no cell.
 // A title two cells wide is moved left off the last column. The column and
-// row may still lie outside the grid (then no cell takes the title). The
-// position "ランダム" draws the cell from `titleRandom`, a generator of the
+// row may still lie outside the grid (then no cell takes the title). A
+// random place draws the cell from `titleRandom`, a generator of the
 // title's own, so that the photos' random order never depends on it.
 bool TitleCell(const CompositeParams& params, SheetCell& cell, RandomGenerator& titleRandom);
 // Top-left cell of the big square, moved back inside the grid.

@@ -34,26 +34,15 @@ void PutLittle16(std::vector<uint8_t>& value, int number) {
 
 }  // namespace
 
-ResizeOptions MakeResizeOptions(const ResizeSettings& resize, std::u16string_view folder) {
-  ResizeOptions options;
-  options.saveFolder = resize.SaveDir;
-  if (resize.SaveDir.empty() || resize.SaveDir == folder) options.saveFolder = u"resize";
-  if (resize.SaveDir.find(u"%s") != std::u16string::npos) {
+std::u16string ResizeSaveFolder(std::u16string_view saveDir, std::u16string_view folder) {
+  std::u16string saveFolder(saveDir);
+  if (saveDir.empty() || saveDir == folder) saveFolder = u"resize";
+  if (saveDir.find(u"%s") != std::u16string_view::npos) {
     const std::size_t slash = folder.rfind(u'/');
     const std::u16string_view name = slash == folder.npos ? folder : folder.substr(slash + 1);
-    ReplaceAll(options.saveFolder, u"%s", name);
+    ReplaceAll(saveFolder, u"%s", name);
   }
-  options.quality = resize.Quality;
-  options.longSide = resize.Size;
-  options.keepExif = resize.Exif != 0 ? 1 : 0;
-  options.overwrite = resize.OverWrite != 0 ? 1 : 0;
-  options.sizeRule = resize.ResizeMode;
-  options.ratioWidth = resize.RaitoX;
-  options.ratioHeight = resize.RaitoY;
-  options.targetWidth = resize.ResizeX;
-  options.targetHeight = resize.ResizeY;
-  options.rotate = resize.Rotate != 0 ? 1 : 0;
-  return options;
+  return saveFolder;
 }
 
 fs::path ResizeSavePath(std::u16string_view saveFolder, std::u16string_view folder) {

@@ -5,8 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "settings/settings.h"
-
 namespace folio {
 
 class Canvas;
@@ -53,10 +51,10 @@ inline constexpr int kResizeExists = -2;  // the save folder has that name, over
 inline constexpr int kResizeNotWritten =
     -3;  // the copy would replace its own source, or writing failed
 
-// The options of one job; `saveFolder` after the save-folder rule: an empty
-// `SaveDir`, or one equal to the folder, gives "resize"; every "%s" becomes
-// the folder's own name.
-ResizeOptions MakeResizeOptions(const ResizeSettings& resize, std::u16string_view folder);
+// The save folder the `SaveDir` text names for a job on `folder`: an empty
+// text, or one equal to the folder, gives "resize"; every "%s" becomes the
+// folder's own name.
+std::u16string ResizeSaveFolder(std::u16string_view saveDir, std::u16string_view folder);
 // The folder the copies go to: `saveFolder` itself when it is absolute,
 // else that name below the photo folder.
 std::filesystem::path ResizeSavePath(std::u16string_view saveFolder, std::u16string_view folder);

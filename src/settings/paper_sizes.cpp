@@ -1,29 +1,27 @@
 #include "settings/paper_sizes.h"
 
-#include <string_view>
-
 namespace folio {
 
-void PaperSheetSize(const ComposeSettings& compose, int& width, int& height) {
-  struct Paper {
-    std::u16string_view name;
-    int width;
-  };
-  static constexpr Paper kPapers[] = {
-      {u"L版（89×127）", 4708},   {u"はがき（102×152）", 4917}, {u"A4（210×297）", 4653},
-      {u"八切（165×216）", 4320}, {u"六切（203×254）", 4129},   {u"四切（254×305）", 3962},
-      {u"半切（356×432）", 4004},
-  };
-  if (compose.PaperSize == u"カスタム") {
-    width = compose.CreateJpgWidth;
-    height = compose.CreateJpgHeight;
-    return;
+SheetSize PaperSheetSize(PaperSize paper) {
+  // Every paper keeps the L size's height; the width follows its shape.
+  constexpr int kHeight = 3300;
+  switch (paper) {
+    case PaperSize::kL: return {4708, kHeight};
+    case PaperSize::kPostcard: return {4917, kHeight};
+    case PaperSize::kA4: return {4653, kHeight};
+    case PaperSize::kYatsugiri: return {4320, kHeight};
+    case PaperSize::kMutsugiri: return {4129, kHeight};
+    case PaperSize::kYotsugiri: return {3962, kHeight};
+    case PaperSize::kHangiri: return {4004, kHeight};
+    case PaperSize::kCustom: break;
   }
-  width = 4708;  // any other text: the L size
-  height = 3300;
-  for (const Paper& paper : kPapers) {
-    if (compose.PaperSize == paper.name) width = paper.width;
-  }
+  return {4708, kHeight};
+}
+
+SheetSize SheetSizeOf(const ComposeSettings& compose) {
+  const std::optional<PaperSize> paper = PaperSizeFromText(compose.PaperSize);
+  if (paper == PaperSize::kCustom) return {compose.CreateJpgWidth, compose.CreateJpgHeight};
+  return PaperSheetSize(paper.value_or(PaperSize::kL));
 }
 
 }  // namespace folio

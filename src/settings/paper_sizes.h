@@ -1,11 +1,20 @@
 #pragma once
 // The sheet sizes of the composite job, in pixels, named by paper.
+#include "settings/coded_values.h"
 #include "settings/settings.h"
 
 namespace folio {
 
-// The sheet size of a `PaperSize` text (custom: the `CreateJpg...` fields;
-// any other unknown text: the L size).
-void PaperSheetSize(const ComposeSettings& compose, int& width, int& height);
+struct SheetSize {
+  int width = 0;
+  int height = 0;
+};
+
+// The sheet of a named paper (custom has none of its own: the size fields).
+SheetSize PaperSheetSize(PaperSize paper);
+
+// The sheet the `PaperSize` text gives: custom takes the `CreateJpg...`
+// fields, any text naming no paper the L size.
+SheetSize SheetSizeOf(const ComposeSettings& compose);
 
 }  // namespace folio

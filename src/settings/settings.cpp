@@ -2,11 +2,14 @@
 
 #include <cstdlib>
 #include <optional>
+#include <stdexcept>
 #include <system_error>
 
 #include "platform/files.h"
 #include "platform/ini_profile.h"
-#include "settings/setting_limits.h"
+#include "platform/text.h"
+#include "settings/coded_values.h"
+#include "settings/setting_keys.h"
 
 namespace folio {
 
@@ -17,8 +20,6 @@ constexpr std::u16string_view kCompose = u"Compose";
 constexpr std::u16string_view kSetting = u"Setting";
 constexpr std::u16string_view kSlideShow = u"SlideShow";
 constexpr std::u16string_view kResize = u"Resize";
-
-constexpr std::u16string_view kCustomPaper = u"カスタム";
 
 // The file keeps a multi-line text on one line, each line end as U+0001.
 std::u16string LinesToStored(std::u16string_view text) {
@@ -60,48 +61,31 @@ std::u16string Quoted(std::u16string_view text) {
   return out;
 }
 
-// How a key's value is stored.
-enum class Kind {
-  kInt,        // the number as written
-  kFlag,       // "1" or "0"; anything but 1 reads as 0
-  kText,       // in double quotes
-  kLines,      // in double quotes, line ends as U+0001
-  kDirectory,  // the folder box text: written only, the main window reads it
-};
-
 template <auto Group, auto Member>
-int& IntField(Settings& settings) {
-  return (settings.*Group).*Member;
+int* IntField(Settings& settings) {
+  return &((settings.*Group).*Member);
 }
 template <auto Group, auto Member>
-std::u16string& TextField(Settings& settings) {
-  return (settings.*Group).*Member;
+std::u16string* TextField(Settings& settings) {
+  return &((settings.*Group).*Member);
 }
 
-struct Key {
-  std::u16string_view section;
-  std::u16string_view name;
-  Kind kind;
-  int& (*number)(Settings&) = nullptr;
-  std::u16string& (*text)(Settings&) = nullptr;
-  int absentFlag = 0;  // what a flag missing from the file reads as
-};
-
 template <auto Group, auto Member>
-constexpr Key Int(std::u16string_view section, std::u16string_view name) {
-  return {section, name, Kind::kInt, &IntField<Group, Member>, nullptr};
+constexpr SettingKey Int(std::u16string_view section, std::u16string_view name,
+                         std::optional<IntLimit> range = std::nullopt) {
+  return {section, name, KeyKind::kInt, range, 0, &IntField<Group, Member>, nullptr};
 }
 template <auto Group, auto Member, int Absent = 0>
-constexpr Key Flag(std::u16string_view section, std::u16string_view name) {
-  return {section, name, Kind::kFlag, &IntField<Group, Member>, nullptr, Absent};
+constexpr SettingKey Flag(std::u16string_view section, std::u16string_view name) {
+  return {section, name, KeyKind::kFlag, std::nullopt, Absent, &IntField<Group, Member>, nullptr};
 }
 template <auto Group, auto Member>
-constexpr Key Text(std::u16string_view section, std::u16string_view name) {
-  return {section, name, Kind::kText, nullptr, &TextField<Group, Member>};
+constexpr SettingKey Text(std::u16string_view section, std::u16string_view name) {
+  return {section, name, KeyKind::kText, std::nullopt, 0, nullptr, &TextField<Group, Member>};
 }
 template <auto Group, auto Member>
-constexpr Key Lines(std::u16string_view section, std::u16string_view name) {
-  return {section, name, Kind::kLines, nullptr, &TextField<Group, Member>};
+constexpr SettingKey Lines(std::u16string_view section, std::u16string_view name) {
+  return {section, name, KeyKind::kLines, std::nullopt, 0, nullptr, &TextField<Group, Member>};
 }
 
 constexpr auto T = &Settings::thumbnail;
@@ -118,45 +102,45 @@ using RS = ResizeSettings;
 // Every key in write order. The order fixes the layout of a new file: each
 // key joins the end of its section and each section the end of the file,
 // which gives the sections Thumbnail, Compose, Setting, SlideShow, Resize.
-constexpr Key kKeys[] = {
-    Int<T, &TS::PhotoNo>(kThumbnail, u"PhotoNo"),
-    Int<T, &TS::PhotoSize>(kThumbnail, u"PhotoSize"),
-    Int<T, &TS::LinkNo>(kThumbnail, u"LinkNo"),
-    Int<T, &TS::LineNo>(kThumbnail, u"LineNo"),
+constexpr SettingKey kKeys[] = {
+    Int<T, &TS::PhotoNo>(kThumbnail, u"PhotoNo", IntLimit{0, 10000}),
+    Int<T, &TS::PhotoSize>(kThumbnail, u"PhotoSize", IntLimit{10, 10000}),
+    Int<T, &TS::LinkNo>(kThumbnail, u"LinkNo", IntLimit{1, 100}),
+    Int<T, &TS::LineNo>(kThumbnail, u"LineNo", IntLimit{1, 100}),
 
-    Int<C, &CS::JpgNumberH>(kCompose, u"JpgNumberH"),
-    Int<C, &CS::JpgNumberW>(kCompose, u"JpgNumberW"),
-    Int<C, &CS::SpaceSize>(kCompose, u"SpaceSize"),
-    Int<C, &CS::BlankColorRed>(kCompose, u"BlankColorRed"),
-    Int<C, &CS::BlankColorGreen>(kCompose, u"BlankColorGreen"),
-    Int<C, &CS::BlankColorBlue>(kCompose, u"BlankColorBlue"),
-    Int<C, &CS::CreateJpgHeight>(kCompose, u"CreateJpgHeight"),
-    Int<C, &CS::CreateJpgWidth>(kCompose, u"CreateJpgWidth"),
-    Int<C, &CS::JpgQuality>(kCompose, u"JpgQuality"),
-    Int<C, &CS::TitleColorR>(kCompose, u"TitleColorR"),
-    Int<C, &CS::TitleColorG>(kCompose, u"TitleColorG"),
-    Int<C, &CS::TitleColorB>(kCompose, u"TitleColorB"),
-    Int<C, &CS::TitleFontSize>(kCompose, u"TitleFontSize"),
+    Int<C, &CS::JpgNumberH>(kCompose, u"JpgNumberH", IntLimit{1, 1000}),
+    Int<C, &CS::JpgNumberW>(kCompose, u"JpgNumberW", IntLimit{1, 10000}),
+    Int<C, &CS::SpaceSize>(kCompose, u"SpaceSize", IntLimit{0, 1000}),
+    Int<C, &CS::BlankColorRed>(kCompose, u"BlankColorRed", IntLimit{0, 255}),
+    Int<C, &CS::BlankColorGreen>(kCompose, u"BlankColorGreen", IntLimit{0, 255}),
+    Int<C, &CS::BlankColorBlue>(kCompose, u"BlankColorBlue", IntLimit{0, 255}),
+    Int<C, &CS::CreateJpgHeight>(kCompose, u"CreateJpgHeight", IntLimit{0, 10000}),
+    Int<C, &CS::CreateJpgWidth>(kCompose, u"CreateJpgWidth", IntLimit{0, 10000}),
+    Int<C, &CS::JpgQuality>(kCompose, u"JpgQuality", IntLimit{0, 100}),
+    Int<C, &CS::TitleColorR>(kCompose, u"TitleColorR", IntLimit{0, 255}),
+    Int<C, &CS::TitleColorG>(kCompose, u"TitleColorG", IntLimit{0, 255}),
+    Int<C, &CS::TitleColorB>(kCompose, u"TitleColorB", IntLimit{0, 255}),
+    Int<C, &CS::TitleFontSize>(kCompose, u"TitleFontSize", IntLimit{1, 255}),
 
     Int<S, &SE::CreateMode>(kSetting, u"CreateMode"),
 
-    Int<SS, &SL::Speed>(kSlideShow, u"Speed"),
-    Int<SS, &SL::Size>(kSlideShow, u"Size"),
+    Int<SS, &SL::Speed>(kSlideShow, u"Speed", IntLimit{100, 100000}),
+    Int<SS, &SL::Size>(kSlideShow, u"Size", IntLimit{10, 100000}),
 
-    Int<C, &CS::Multiple>(kCompose, u"Multiple"),
-    Int<C, &CS::MultipleX>(kCompose, u"MultipleX"),
-    Int<C, &CS::MultipleY>(kCompose, u"MultipleY"),
+    Int<C, &CS::Multiple>(kCompose, u"Multiple", IntLimit{1, 100}),
+    Int<C, &CS::MultipleX>(kCompose, u"MultipleX", IntLimit{1, 100}),
+    Int<C, &CS::MultipleY>(kCompose, u"MultipleY", IntLimit{1, 100}),
 
-    Int<R, &RS::Quality>(kResize, u"Quality"),
-    Int<R, &RS::Size>(kResize, u"Size"),
+    Int<R, &RS::Quality>(kResize, u"Quality", IntLimit{0, 100}),
+    Int<R, &RS::Size>(kResize, u"Size", IntLimit{1, 10000}),
     Int<R, &RS::ResizeMode>(kResize, u"ResizeMode"),
-    Int<R, &RS::RaitoY>(kResize, u"RaitoY"),
-    Int<R, &RS::RaitoX>(kResize, u"RaitoX"),
-    Int<R, &RS::ResizeY>(kResize, u"ResizeY"),
-    Int<R, &RS::ResizeX>(kResize, u"ResizeX"),
+    Int<R, &RS::RaitoY>(kResize, u"RaitoY", IntLimit{0, 100}),
+    Int<R, &RS::RaitoX>(kResize, u"RaitoX", IntLimit{0, 100}),
+    Int<R, &RS::ResizeY>(kResize, u"ResizeY", IntLimit{0, 10000}),
+    Int<R, &RS::ResizeX>(kResize, u"ResizeX", IntLimit{0, 10000}),
 
     Int<T, &TS::Sougo>(kThumbnail, u"Sougo"),
-    Int<T, &TS::FrameWidth>(kThumbnail, u"FrameWidth"),
+    Int<T, &TS::FrameWidth>(kThumbnail, u"FrameWidth", IntLimit{10, 10000}),
 
     Flag<T, &TS::NotResize>(kThumbnail, u"NotResize"),
     Flag<S, &SE::Reverse>(kSetting, u"Reverse"),
@@ -182,8 +166,8 @@ constexpr Key kKeys[] = {
     // keep their layout, and a file without it turns the photos upright.
     Flag<T, &TS::AutoRotate, 1>(kThumbnail, u"AutoRotate"),
     Text<C, &CS::PaperSize>(kCompose, u"PaperSize"),
-    Key{kSetting, u"Directory", Kind::kDirectory},
-    Int<S, &SE::Threads>(kSetting, u"Threads"),
+    SettingKey{kSetting, u"Directory", KeyKind::kDirectory, std::nullopt},
+    Int<S, &SE::Threads>(kSetting, u"Threads", IntLimit{0, kMaxThreads}),
     Lines<C, &CS::Title>(kCompose, u"Title"),
     Text<C, &CS::Position>(kCompose, u"Position"),
     Lines<SS, &SL::TopString>(kSlideShow, u"TopString"),
@@ -191,6 +175,50 @@ constexpr Key kKeys[] = {
 };
 
 }  // namespace
+
+std::span<const SettingKey> AllSettingKeys() { return kKeys; }
+
+const SettingKey* FindSettingKey(std::u16string_view section, std::u16string_view name) {
+  for (const SettingKey& key : kKeys)
+    if (key.section == section && key.name == name) return &key;
+  return nullptr;
+}
+
+int SettingKey::defaultNumber() const {
+  Settings defaults;
+  return number != nullptr ? *number(defaults) : 0;
+}
+
+std::u16string SettingKey::defaultText() const {
+  Settings defaults;
+  return text != nullptr ? *text(defaults) : std::u16string();
+}
+
+namespace detail {
+
+Settings& ProbeRecord() {
+  // Only its fields' addresses are taken, never its values.
+  static Settings probe;
+  return probe;
+}
+
+const SettingKey& KeyAtField(const void* field) {
+  Settings& probe = ProbeRecord();
+  for (const SettingKey& key : kKeys) {
+    const void* at = key.number != nullptr ? static_cast<const void*>(key.number(probe))
+                     : key.text != nullptr ? static_cast<const void*>(key.text(probe))
+                                           : nullptr;
+    if (at != nullptr && at == field) return key;
+  }
+  throw std::logic_error("a field the settings file does not store");
+}
+
+}  // namespace detail
+
+std::u16string RangeMessage(IntLimit limit) {
+  return u"Enter an integer between " + DecimalText(limit.low) + u" and " +
+         DecimalText(limit.high) + u".";
+}
 
 std::filesystem::path CurrentExecutablePath() {
   std::error_code ec;
@@ -218,56 +246,55 @@ std::filesystem::path SettingsFilePath() {
 
 bool SetSettingFromText(Settings& settings, std::u16string_view section, std::u16string_view key,
                         std::u16string_view value, std::u16string& error) {
-  for (const Key& entry : kKeys) {
-    if (entry.section != section || entry.name != key || entry.kind == Kind::kDirectory) continue;
-    switch (entry.kind) {
-      case Kind::kInt: {
-        const int number = LeadingNumber(value);
-        if (const std::optional<IntLimit> limit = LimitOf(section, key);
-            limit && (number < limit->low || number > limit->high)) {
-          error = RangeMessage(*limit);
-          return false;
-        }
-        entry.number(settings) = number;
-        return true;
-      }
-      case Kind::kFlag: entry.number(settings) = LeadingNumber(value) == 1 ? 1 : 0; return true;
-      case Kind::kText: entry.text(settings) = value; return true;
-      case Kind::kLines: entry.text(settings) = StoredToLines(value); return true;
-      case Kind::kDirectory: break;
-    }
+  const SettingKey* entry = FindSettingKey(section, key);
+  if (entry == nullptr || entry->kind == KeyKind::kDirectory) {
+    error = u"unknown setting " + std::u16string(section) + u"." + std::u16string(key);
+    return false;
   }
-  error = u"unknown setting " + std::u16string(section) + u"." + std::u16string(key);
+  switch (entry->kind) {
+    case KeyKind::kInt: {
+      const int number = LeadingNumber(value);
+      if (entry->range && !entry->range->contains(number)) {
+        error = RangeMessage(*entry->range);
+        return false;
+      }
+      *entry->number(settings) = number;
+      return true;
+    }
+    case KeyKind::kFlag: *entry->number(settings) = LeadingNumber(value) == 1 ? 1 : 0; return true;
+    case KeyKind::kText: *entry->text(settings) = value; return true;
+    case KeyKind::kLines: *entry->text(settings) = StoredToLines(value); return true;
+    case KeyKind::kDirectory: break;
+  }
   return false;
 }
 
 void LoadSettings(Settings& settings, const IniProfile& profile) {
-  for (const Key& key : kKeys) {
+  for (const SettingKey& key : kKeys) {
     switch (key.kind) {
-      case Kind::kInt: {
+      case KeyKind::kInt: {
         // A value the options dialog would refuse (a hand-edited file) is
         // refused here too: the field keeps the value it had.
-        int& field = key.number(settings);
+        int& field = *key.number(settings);
         const int value = profile.GetInt(key.section, key.name, field);
-        const std::optional<IntLimit> limit = LimitOf(key.section, key.name);
-        if (!limit || (value >= limit->low && value <= limit->high)) field = value;
+        if (!key.range || key.range->contains(value)) field = value;
         break;
       }
-      case Kind::kFlag:
-        key.number(settings) = profile.GetInt(key.section, key.name, key.absentFlag) == 1 ? 1 : 0;
+      case KeyKind::kFlag:
+        *key.number(settings) = profile.GetInt(key.section, key.name, key.absentFlag) == 1 ? 1 : 0;
         break;
-      case Kind::kText: {
-        std::u16string& field = key.text(settings);
+      case KeyKind::kText: {
+        std::u16string& field = *key.text(settings);
         field = profile.GetString(key.section, key.name, field);
         break;
       }
-      case Kind::kLines: {
+      case KeyKind::kLines: {
         // The default goes in stored form so an absent key gives the field back as it was.
-        std::u16string& field = key.text(settings);
+        std::u16string& field = *key.text(settings);
         field = StoredToLines(profile.GetString(key.section, key.name, LinesToStored(field)));
         break;
       }
-      case Kind::kDirectory:
+      case KeyKind::kDirectory:
         // Left to the main window, which reads it only when no folder came
         // on the command line.
         break;
@@ -275,7 +302,7 @@ void LoadSettings(Settings& settings, const IniProfile& profile) {
   }
 
   ComposeSettings& c = settings.compose;
-  if (c.PaperSize == kCustomPaper) {
+  if (PaperSizeFromText(c.PaperSize) == PaperSize::kCustom) {
     c.rememberedCustomHeight = c.CreateJpgHeight;
     c.rememberedCustomWidth = c.CreateJpgWidth;
   } else {
@@ -289,21 +316,24 @@ bool SaveSettings(const Settings& settings, std::u16string_view folderBoxText,
   // The table's accessors work on a record they may change: save a copy.
   Settings record = settings;
   bool ok = true;
-  for (const Key& key : kKeys) {
+  for (const SettingKey& key : kKeys) {
     bool written = false;
     switch (key.kind) {
-      case Kind::kInt: written = profile.WriteInt(key.section, key.name, key.number(record)); break;
-      case Kind::kFlag:
-        written = profile.WriteString(key.section, key.name, key.number(record) != 0 ? u"1" : u"0");
+      case KeyKind::kInt:
+        written = profile.WriteInt(key.section, key.name, *key.number(record));
         break;
-      case Kind::kText:
-        written = profile.WriteString(key.section, key.name, Quoted(key.text(record)));
-        break;
-      case Kind::kLines:
+      case KeyKind::kFlag:
         written =
-            profile.WriteString(key.section, key.name, Quoted(LinesToStored(key.text(record))));
+            profile.WriteString(key.section, key.name, *key.number(record) != 0 ? u"1" : u"0");
         break;
-      case Kind::kDirectory:
+      case KeyKind::kText:
+        written = profile.WriteString(key.section, key.name, Quoted(*key.text(record)));
+        break;
+      case KeyKind::kLines:
+        written =
+            profile.WriteString(key.section, key.name, Quoted(LinesToStored(*key.text(record))));
+        break;
+      case KeyKind::kDirectory:
         written = profile.WriteString(key.section, key.name, Quoted(folderBoxText));
         break;
     }

@@ -95,7 +95,7 @@ TEST(CliOptions, SetChangesOneRunsSettingsAfterTheDialogsCheck) {
 
 TEST(CliOptions, SetReadsValuesAsTheSettingsFileDoes) {
   folio::CliOptions options;
-  options.mode = 1;
+  options.mode = folio::kModeSlideshow;
   options.sets = {"SlideShow.Size=320px", "Thumbnail.TopHtml=1", "Resize.Exif=yes",
                   "Setting.Sort=撮影日時", "Thumbnail.Exif=%s\x01%f"};
   folio::Settings settings;

@@ -8,6 +8,7 @@
 
 #include <vector>
 
+#include "app/job_options.h"
 #include "app/test_window.h"
 #include "imaging/composite.h"
 #include "imaging/image_ops.h"
@@ -60,7 +61,7 @@ struct SheetFolder {
   int count() const { return static_cast<int>(records.size()); }
   CompositeParams Params() {
     CompositeParams params;
-    FillCompositeParams(host.settings(), count(), params);
+    FillCompositeParams(SheetOptionsOf(host.settings()), count(), params);
     return params;
   }
   Outcome Run(const CompositeParams& params) {

@@ -8,9 +8,11 @@
 #include <vector>
 
 #include "app/folder_job.h"
+#include "app/job_options.h"
 #include "app/test_window.h"
 #include "catalogue/catalogue.h"
 #include "folder/photo_listing.h"
+#include "platform/ini_profile.h"
 #include "platform/random_generator.h"
 #include "platform/text.h"
 #include "support/test_support.h"
@@ -117,14 +119,46 @@ TEST(RunFolderJob, SubFoldersFollowTheMode) {
   }
 }
 
-TEST(RunFolderJob, EveryJobWritesThePaperSizeBack) {
-  Job job;
-  WritePhotos(job.dir, 2);
-  job.host.settings().thumbnail.Sougo = 2;
-  job.host.settings().compose.PaperSize = u"はがき（102×152）";
-  job.Run();
-  EXPECT_EQ(job.host.settings().compose.CreateJpgWidth, 4917);
-  EXPECT_EQ(job.host.settings().compose.CreateJpgHeight, 3300);
+// The jobs only read the settings: neither the sheet size of a named paper,
+// nor a big square larger than the grid, nor a PhotoNo of 0 comes back into
+// the record the window saves. The sheet is still the paper's.
+TEST(RunFolderJob, NoJobWritesIntoTheSettings) {
+  const auto saved = [](const folio::Settings& settings, const TempDir& dir) {
+    folio::IniProfile profile(dir / "saved.ini");
+    EXPECT_TRUE(folio::SaveSettings(settings, u"", profile));
+    return folio::test::ReadBytes(dir / "saved.ini");
+  };
+  struct Case {
+    int mode;
+    bool bigSquare;
+  };
+  for (const Case c : {Case{folio::kModeThumbnail, false}, Case{folio::kModeSlideshow, false},
+                       Case{folio::kModeComposite, false}, Case{folio::kModeComposite, true},
+                       Case{folio::kModeResize, false}}) {
+    SCOPED_TRACE(std::to_string(c.mode) + (c.bigSquare ? " big square" : ""));
+    Job job;
+    WritePhotos(job.dir, 1);
+    folio::Settings& s = job.host.settings();
+    s.setting.CreateMode = c.mode;
+    s.compose.PaperSize = u"はがき（102×152）";
+    s.compose.JpgNumberH = s.compose.JpgNumberW = 1;
+    s.thumbnail.PhotoNo = 0;
+    if (c.bigSquare) {
+      s.compose.EnbMulti = 1;
+      s.compose.Multiple = 5;  // lowered to the 1x1 grid for the job alone
+    }
+    TempDir files;
+    const std::string before = saved(s, files);
+    job.Run();
+    EXPECT_EQ(saved(job.host.settings(), files), before);
+    EXPECT_EQ(job.host.settings().thumbnail.PhotoNo, 0);
+    if (c.mode == folio::kModeThumbnail) {
+      EXPECT_TRUE(fs::exists(job.dir / "page1.html"));
+    }
+    if (c.mode == folio::kModeComposite && !c.bigSquare) {
+      EXPECT_EQ(folio::test::JpegSize(job.dir / "img" / "Image1.jpg"), std::make_pair(4917, 3300));
+    }
+  }
 }
 
 TEST(RunFolderJob, BusyOnlyWhileTheJobRunsAndProgressRangeIsCountMinusOne) {

@@ -8,6 +8,7 @@
 
 #include "app/drop_batch.h"
 #include "app/folder_job.h"
+#include "app/job_options.h"
 #include "app/test_window.h"
 #include "app/thumbnail_job.h"
 #include "catalogue/exif_tallies.h"
@@ -67,14 +68,16 @@ TEST(GoldenPages, ThumbnailPageOne) {
   s.TopString = u"%c で撮影\r\n%S";
   s.Exif = u"シャッタースピード：%s秒\r\nF値：%f\r\n%j";
   // The builder alone gives the page's text, without folders or a host.
+  const folio::ThumbnailPageOptions options = folio::ThumbnailPageOptionsOf(host.settings());
   const std::vector<folio::PageRange> pages =
-      folio::PlanThumbnailPages(s, catalogue.records, 2, false);
+      folio::PlanThumbnailPages(options, catalogue.records, 2, false);
   ASSERT_EQ(pages.size(), 2u);
-  EXPECT_EQ(folio::Utf16ToCp932(
-                folio::ThumbnailPageText(s, catalogue.records, catalogue.tallies, 1, 2, pages[0])),
+  EXPECT_EQ(folio::Utf16ToCp932(folio::ThumbnailPageText(options, catalogue.records,
+                                                         catalogue.tallies, 1, 2, pages[0])),
             ReadBytes(fs::path(FOLIO_SOURCE_DIR) / "tests/html/golden/page1.html"));
 
-  ASSERT_EQ(folio::RunThumbnailJob(host, s, dir.u16(), catalogue), folio::Outcome::kPagesMade);
+  ASSERT_EQ(folio::RunThumbnailJob(host, options, dir.u16(), catalogue),
+            folio::Outcome::kPagesMade);
   ExpectGolden(dir / "page1.html", "page1.html");
 }
 

@@ -1,6 +1,7 @@
 // The resize job over a folder: the save-folder rule, copies that are
 // kept, cancels, and how each ending is reported.
 #include "app/resize_job.h"
+#include "app/job_options.h"
 
 #include <gtest/gtest.h>
 
@@ -40,7 +41,8 @@ struct JobFolder {
     }
   }
   void Run() {
-    host.Report(RunResizeJob(host, host.settings().resize, FromPath(folder), fileNames));
+    host.Report(RunResizeJob(host, folio::ResizeOptionsOf(host.settings(), FromPath(folder)),
+                             FromPath(folder), fileNames));
   }
 };
 

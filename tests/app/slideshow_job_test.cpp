@@ -1,4 +1,5 @@
 #include "app/slideshow_job.h"
+#include "app/job_options.h"
 
 #include <gtest/gtest.h>
 
@@ -41,9 +42,8 @@ struct SlideFolder {
     host.setBusy(true);
   }
   void Run() {
-    host.Report(RunSlideshowJob(host, host.settings().slideShow,
-                                folio::UprightWhen(host.settings().thumbnail.AutoRotate), dir.u16(),
-                                records));
+    host.Report(
+        RunSlideshowJob(host, folio::SlideshowJobOptionsOf(host.settings()), dir.u16(), records));
   }
 };
 

@@ -10,6 +10,7 @@
 
 #include "app/drop_batch.h"
 #include "app/folder_job.h"
+#include "app/job_options.h"
 #include "app/job_outcome.h"
 #include "app/test_host.h"
 #include "app/thumbnail_job.h"
@@ -70,7 +71,8 @@ class TestWindow : public TestHost {
     catalogue.records = std::move(records);
     catalogue.pageCount = pageCount;
     catalogue.keywordPages = keywordPages;
-    const Outcome outcome = RunThumbnailJob(*this, settings_.thumbnail, folder, catalogue);
+    const Outcome outcome =
+        RunThumbnailJob(*this, ThumbnailPageOptionsOf(settings_), folder, catalogue);
     Report(outcome);
     return outcome;
   }

@@ -30,12 +30,12 @@ class CatalogueOfFolder : public ::testing::Test {
   }
   Catalogue Build(std::u16string_view sort, bool reverse = false, bool sortPage = false,
                   int photoNo = 10) {
-    Settings settings;
-    settings.setting.Sort = std::u16string(sort);
-    settings.setting.Reverse = reverse;
-    settings.thumbnail.SortPage = sortPage;
-    settings.thumbnail.PhotoNo = photoNo;
-    return BuildCatalogue(names_, dir_.u16(), settings, random_);
+    CatalogueOptions options;
+    options.sortKeyword = std::u16string(sort);
+    options.reverse = reverse;
+    options.keywordPages = sortPage;
+    options.photosPerPage = photoNo;
+    return BuildCatalogue(names_, dir_.u16(), options, random_);
   }
   static std::vector<std::u16string> Names(const std::vector<ImageRecord>& records) {
     std::vector<std::u16string> out;
@@ -169,7 +169,7 @@ TEST_F(CatalogueOfFolder, LensTallyCountsPerFolderAndLensPagesGroup) {
   test::TempDir other;
   test::WriteJpeg(other / "x.jpg", 16, 16);
   const std::vector<std::u16string> x = {u"x.jpg"};
-  const Catalogue next = BuildCatalogue(x, other.u16(), Settings{}, random_);
+  const Catalogue next = BuildCatalogue(x, other.u16(), CatalogueOptions{}, random_);
   EXPECT_EQ(next.tallies.LensTally[0].count, 0u);
   EXPECT_TRUE(next.tallies.LensTally[0].text.empty());
   EXPECT_EQ(catalogue.tallies.LensTally[0].count, 2u);
@@ -211,11 +211,11 @@ TEST_F(CatalogueOfFolder, TypedKeywordPagesGoByPhotoCount) {
 
 TEST(BuildCatalogue, NoNamesGiveNoRecordsAndNoPages) {
   test::TempDir dir;
-  Settings settings;
-  settings.setting.Sort = std::u16string(kKeywordIso);
-  settings.thumbnail.SortPage = 1;
+  CatalogueOptions options;
+  options.sortKeyword = std::u16string(kKeywordIso);
+  options.keywordPages = true;
   RandomGenerator random;
-  const Catalogue catalogue = BuildCatalogue({}, dir.u16(), settings, random);
+  const Catalogue catalogue = BuildCatalogue({}, dir.u16(), options, random);
   EXPECT_TRUE(catalogue.records.empty());
   EXPECT_EQ(catalogue.pageCount, 0);
   EXPECT_FALSE(catalogue.keywordPages);

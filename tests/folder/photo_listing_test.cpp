@@ -12,7 +12,6 @@
 #include "catalogue/catalogue.h"
 #include "folder/photo_listing.h"
 #include "platform/random_generator.h"
-#include "settings/settings.h"
 #include "support/test_support.h"
 
 namespace fs = std::filesystem;
@@ -40,10 +39,10 @@ TEST(ListJpegFiles, PageCountRoundsUp) {
     WritePhotos(dir, c.files);
     const std::vector<std::u16string> names = folio::ListJpegFiles(dir.u16());
     EXPECT_EQ(static_cast<int>(names.size()), c.files);
-    folio::Settings settings;
-    settings.thumbnail.PhotoNo = c.perPage;
+    folio::CatalogueOptions options;
+    options.photosPerPage = c.perPage;
     folio::RandomGenerator random;
-    EXPECT_EQ(folio::BuildCatalogue(names, dir.u16(), settings, random).pageCount, c.pages)
+    EXPECT_EQ(folio::BuildCatalogue(names, dir.u16(), options, random).pageCount, c.pages)
         << c.files << " files, " << c.perPage;
   }
 }

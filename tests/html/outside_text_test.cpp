@@ -70,20 +70,20 @@ TEST(OutsideTextInPages, EveryNameInEveryKindOfPage) {
   const ExifTallies tallies;
   for (const NameCase& c : NameCases()) {
     const std::vector<ImageRecord> records = OneRecord(c.name);
-    ThumbnailSettings thumbnail;
-    thumbnail.LineNo = 1;
-    thumbnail.Exif = u"%j";
+    ThumbnailPageOptions thumbnail;
+    thumbnail.photoColumns = 1;
+    thumbnail.caption = u"%j";
     ExpectHolds(ThumbnailPageText(thumbnail, records, tallies, 1, 1, {0, 1}),
                 u"<td ALIGN=\"CENTER\"><a href=\"jpg/" + c.link + u"\"><img src=\"thum/" + c.link +
                     u"\"></a><br>" + c.caption + u"</td>",
                 c);
-    thumbnail.NotResize = 1;
-    thumbnail.Exif.clear();
+    thumbnail.thumbnails = false;
+    thumbnail.caption.clear();
     ExpectHolds(ThumbnailPageText(thumbnail, records, tallies, 1, 1, {0, 1}),
                 u"<td ALIGN=\"CENTER\"><a href=\"jpg/" + c.link + u"\">" + c.text + u"</a></td>",
                 c);
 
-    const std::u16string slideshow = SlideshowPageText(SlideShowSettings{}, records);
+    const std::u16string slideshow = SlideshowPageText(SlideshowPageOptions{}, records);
     ExpectHolds(slideshow, u"\timg[0] = \"slideshow/" + c.script + u"\";\r\n", c);
     ExpectHolds(slideshow, u"\t<img src=\"slideshow/" + c.link + u"\" id=\"slideshow\"", c);
 
@@ -150,11 +150,11 @@ TEST(OutsideTextInPages, ExifTextsAreTextWhereverTheyLand) {
     ExifTallies tallies;
     tallies.CountLens(payload);
 
-    ThumbnailSettings s;
-    s.SortPage = 1;
-    s.TitleString = std::u16string(u"<b>") + c.command + u"</b>";
-    s.TopString = std::u16string(u"<i>") + c.command + u"</i>\r\n%V";
-    s.Exif = std::u16string(u"<u>") + c.command + u"</u>";
+    ThumbnailPageOptions s;
+    s.keywordPages = true;
+    s.title = std::u16string(u"<b>") + c.command + u"</b>";
+    s.topText = std::u16string(u"<i>") + c.command + u"</i>\r\n%V";
+    s.caption = std::u16string(u"<u>") + c.command + u"</u>";
     const std::u16string page = ThumbnailPageText(s, records, tallies, 1, 2, {0, 1});
     SCOPED_TRACE(c.what);
     EXPECT_EQ(page.find(u"<script>"), std::u16string::npos) << ToUtf8(page);

@@ -9,27 +9,27 @@ using folio::ImageRecord;
 using folio::SetField;
 
 TEST(BuildPageLinks, PlainLabelsWithLineBreaksEveryLinkNo) {
-  folio::ThumbnailSettings settings;
-  settings.LinkNo = 5;
+  folio::ThumbnailPageOptions options;
+  options.linkColumns = 5;
   ImageRecord one;
-  EXPECT_EQ(folio::BuildPageLinks(settings, 3, 2, std::span(&one, 1)),
+  EXPECT_EQ(folio::BuildPageLinks(options, 3, 2, std::span(&one, 1)),
             u"<a href=\"page1.html\">1ページ</a>　2ページ　<a href=\"page3.html\">3ページ</a>　");
 
-  const std::u16string twelve = folio::BuildPageLinks(settings, 12, 1, std::span(&one, 1));
+  const std::u16string twelve = folio::BuildPageLinks(options, 12, 1, std::span(&one, 1));
   EXPECT_NE(twelve.find(u"5ページ</a><br>\r\n<a href=\"page6.html\">"), std::u16string::npos);
   EXPECT_NE(twelve.find(u"10ページ</a><br>\r\n<a href=\"page11.html\">"), std::u16string::npos);
   EXPECT_TRUE(twelve.ends_with(u"12ページ</a>　"));
   EXPECT_EQ(twelve.find(u"<br>"), twelve.find(u"5ページ</a>") + 8);
 
-  settings.LinkNo = 0;  // would divide by zero: one line
-  EXPECT_EQ(folio::BuildPageLinks(settings, 2, 1, std::span(&one, 1)),
+  options.linkColumns = 0;  // would divide by zero: one line
+  EXPECT_EQ(folio::BuildPageLinks(options, 2, 1, std::span(&one, 1)),
             u"1ページ　<a href=\"page2.html\">2ページ</a>　");
 }
 
 TEST(BuildPageLinks, KeywordPagesLabelEachRunByItsFirstRecord) {
-  folio::ThumbnailSettings settings;
-  settings.SortPage = 1;
-  settings.LinkNo = 10;
+  folio::ThumbnailPageOptions options;
+  options.keywordPages = true;
+  options.linkColumns = 10;
   std::vector<ImageRecord> records(5);
   const uint16_t iso[] = {0, 100, 100, 400, 400};
   const int group[] = {1, 2, 2, 3, 3};
@@ -38,7 +38,7 @@ TEST(BuildPageLinks, KeywordPagesLabelEachRunByItsFirstRecord) {
     records[i].isoSpeed = iso[i];
     records[i].groupNumber = group[i];
   }
-  EXPECT_EQ(folio::BuildPageLinks(settings, 3, 3, std::span(records.data(), 5)),
+  EXPECT_EQ(folio::BuildPageLinks(options, 3, 3, std::span(records.data(), 5)),
             u"<a href=\"page1.html\">1：ISO感度不明</a>　<a href=\"page2.html\">2：ISO100</a>　"
             u"3：ISO400　");
 }

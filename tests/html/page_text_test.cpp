@@ -33,15 +33,15 @@ std::vector<ImageRecord> Records(std::initializer_list<const char*> names) {
 }
 
 TEST(SlideshowPageText, MatchesTheReviewedPages) {
-  SlideShowSettings settings;
-  settings.Speed = 2000;
+  SlideshowPageOptions settings;
+  settings.intervalMs = 2000;
   // Two lines; "%n" is not a template command here and stays as written.
-  settings.TopString = u"夏の旅\r\n2010 %n";
+  settings.topText = u"夏の旅\r\n2010 %n";
   EXPECT_EQ(Utf16ToCp932(SlideshowPageText(settings, Records({"a.jpg", "b c&d.jpg", "夏.jpg"}))),
             Golden("slideshow.html"));
 
-  settings.Speed = 1500;
-  settings.TopString.clear();
+  settings.intervalMs = 1500;
+  settings.topText.clear();
   EXPECT_EQ(Utf16ToCp932(SlideshowPageText(settings, Records({"only.jpg"}))),
             Golden("slideshow_one.html"));
 
@@ -62,7 +62,7 @@ TEST(BatchPagesText, TopAndMenuMatchTheReviewedPages) {
 }
 
 TEST(PlanThumbnailPages, PhotoNoPerPageOrOneRunOfKeywordValuesPerPage) {
-  ThumbnailSettings settings;
+  ThumbnailPageOptions settings;
   std::vector<ImageRecord> records(25);
   const auto ranges = [](const std::vector<PageRange>& pages) {
     std::vector<std::pair<int, int>> out;
@@ -71,15 +71,15 @@ TEST(PlanThumbnailPages, PhotoNoPerPageOrOneRunOfKeywordValuesPerPage) {
   };
   using Ranges = std::vector<std::pair<int, int>>;
 
-  settings.PhotoNo = 12;
+  settings.photosPerPage = 12;
   EXPECT_EQ(ranges(PlanThumbnailPages(settings, records, 3, false)),
             (Ranges{{0, 12}, {12, 12}, {24, 1}}));
-  settings.PhotoNo = 0;  // counts as 1
+  settings.photosPerPage = 0;  // counts as 1
   EXPECT_EQ(ranges(PlanThumbnailPages(settings, std::span(records).first(3), 3, false)),
             (Ranges{{0, 1}, {1, 1}, {2, 1}}));
 
   // Keyword pages: PhotoNo plays no part.
-  settings.PhotoNo = 2;
+  settings.photosPerPage = 2;
   const int group[] = {1, 2, 2, 2, 3, 3, 4};
   std::vector<ImageRecord> grouped(7);
   for (int i = 0; i < 7; ++i) grouped[i].groupNumber = group[i];

@@ -26,45 +26,32 @@ namespace {
 
 // ---------------------------------------------------------------- parameters
 
-TEST(CompositeParams, PaperTableIsWrittenBackIntoTheSettings) {
-  struct Case {
-    std::u16string paper;
-    int width, height;
-  };
-  const Case cases[] = {
-      {u"L版（89×127）", 4708, 3300},   {u"はがき（102×152）", 4917, 3300},
-      {u"A4（210×297）", 4653, 3300},   {u"八切（165×216）", 4320, 3300},
-      {u"六切（203×254）", 4129, 3300}, {u"四切（254×305）", 3962, 3300},
-      {u"半切（356×432）", 4004, 3300}, {u"カスタム", 1234, 567},
-      {u"unknown", 4708, 3300},
-  };
-  for (const Case& c : cases) {
-    Settings settings;
-    settings.compose.PaperSize = c.paper;
-    settings.compose.CreateJpgWidth = 1234;
-    settings.compose.CreateJpgHeight = 567;
-    settings.setting.CreateMode = 0;  // the mode plays no part
+// The sheet is the size the options give (the paper table is the settings'),
+// and the options are only read.
+TEST(CompositeParams, CanvasIsTheOptionsSheet) {
+  for (const auto& [width, height] : {std::pair{4708, 3300}, std::pair{1234, 567}}) {
+    SheetOptions options;
+    options.canvasWidth = width;
+    options.canvasHeight = height;
     CompositeParams params;
-    FillCompositeParams(settings, 10, params);
-    EXPECT_EQ(params.canvasWidth, c.width) << ToUtf8(c.paper);
-    EXPECT_EQ(params.canvasHeight, c.height) << ToUtf8(c.paper);
-    EXPECT_EQ(settings.compose.CreateJpgWidth, c.width) << ToUtf8(c.paper);
-    EXPECT_EQ(settings.compose.CreateJpgHeight, c.height) << ToUtf8(c.paper);
+    FillCompositeParams(options, 10, params);
+    EXPECT_EQ(params.canvasWidth, width);
+    EXPECT_EQ(params.canvasHeight, height);
   }
 }
 
-TEST(CompositeParams, ColoursAndFlagsFromTheSettings) {
-  Settings settings;
-  settings.compose.BlankColorRed = 0x112;  // only the low 8 bits count
-  settings.compose.BlankColorGreen = 0x34;
-  settings.compose.BlankColorBlue = 0x56;
-  settings.compose.TitleColorR = 1;
-  settings.compose.TitleColorG = 2;
-  settings.compose.TitleColorB = 3;
-  settings.compose.MultipleX = 2;
-  settings.compose.MultipleY = 3;
+TEST(CompositeParams, ColoursAndFlagsFromTheOptions) {
+  SheetOptions options;
+  options.backgroundRed = 0x112;  // only the low 8 bits count
+  options.backgroundGreen = 0x34;
+  options.backgroundBlue = 0x56;
+  options.titleRed = 1;
+  options.titleGreen = 2;
+  options.titleBlue = 3;
+  options.bigColumn = 2;
+  options.bigRow = 3;
   CompositeParams params;
-  FillCompositeParams(settings, 20, params);
+  FillCompositeParams(options, 20, params);
   EXPECT_EQ(params.backgroundColor, 0xFF123456u);
   EXPECT_EQ(params.titleColor, 0xFF010203u);
   EXPECT_EQ(params.bigColumn, 1);
@@ -92,20 +79,20 @@ TEST(CompositeParams, GridShrinksAndCountsWholeSheets) {
       {"big square larger than the grid", 2, 2, 10, 0, 0, 1, 3, 2, 2, -4, 0, 3},
   };
   for (const Case& c : cases) {
-    Settings settings;
-    settings.compose.JpgNumberH = c.h;
-    settings.compose.JpgNumberW = c.w;
-    settings.compose.EnableTitle = c.title;
-    settings.compose.TitleDouble = c.titleDouble;
-    settings.compose.EnbMulti = c.multi;
-    settings.compose.Multiple = c.m;
+    SheetOptions options;
+    options.rows = c.h;
+    options.columns = c.w;
+    options.titleOn = c.title;
+    options.titleDouble = c.titleDouble;
+    options.bigOn = c.multi;
+    options.bigSpan = c.m;
     CompositeParams params;
-    FillCompositeParams(settings, c.count, params);
+    FillCompositeParams(options, c.count, params);
     EXPECT_EQ(params.rows, c.rows) << c.what;
     EXPECT_EQ(params.columns, c.columns) << c.what;
     EXPECT_EQ(params.perSheet, c.perSheet) << c.what;
     EXPECT_EQ(params.imagesUsed, c.imagesUsed) << c.what;
-    EXPECT_EQ(settings.compose.Multiple, c.multipleAfter) << c.what;
+    EXPECT_EQ(params.bigSpan, c.multipleAfter) << c.what;
     EXPECT_EQ(CanLayOut(params), c.perSheet > 0) << c.what;
   }
 }
@@ -113,12 +100,12 @@ TEST(CompositeParams, GridShrinksAndCountsWholeSheets) {
 // ---------------------------------------------------------------- geometry
 
 CompositeParams LSheet(int rows, int columns, int outerMargin) {
-  Settings settings;
-  settings.compose.JpgNumberH = rows;
-  settings.compose.JpgNumberW = columns;
-  settings.compose.ArroundBlank = outerMargin;
+  SheetOptions options;
+  options.rows = rows;
+  options.columns = columns;
+  options.outerMargin = outerMargin;
   CompositeParams params;
-  FillCompositeParams(settings, 100, params);
+  FillCompositeParams(options, 100, params);
   return params;
 }
 
@@ -164,39 +151,48 @@ TEST(CompositeGeometry, SourceRectCutsToTheCellShape) {
 }
 
 TEST(CompositeGeometry, TitleCellByPosition) {
+  using Kind = SheetTitlePlace::Kind;
   struct Case {
-    std::u16string position;
+    SheetTitlePlace place;
     int titleDouble;
     bool any;
     int column, row;
   };
   const Case cases[] = {
-      {u"中央", 0, true, 1, 1}, {u"左上", 0, true, 0, 0}, {u"右上", 0, true, 3, 0},
-      {u"右上", 1, true, 2, 0}, {u"左下", 0, true, 0, 3}, {u"右下", 1, true, 2, 3},
-      {u"2:3", 0, true, 1, 2},  {u"5:1", 0, true, 4, 0},  // off the grid: no cell takes it
-      {u":3", 0, false, 0, 0},  {u"abc", 0, false, 0, 0}, {u"", 0, false, 0, 0},
+      {{Kind::kCentre}, 0, true, 1, 1},
+      {{Kind::kTopLeft}, 0, true, 0, 0},
+      {{Kind::kTopRight}, 0, true, 3, 0},
+      {{Kind::kTopRight}, 1, true, 2, 0},
+      {{Kind::kBottomLeft}, 0, true, 0, 3},
+      {{Kind::kBottomRight}, 1, true, 2, 3},
+      {{Kind::kCell, 2, 3}, 0, true, 1, 2},
+      {{Kind::kCell, 5, 1}, 0, true, 4, 0},  // off the grid: no cell takes it
+      {{Kind::kNone}, 0, false, 0, 0},
+      {{Kind::kCell, 0, 0}, 0, true, -1, -1},  // "x:y" read as 0:0, off the grid
   };
   for (const Case& c : cases) {
     CompositeParams params = LSheet(4, 4, 0);
     params.titleOn = 1;
     params.titleDouble = c.titleDouble;
-    params.titlePosition = c.position;
+    params.titlePlace = c.place;
+    const std::string what = std::to_string(static_cast<int>(c.place.kind)) + " " +
+                             std::to_string(c.place.column) + ":" + std::to_string(c.place.row);
     SheetCell cell{-9, -9};
     RandomGenerator unused;
-    ASSERT_EQ(TitleCell(params, cell, unused), c.any) << ToUtf8(c.position);
+    ASSERT_EQ(TitleCell(params, cell, unused), c.any) << what;
     if (!c.any) continue;
-    EXPECT_EQ(cell.column, c.column) << ToUtf8(c.position);
-    EXPECT_EQ(cell.row, c.row) << ToUtf8(c.position);
+    EXPECT_EQ(cell.column, c.column) << what;
+    EXPECT_EQ(cell.row, c.row) << what;
   }
   CompositeParams params = LSheet(4, 4, 0);
   params.titleOn = 1;
-  params.titlePosition = u"ランダム";
+  params.titlePlace = {SheetTitlePlace::Kind::kRandom};
   SheetCell cell;
   RandomGenerator anyTime(static_cast<unsigned>(std::time(nullptr)));
   ASSERT_TRUE(TitleCell(params, cell, anyTime));
   EXPECT_TRUE(cell.column >= 0 && cell.column < 4 && cell.row >= 0 && cell.row < 4);
   params.titleOn = 0;
-  params.titlePosition = u"中央";
+  params.titlePlace = {SheetTitlePlace::Kind::kCentre};
   EXPECT_FALSE(TitleCell(params, cell, anyTime));
 }
 
@@ -210,7 +206,7 @@ TEST(CompositeGeometry, RandomTitleCellFollowsItsGeneratorAlone) {
   for (const Case c : {Case{4, 4, 1, 0}, Case{5, 3, 1, 0}, Case{3, 5, 2, 1}}) {
     CompositeParams params = LSheet(c.rows, c.columns, 0);
     params.titleOn = 1;
-    params.titlePosition = u"ランダム";
+    params.titlePlace = {SheetTitlePlace::Kind::kRandom};
     RandomGenerator seeded(1);
     SheetCell cell;
     ASSERT_TRUE(TitleCell(params, cell, seeded));

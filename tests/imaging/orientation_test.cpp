@@ -269,12 +269,12 @@ TEST(UprightSheetCells, CellsStandUprightForEveryOrientation) {
 }
 
 TEST(UprightSheetCells, TheSettingTurnsTheCells) {
-  Settings settings;
+  SheetOptions options;
   CompositeParams params;
-  FillCompositeParams(settings, 10, params);
+  FillCompositeParams(options, 10, params);
   EXPECT_EQ(params.upright, Upright::kYes);
-  settings.thumbnail.AutoRotate = 0;
-  FillCompositeParams(settings, 10, params);
+  options.upright = Upright::kNo;
+  FillCompositeParams(options, 10, params);
   EXPECT_EQ(params.upright, Upright::kNo);
 }
 

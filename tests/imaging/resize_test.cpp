@@ -99,10 +99,8 @@ TEST(ResizeRules, SaveFolder) {
       {u"small", "/p/Trip/small"},         {u"%s-%s", "/p/Trip/Trip-Trip"},
   };
   for (const Case& c : cases) {
-    ResizeSettings resize;
-    resize.SaveDir = c.saveDir;
-    const ResizeOptions options = MakeResizeOptions(resize, u"/p/Trip");
-    EXPECT_EQ(ResizeSavePath(options.saveFolder, u"/p/Trip"), fs::path(c.expected))
+    EXPECT_EQ(ResizeSavePath(ResizeSaveFolder(c.saveDir, u"/p/Trip"), u"/p/Trip"),
+              fs::path(c.expected))
         << ToUtf8(c.saveDir);
   }
 }

@@ -8,7 +8,7 @@
 
 #include "platform/ini_profile.h"
 #include "platform/text.h"
-#include "settings/setting_limits.h"
+#include "settings/setting_keys.h"
 #include "settings/settings.h"
 #include "support/test_support.h"
 
@@ -31,8 +31,10 @@ template <typename Pick>
 Settings LoadedWithEveryKeyAt(const TempDir& dir, const char* name, Pick pick) {
   {
     IniProfile profile(dir / name);
-    for (const folio::KeyLimit& entry : folio::AllLimits())
-      EXPECT_TRUE(profile.WriteInt(entry.section, entry.key, pick(entry.limit)));
+    for (const folio::SettingKey& entry : folio::AllSettingKeys())
+      if (entry.range) {
+        EXPECT_TRUE(profile.WriteInt(entry.section, entry.name, pick(*entry.range)));
+      }
   }
   IniProfile profile(dir / name);
   Settings loaded;
@@ -67,9 +69,10 @@ TEST(SettingRanges, BothEndsOfEveryRangeAreTaken) {
         LoadedWithEveryKeyAt(dir, high ? "high.ini" : "low.ini",
                              [&](folio::IntLimit l) { return high ? l.high : l.low; });
     const std::string saved = SavedText(loaded, dir, "after.ini");
-    for (const folio::KeyLimit& entry : folio::AllLimits()) {
-      const std::string line = "\r\n" + folio::ToUtf8(entry.key) + "=" +
-                               std::to_string(high ? entry.limit.high : entry.limit.low) + "\r\n";
+    for (const folio::SettingKey& entry : folio::AllSettingKeys()) {
+      if (!entry.range) continue;
+      const std::string line = "\r\n" + folio::ToUtf8(entry.name) + "=" +
+                               std::to_string(high ? entry.range->high : entry.range->low) + "\r\n";
       EXPECT_NE(saved.find(line), std::string::npos) << line;
     }
   }

@@ -16,6 +16,7 @@
 #include "app/gui/number_field.h"
 #include "app/gui/page_controls.h"
 #include "app/gui/qt_text.h"
+#include "settings/coded_values.h"
 #include "settings/paper_sizes.h"
 
 namespace folio::gui {
@@ -54,10 +55,10 @@ CompositePage::CompositePage(QWidget* parent) : QWidget(parent) {
   paperSize->setEditable(true);
   paperSize->setCompleter(nullptr);  // what is typed stays as typed
   paperSize->setInsertPolicy(QComboBox::NoInsert);
-  for (const char16_t* item :
-       {u"L版（89×127）", u"はがき（102×152）", u"A4（210×297）", u"八切（165×216）",
-        u"六切（203×254）", u"四切（254×305）", u"半切（356×432）", u"カスタム"})
-    paperSize->addItem(QString::fromUtf16(item));
+  for (const PaperSize paper :
+       {PaperSize::kL, PaperSize::kPostcard, PaperSize::kA4, PaperSize::kYatsugiri,
+        PaperSize::kMutsugiri, PaperSize::kYotsugiri, PaperSize::kHangiri, PaperSize::kCustom})
+    paperSize->addItem(ToQ(PaperSizeText(paper)));
   grid->addWidget(Label(u"・作成する画像のサイズ（mm×mm）", this), row, 0);
   grid->addWidget(paperSize, row++, 1);
 
@@ -133,8 +134,10 @@ CompositePage::CompositePage(QWidget* parent) : QWidget(parent) {
   titlePosition->setEditable(true);
   titlePosition->setCompleter(nullptr);  // what is typed stays as typed
   titlePosition->setInsertPolicy(QComboBox::NoInsert);
-  for (const char16_t* item : {u"中央", u"左上", u"右上", u"左下", u"右下", u"ランダム"})
-    titlePosition->addItem(QString::fromUtf16(item));
+  using Place = TitlePosition::Place;
+  for (const Place place : {Place::kCentre, Place::kTopLeft, Place::kTopRight, Place::kBottomLeft,
+                            Place::kBottomRight, Place::kRandom})
+    titlePosition->addItem(ToQ(TitlePositionText({place})));
   auto* titleTop = new QHBoxLayout;
   titleTop->addWidget(titleEnabled);
   titleTop->addWidget(Label(u"・位置", titleGroup));
@@ -180,8 +183,11 @@ void CompositePage::setSettings(const ComposeSettings& settings) {
 
 void CompositePage::showFields() {
   SetComboText(paperSize, ToQ(s_.PaperSize));
-  sheetWidth->setValue(s_.CreateJpgWidth);
-  sheetHeight->setValue(s_.CreateJpgHeight);
+  // A named paper's sheet is fixed: its size shows whatever the size fields
+  // of the file hold (and is what OK keeps).
+  const SheetSize sheet = SheetSizeOf(s_);
+  sheetWidth->setValue(sheet.width);
+  sheetHeight->setValue(sheet.height);
   photoColumns->setValue(s_.JpgNumberW);
   photoRows->setValue(s_.JpgNumberH);
   spacing->setValue(s_.SpaceSize);
@@ -207,44 +213,34 @@ void CompositePage::showFields() {
 
 bool CompositePage::readFields() {
   s_.PaperSize = FromQ(paperSize->currentText());
-  if (!ReadIntField(sheetWidth, Limit(u"Compose", u"CreateJpgWidth"), s_.CreateJpgWidth))
-    return false;
-  if (!ReadIntField(sheetHeight, Limit(u"Compose", u"CreateJpgHeight"), s_.CreateJpgHeight))
-    return false;
-  if (!ReadIntField(photoColumns, Limit(u"Compose", u"JpgNumberW"), s_.JpgNumberW)) return false;
-  if (!ReadIntField(photoRows, Limit(u"Compose", u"JpgNumberH"), s_.JpgNumberH)) return false;
-  if (!ReadIntField(spacing, Limit(u"Compose", u"SpaceSize"), s_.SpaceSize)) return false;
+  if (!ReadSettingField(sheetWidth, s_, &ComposeSettings::CreateJpgWidth)) return false;
+  if (!ReadSettingField(sheetHeight, s_, &ComposeSettings::CreateJpgHeight)) return false;
+  if (!ReadSettingField(photoColumns, s_, &ComposeSettings::JpgNumberW)) return false;
+  if (!ReadSettingField(photoRows, s_, &ComposeSettings::JpgNumberH)) return false;
+  if (!ReadSettingField(spacing, s_, &ComposeSettings::SpaceSize)) return false;
   s_.ArroundBlank = spacingAtEdges->isChecked();
-  if (!ReadIntField(backgroundChannels[0], Limit(u"Compose", u"BlankColorRed"), s_.BlankColorRed))
-    return false;
-  if (!ReadIntField(backgroundChannels[1], Limit(u"Compose", u"BlankColorGreen"),
-                    s_.BlankColorGreen))
-    return false;
-  if (!ReadIntField(backgroundChannels[2], Limit(u"Compose", u"BlankColorBlue"), s_.BlankColorBlue))
-    return false;
+  if (!ReadSettingField(backgroundChannels[0], s_, &ComposeSettings::BlankColorRed)) return false;
+  if (!ReadSettingField(backgroundChannels[1], s_, &ComposeSettings::BlankColorGreen)) return false;
+  if (!ReadSettingField(backgroundChannels[2], s_, &ComposeSettings::BlankColorBlue)) return false;
   s_.ChangeRaito = stretchToCell->isChecked();
-  if (!ReadIntField(jpegQuality, Limit(u"Compose", u"JpgQuality"), s_.JpgQuality)) return false;
+  if (!ReadSettingField(jpegQuality, s_, &ComposeSettings::JpgQuality)) return false;
   s_.EnbMulti = bigCellEnabled->isChecked();
-  if (!ReadIntField(bigCellScale, Limit(u"Compose", u"Multiple"), s_.Multiple)) return false;
-  if (!ReadIntField(bigCellColumn, Limit(u"Compose", u"MultipleX"), s_.MultipleX)) return false;
-  if (!ReadIntField(bigCellRow, Limit(u"Compose", u"MultipleY"), s_.MultipleY)) return false;
+  if (!ReadSettingField(bigCellScale, s_, &ComposeSettings::Multiple)) return false;
+  if (!ReadSettingField(bigCellColumn, s_, &ComposeSettings::MultipleX)) return false;
+  if (!ReadSettingField(bigCellRow, s_, &ComposeSettings::MultipleY)) return false;
   s_.EnableTitle = titleEnabled->isChecked();
   s_.Position = FromQ(titlePosition->currentText());
-  if (!ReadIntField(titleChannels[0], Limit(u"Compose", u"TitleColorR"), s_.TitleColorR))
-    return false;
-  if (!ReadIntField(titleChannels[1], Limit(u"Compose", u"TitleColorG"), s_.TitleColorG))
-    return false;
-  if (!ReadIntField(titleChannels[2], Limit(u"Compose", u"TitleColorB"), s_.TitleColorB))
-    return false;
+  if (!ReadSettingField(titleChannels[0], s_, &ComposeSettings::TitleColorR)) return false;
+  if (!ReadSettingField(titleChannels[1], s_, &ComposeSettings::TitleColorG)) return false;
+  if (!ReadSettingField(titleChannels[2], s_, &ComposeSettings::TitleColorB)) return false;
   s_.Title = GetLines(titleText);
-  if (!ReadIntField(titleFontSize, Limit(u"Compose", u"TitleFontSize"), s_.TitleFontSize))
-    return false;
+  if (!ReadSettingField(titleFontSize, s_, &ComposeSettings::TitleFontSize)) return false;
   s_.TitleDouble = titleTwoCells->isChecked();
   return true;
 }
 
-void CompositePage::refresh(int mode) {
-  if (mode == 2) {
+void CompositePage::refresh(std::optional<JobMode> mode) {
+  if (mode == kModeComposite) {
     QWidget* controls[] = {paperSize,
                            spacing,
                            spacingAtEdges,
@@ -318,13 +314,14 @@ void CompositePage::applyTitleRule() {
 void CompositePage::onPaperChosen(int index) {
   readFields();
   const QString text = paperSize->itemText(index);
-  if (text == QStringLiteral("カスタム")) {
+  if (PaperSizeFromText(FromQ(text)) == PaperSize::kCustom) {
     s_.CreateJpgHeight = s_.rememberedCustomHeight;
     s_.CreateJpgWidth = s_.rememberedCustomWidth;
   } else {
-    ComposeSettings paper;
-    paper.PaperSize = FromQ(text);
-    PaperSheetSize(paper, s_.CreateJpgWidth, s_.CreateJpgHeight);
+    // A named paper shows its own sheet; any other text the L size.
+    const SheetSize sheet = PaperSheetSize(PaperSizeFromText(FromQ(text)).value_or(PaperSize::kL));
+    s_.CreateJpgWidth = sheet.width;
+    s_.CreateJpgHeight = sheet.height;
   }
   s_.PaperSize = FromQ(text);
   showFields();

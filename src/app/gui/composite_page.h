@@ -3,6 +3,9 @@
 // samples that open the colour chooser.
 #include <QWidget>
 
+#include <optional>
+
+#include "settings/coded_values.h"
 #include "settings/settings.h"
 
 class QCheckBox;
@@ -23,7 +26,7 @@ class CompositePage : public QWidget {
   const ComposeSettings& settings() const { return s_; }
   bool readFields();
   void showFields();
-  void refresh(int mode);
+  void refresh(std::optional<JobMode> mode);
 
   QComboBox* paperSize;
   NumberField* sheetWidth;

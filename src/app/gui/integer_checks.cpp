@@ -64,10 +64,6 @@ bool ReadIntField(NumberField* field, int low, int high, int& value) {
   return ReadIntField(field->lineEdit(), low, high, value);
 }
 
-IntLimit Limit(std::u16string_view section, std::u16string_view key) {
-  return LimitOf(section, key).value_or(IntLimit{0, 0});
-}
-
 bool ReadIntField(QLineEdit* edit, IntLimit limit, int& value) {
   return ReadIntField(edit, limit.low, limit.high, value);
 }

@@ -4,7 +4,7 @@
 #include <QString>
 #include <string_view>
 
-#include "settings/setting_limits.h"
+#include "settings/setting_keys.h"
 
 class QLineEdit;
 class QWidget;
@@ -17,9 +17,6 @@ class NumberField;
 // blanks and sign, then digits, then optional blanks. False when it is none.
 bool ParseInt(const QString& text, int& value);
 
-// The range of a number key from the shared table (every dialog field has one).
-IntLimit Limit(std::u16string_view section, std::u16string_view key);
-
 // Reads `field` into `value` and checks the range; on failure shows
 // "Enter an integer." or "Enter an integer between %1 and %2.", puts the
 // focus on the field and returns false.
@@ -27,6 +24,16 @@ bool ReadIntField(NumberField* field, int low, int high, int& value);
 bool ReadIntField(QLineEdit* edit, int low, int high, int& value);
 bool ReadIntField(NumberField* field, IntLimit limit, int& value);
 bool ReadIntField(QLineEdit* edit, IntLimit limit, int& value);
+
+// Reads `field` into the stored field `member` of `group` within that key's range.
+template <typename Group>
+bool ReadSettingField(NumberField* field, Group& group, int Group::*member) {
+  return ReadIntField(field, RangeOf(member), group.*member);
+}
+template <typename Group>
+bool ReadSettingField(QLineEdit* edit, Group& group, int Group::*member) {
+  return ReadIntField(edit, RangeOf(member), group.*member);
+}
 
 // The field of the last failed check (null once it is gone).
 QWidget* LastFailedField();

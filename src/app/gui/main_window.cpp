@@ -332,7 +332,7 @@ void MainWindow::onSettings() {
   if (!jobActive()) {
     optionsDialog_->showSettings();
     optionsDialog_->exec();
-    if (s.compose.PaperSize == u"カスタム") {
+    if (PaperSizeFromText(s.compose.PaperSize) == PaperSize::kCustom) {
       s.compose.rememberedCustomHeight = s.compose.CreateJpgHeight;
       s.compose.rememberedCustomWidth = s.compose.CreateJpgWidth;
     }

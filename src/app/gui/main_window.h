@@ -14,6 +14,7 @@
 #include "app/job_host.h"
 #include "app/job_outcome.h"
 #include "platform/random_generator.h"
+#include "settings/coded_values.h"
 #include "settings/settings.h"
 
 class QAction;

@@ -23,6 +23,12 @@
 
 namespace folio::gui {
 
+namespace {
+// The mode buttons and the tabs, in the same order.
+constexpr JobMode kButtonModes[4] = {kModeThumbnail, kModeSlideshow, kModeComposite, kModeResize};
+int TabOf(JobMode mode) { return static_cast<int>(mode); }
+}  // namespace
+
 OptionsDialog::OptionsDialog(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("オプション設定"));
   auto* layout = new QVBoxLayout(this);
@@ -95,7 +101,8 @@ void OptionsDialog::showSettings() {
 }
 
 void OptionsDialog::showOwnControls() {
-  for (int i = 0; i < 4; ++i) modeButton[i]->setChecked(settings_.setting.CreateMode == i);
+  for (int i = 0; i < 4; ++i)
+    modeButton[i]->setChecked(settings_.setting.CreateMode == StoredJobMode(kButtonModes[i]));
   SetComboText(sortKeyword, ToQ(settings_.setting.Sort));
   reverseOrder->setChecked(settings_.setting.Reverse != 0);
   dropOnlyFillsFolderBox->setChecked(settings_.setting.NoDDtoRun != 0);
@@ -104,7 +111,7 @@ void OptionsDialog::showOwnControls() {
 
 void OptionsDialog::readOwnControls() {
   for (int i = 0; i < 4; ++i)  // none checked (a mode from the file outside 0..3): it stays
-    if (modeButton[i]->isChecked()) settings_.setting.CreateMode = i;
+    if (modeButton[i]->isChecked()) settings_.setting.CreateMode = StoredJobMode(kButtonModes[i]);
   settings_.setting.Sort = FromQ(sortKeyword->currentText());
   settings_.setting.Reverse = reverseOrder->isChecked();
   settings_.setting.NoDDtoRun = dropOnlyFillsFolderBox->isChecked();
@@ -112,7 +119,7 @@ void OptionsDialog::readOwnControls() {
 }
 
 void OptionsDialog::refreshPages() {
-  const int mode = settings_.setting.CreateMode;
+  const std::optional<JobMode> mode = JobModeFromStored(settings_.setting.CreateMode);
   thumbnailPage->refresh(mode);
   compositePage->refresh(mode);
   slideshowPage->refresh(mode);
@@ -128,10 +135,10 @@ void OptionsDialog::showTab(int index) {
 void OptionsDialog::onMode() {
   readOwnControls();
   refreshPages();
-  const int mode = settings_.setting.CreateMode;
-  if (mode >= 0 && mode < 4) showTab(mode);
-  sortKeyword->setEnabled(mode != 3);
-  reverseOrder->setEnabled(mode != 3);
+  const std::optional<JobMode> mode = JobModeFromStored(settings_.setting.CreateMode);
+  if (mode) showTab(TabOf(*mode));
+  sortKeyword->setEnabled(mode != kModeResize);
+  reverseOrder->setEnabled(mode != kModeResize);
 }
 
 void OptionsDialog::onTabChanged(int) {

@@ -98,23 +98,23 @@ bool ResizePage::readFields() {
   s_.SaveDir = FromQ(saveFolder->text());
   for (int i = 0; i < 3; ++i)  // none checked (a value from the file): it stays
     if (sizeRule[i]->isChecked()) s_.ResizeMode = i;
-  if (!ReadIntField(longSide, Limit(u"Resize", u"Size"), s_.Size)) return false;
-  if (!ReadIntField(widthPercent, Limit(u"Resize", u"RaitoX"), s_.RaitoX)) return false;
-  if (!ReadIntField(heightPercent, Limit(u"Resize", u"RaitoY"), s_.RaitoY)) return false;
-  if (!ReadIntField(targetWidth, Limit(u"Resize", u"ResizeX"), s_.ResizeX)) return false;
-  if (!ReadIntField(targetHeight, Limit(u"Resize", u"ResizeY"), s_.ResizeY)) return false;
-  if (!ReadIntField(jpegQuality, Limit(u"Resize", u"Quality"), s_.Quality)) return false;
+  if (!ReadSettingField(longSide, s_, &ResizeSettings::Size)) return false;
+  if (!ReadSettingField(widthPercent, s_, &ResizeSettings::RaitoX)) return false;
+  if (!ReadSettingField(heightPercent, s_, &ResizeSettings::RaitoY)) return false;
+  if (!ReadSettingField(targetWidth, s_, &ResizeSettings::ResizeX)) return false;
+  if (!ReadSettingField(targetHeight, s_, &ResizeSettings::ResizeY)) return false;
+  if (!ReadSettingField(jpegQuality, s_, &ResizeSettings::Quality)) return false;
   s_.Exif = keepExif->isChecked();
   s_.OverWrite = overwrite->isChecked();
   s_.Rotate = autoRotate->isChecked();
   return true;
 }
 
-void ResizePage::refresh(int mode) {
+void ResizePage::refresh(std::optional<JobMode> mode) {
   QWidget* controls[] = {saveFolder,  browseButton, sizeRule[0],   sizeRule[1], sizeRule[2],
                          longSide,    widthPercent, heightPercent, targetWidth, targetHeight,
                          jpegQuality, keepExif,     overwrite,     autoRotate};
-  for (QWidget* control : controls) control->setEnabled(mode == 3);
+  for (QWidget* control : controls) control->setEnabled(mode == kModeResize);
 }
 
 void ResizePage::onBrowse() {

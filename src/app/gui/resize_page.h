@@ -3,6 +3,9 @@
 // the save folder.
 #include <QWidget>
 
+#include <optional>
+
+#include "settings/coded_values.h"
 #include "settings/settings.h"
 
 class QCheckBox;
@@ -22,7 +25,7 @@ class ResizePage : public QWidget {
   const ResizeSettings& settings() const { return s_; }
   bool readFields();
   void showFields();
-  void refresh(int mode);
+  void refresh(std::optional<JobMode> mode);
 
   QLineEdit* saveFolder;
   QPushButton* browseButton;

@@ -38,16 +38,16 @@ void SlideshowPage::showFields() {
 }
 
 bool SlideshowPage::readFields() {
-  if (!ReadIntField(intervalMs, Limit(u"SlideShow", u"Speed"), s_.Speed)) return false;
-  if (!ReadIntField(slideSize, Limit(u"SlideShow", u"Size"), s_.Size)) return false;
+  if (!ReadSettingField(intervalMs, s_, &SlideShowSettings::Speed)) return false;
+  if (!ReadSettingField(slideSize, s_, &SlideShowSettings::Size)) return false;
   s_.TopString = GetLines(topText);
   return true;
 }
 
-void SlideshowPage::refresh(int mode) {
+void SlideshowPage::refresh(std::optional<JobMode> mode) {
   for (QWidget* control : {static_cast<QWidget*>(intervalMs), static_cast<QWidget*>(slideSize),
                            static_cast<QWidget*>(topText)})
-    control->setEnabled(mode == 1);
+    control->setEnabled(mode == kModeSlideshow);
 }
 
 }  // namespace folio::gui

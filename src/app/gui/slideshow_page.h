@@ -2,6 +2,9 @@
 // Options page "スライドショー": the settings of the slideshow job.
 #include <QWidget>
 
+#include <optional>
+
+#include "settings/coded_values.h"
 #include "settings/settings.h"
 
 class QPlainTextEdit;
@@ -18,7 +21,7 @@ class SlideshowPage : public QWidget {
   const SlideShowSettings& settings() const { return s_; }
   bool readFields();
   void showFields();
-  void refresh(int mode);
+  void refresh(std::optional<JobMode> mode);
 
   NumberField* intervalMs;
   NumberField* slideSize;

@@ -18,6 +18,12 @@
 
 namespace folio::gui {
 
+namespace {
+// The rewind buttons, top to bottom.
+constexpr RewindPolicy kButtonPolicies[3] = {RewindPolicy::kRewindAndPages,
+                                             RewindPolicy::kPagesOnly, RewindPolicy::kRewindOnly};
+}  // namespace
+
 ThumbnailPage::ThumbnailPage(QWidget* parent) : QWidget(parent) {
   auto* grid = new QGridLayout(this);
   auto* rewindRow = new QHBoxLayout;
@@ -100,7 +106,8 @@ void ThumbnailPage::setSettings(const ThumbnailSettings& settings) {
 }
 
 void ThumbnailPage::showFields() {
-  for (int i = 0; i < 3; ++i) rewindPolicy[i]->setChecked(s_.Sougo == i);
+  for (int i = 0; i < 3; ++i)
+    rewindPolicy[i]->setChecked(s_.Sougo == StoredRewindPolicy(kButtonPolicies[i]));
   photosPerPage->setValue(s_.PhotoNo);
   linkColumns->setValue(s_.LinkNo);
   thumbnailSize->setValue(s_.PhotoSize);
@@ -119,11 +126,11 @@ void ThumbnailPage::showFields() {
 bool ThumbnailPage::readFields() {
   // No button checked (a value from the file outside 0..2): the value stays.
   for (int i = 0; i < 3; ++i)
-    if (rewindPolicy[i]->isChecked()) s_.Sougo = i;
-  if (!ReadIntField(photosPerPage, Limit(u"Thumbnail", u"PhotoNo"), s_.PhotoNo)) return false;
-  if (!ReadIntField(linkColumns, Limit(u"Thumbnail", u"LinkNo"), s_.LinkNo)) return false;
-  if (!ReadIntField(thumbnailSize, Limit(u"Thumbnail", u"PhotoSize"), s_.PhotoSize)) return false;
-  if (!ReadIntField(photoColumns, Limit(u"Thumbnail", u"LineNo"), s_.LineNo)) return false;
+    if (rewindPolicy[i]->isChecked()) s_.Sougo = StoredRewindPolicy(kButtonPolicies[i]);
+  if (!ReadSettingField(photosPerPage, s_, &ThumbnailSettings::PhotoNo)) return false;
+  if (!ReadSettingField(linkColumns, s_, &ThumbnailSettings::LinkNo)) return false;
+  if (!ReadSettingField(thumbnailSize, s_, &ThumbnailSettings::PhotoSize)) return false;
+  if (!ReadSettingField(photoColumns, s_, &ThumbnailSettings::LineNo)) return false;
   s_.TitleString = FromQ(pageTitle->text());
   s_.SortPage = keywordPages->isChecked();
   s_.TopString = GetLines(topText);
@@ -132,11 +139,11 @@ bool ThumbnailPage::readFields() {
   s_.EnbLink = noPhotoLinks->isChecked();
   s_.TopHtml = batchTopPage->isChecked();
   s_.AutoRotate = autoRotate->isChecked();
-  return ReadIntField(menuWidth, Limit(u"Thumbnail", u"FrameWidth"), s_.FrameWidth);
+  return ReadSettingField(menuWidth, s_, &ThumbnailSettings::FrameWidth);
 }
 
-void ThumbnailPage::refresh(int mode) {
-  const bool on = mode == 0;
+void ThumbnailPage::refresh(std::optional<JobMode> mode) {
+  const bool on = mode == kModeThumbnail;
   if (on) readFields();
   QWidget* controls[] = {rewindPolicy[0], rewindPolicy[1], rewindPolicy[2], photosPerPage,
                          linkColumns,     thumbnailSize,   photoColumns,    pageTitle,

@@ -2,6 +2,9 @@
 // Options page "サムネイル": the settings of the thumbnail-page job.
 #include <QWidget>
 
+#include <optional>
+
+#include "settings/coded_values.h"
 #include "settings/settings.h"
 
 class QCheckBox;
@@ -28,7 +31,7 @@ class ThumbnailPage : public QWidget {
   bool readFields();
   void showFields();
   // Enables the page for the thumbnail mode, disables it for any other.
-  void refresh(int mode);
+  void refresh(std::optional<JobMode> mode);
 
   // Rewind and make pages, make pages only, rewind only (`Sougo` 0 to 2).
   QRadioButton* rewindPolicy[3];

@@ -192,6 +192,28 @@ TEST_F(OptionsDialogTest, PaperSizeFillsTheCustomFields) {
   EXPECT_EQ(dlg.settings().compose.CreateJpgWidth, 4917);
 }
 
+// No job writes a named paper's sheet into the size fields any more: the
+// page shows that paper's sheet whatever the file held there, as it did
+// after any job, and OK keeps what it shows.
+TEST_F(OptionsDialogTest, NamedPaperShowsItsOwnSheetSize) {
+  struct Case {
+    const char16_t* paper;
+    const char* width;
+    int savedWidth;
+  };
+  for (const Case c : {Case{u"A4（210×297）", "4653", 4653}, Case{u"B5", "4708", 4708},
+                       Case{u"カスタム", "1000", 1000}}) {
+    dlg.settings().setting.CreateMode = 2;
+    dlg.settings().compose.PaperSize = c.paper;
+    dlg.settings().compose.CreateJpgWidth = 1000;
+    dlg.settings().compose.CreateJpgHeight = 700;
+    open();
+    EXPECT_EQ(dlg.compositePage->sheetWidth->text(), QString::fromLatin1(c.width));
+    QTest::mouseClick(dlg.okButton, Qt::LeftButton);
+    EXPECT_EQ(dlg.settings().compose.CreateJpgWidth, c.savedWidth);
+  }
+}
+
 TEST_F(OptionsDialogTest, PaperSizeChosenWithTheKeyboardToo) {
   dlg.settings().setting.CreateMode = 2;
   dlg.settings().compose.rememberedCustomWidth = 1200;
