@@ -23,14 +23,6 @@ using folio::test::TempDir;
 
 namespace {
 
-void WritePhotos(const TempDir& dir, int count) {
-  for (int i = 0; i < count; ++i) {
-    char name[32];
-    std::snprintf(name, sizeof name, "IMG_%04d.jpg", i + 1);
-    folio::test::WriteJpeg(dir / name, 64, 48, 80, static_cast<unsigned>(i));
-  }
-}
-
 struct Job {
   TempDir dir;
   folio::test::TestWindow host;
@@ -80,7 +72,7 @@ TEST(RunFolderJob, ProcessedFolderIsRewoundInAnyModeUnlessPagesOnly) {
 
 TEST(RunFolderJob, RewindOnlyModeMakesFoldersButNoPages) {
   Job job;
-  WritePhotos(job.dir, 3);
+  folio::test::WritePhotoFolder(job.dir, 3);
   job.host.settings().thumbnail.Sougo = 2;
   EXPECT_EQ(job.Run(), Outcome::kPagesNotMade);
   EXPECT_TRUE(fs::is_directory(job.dir / "thum"));
@@ -108,7 +100,7 @@ TEST(RunFolderJob, SubFoldersFollowTheMode) {
   };
   for (const Case& c : cases) {
     Job job;
-    WritePhotos(job.dir, 2);
+    folio::test::WritePhotoFolder(job.dir, 2);
     job.host.settings().setting.CreateMode = c.mode;
     job.host.settings().thumbnail.NotResize = c.notResize;
     job.host.settings().thumbnail.Sougo = 2;  // no pages: only the preparation matters here
@@ -137,7 +129,7 @@ TEST(RunFolderJob, NoJobWritesIntoTheSettings) {
                        Case{folio::kModeResize, false}}) {
     SCOPED_TRACE(std::to_string(c.mode) + (c.bigSquare ? " big square" : ""));
     Job job;
-    WritePhotos(job.dir, 1);
+    folio::test::WritePhotoFolder(job.dir, 1);
     folio::Settings& s = job.host.settings();
     s.setting.CreateMode = c.mode;
     s.compose.PaperSize = u"はがき（102×152）";
@@ -163,7 +155,7 @@ TEST(RunFolderJob, NoJobWritesIntoTheSettings) {
 
 TEST(RunFolderJob, BusyOnlyWhileTheJobRunsAndProgressRangeIsCountMinusOne) {
   Job job;
-  WritePhotos(job.dir, 4);
+  folio::test::WritePhotoFolder(job.dir, 4);
   job.host.settings().setting.CreateMode = 1;
   bool busyDuringJob = false, uiDuringJob = false;
   job.host.onPump = [&](folio::test::TestHost& h) {
@@ -184,7 +176,7 @@ TEST(RunFolderJob, BusyOnlyWhileTheJobRunsAndProgressRangeIsCountMinusOne) {
 TEST(RunFolderJob, CompositeOutcomesByChannel) {
   {  // made, from the Execute button: a message box
     Job job;
-    WritePhotos(job.dir, 4);
+    folio::test::WritePhotoFolder(job.dir, 4);
     job.host.settings().setting.CreateMode = 2;
     job.host.settings().compose.JpgNumberH = 2;
     job.host.settings().compose.JpgNumberW = 2;
@@ -196,7 +188,7 @@ TEST(RunFolderJob, CompositeOutcomesByChannel) {
   }
   for (bool batch : {true, false}) {  // cancelled: a status line in a batch only
     Job job;
-    WritePhotos(job.dir, 4);
+    folio::test::WritePhotoFolder(job.dir, 4);
     job.host.setBatchMode(batch);
     job.host.settings().setting.CreateMode = 2;
     job.host.settings().compose.JpgNumberH = 2;
@@ -215,7 +207,7 @@ TEST(RunFolderJob, CompositeOutcomesByChannel) {
 
 TEST(RunFolderJob, ZeroPhotosPerPageDoesNotCrash) {
   Job job;
-  WritePhotos(job.dir, 3);
+  folio::test::WritePhotoFolder(job.dir, 3);
   job.host.settings().thumbnail.PhotoNo = 0;
   job.host.settings().thumbnail.Sougo = 2;
   EXPECT_EQ(job.Run(), Outcome::kPagesNotMade);
@@ -270,8 +262,8 @@ TEST(RunFolderJob, RandomSheetTitleLeavesTheNextRandomOrderAlone) {
     folio::test::TestWindow window;  // a fresh run of the program
     window.setBatchMode(true);
     TempDir sheets, photos;
-    WritePhotos(sheets, 4);
-    WritePhotos(photos, 8);
+    folio::test::WritePhotoFolder(sheets, 4);
+    folio::test::WritePhotoFolder(photos, 8);
     folio::Settings& settings = window.settings();
     settings.setting.CreateMode = folio::kModeComposite;
     settings.compose.JpgNumberH = 2;
@@ -344,7 +336,7 @@ TEST(RunFolderJob, KeywordPagesByATypedKeywordPlaceEveryPhoto) {
   // The keyword box takes any text; one that is none of the keywords groups
   // nothing, so the pages go by PhotoNo and every photo is placed at once.
   Job job;
-  WritePhotos(job.dir, 11);
+  folio::test::WritePhotoFolder(job.dir, 11);
   const auto before = folio::test::HashTree(job.dir.path());
   folio::Settings& settings = job.host.settings();
   settings.thumbnail.SortPage = 1;

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -17,18 +16,6 @@
 namespace fs = std::filesystem;
 using folio::test::TempDir;
 
-namespace {
-
-void WritePhotos(const TempDir& dir, int count) {
-  for (int i = 0; i < count; ++i) {
-    char name[32];
-    std::snprintf(name, sizeof name, "IMG_%04d.jpg", i + 1);
-    folio::test::WriteJpeg(dir / name, 64, 48, 80, static_cast<unsigned>(i));
-  }
-}
-
-}  // namespace
-
 TEST(ListJpegFiles, PageCountRoundsUp) {
   struct Case {
     int files, perPage, pages;
@@ -36,7 +23,7 @@ TEST(ListJpegFiles, PageCountRoundsUp) {
   for (Case c : {Case{10, 10, 1}, Case{11, 10, 2}, Case{20, 10, 2}, Case{25, 10, 3},
                  Case{25, 12, 3}, Case{1, 10, 1}}) {
     TempDir dir;
-    WritePhotos(dir, c.files);
+    folio::test::WritePhotoFolder(dir, c.files);
     const std::vector<std::u16string> names = folio::ListJpegFiles(dir.u16());
     EXPECT_EQ(static_cast<int>(names.size()), c.files);
     folio::CatalogueOptions options;

@@ -154,6 +154,11 @@ std::string PhotoName(int number) {
   return name;
 }
 
+void WritePhotoFolder(const fs::path& dir, int count) {
+  for (int i = 0; i < count; ++i)
+    WriteJpeg(dir / PhotoName(i + 1), 64, 48, 80, static_cast<unsigned>(i));
+}
+
 fs::path SharedPhotosDir() {
   fs::path dir = fs::path(FOLIO_SOURCE_DIR) / ".." / "shared" / "photos";
   std::error_code ec;

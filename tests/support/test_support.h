@@ -49,6 +49,10 @@ void WriteJpegWithExif(const std::filesystem::path& path, int width, int height,
 
 // "IMG_0001.jpg" for 1: the camera-style names of the generated folders.
 std::string PhotoName(int number);
+// `count` small photos IMG_0001.jpg onwards in `dir`, 64 x 48, each of its
+// own content.
+void WritePhotoFolder(const std::filesystem::path& dir, int count);
+inline void WritePhotoFolder(const TempDir& dir, int count) { WritePhotoFolder(dir.path(), count); }
 
 // Pixel size of a JPEG file read from its header; {0,0} when it is none.
 std::pair<int, int> JpegSize(const std::filesystem::path& path);
