@@ -17,19 +17,13 @@ cleanup() {
 trap cleanup EXIT
 fail() { echo "cli_full_disk: $*" >&2; exit 1; }
 source "$(dirname "$0")/tree_listing.sh"
+source "$(dirname "$0")/small_disk.sh"
 
-mkdir -p "$disk"
-if ! mount -t tmpfs -o size=48m tmpfs "$disk" 2>/dev/null; then
-  echo "cannot mount a tmpfs here: skipped"
-  exit 77
-fi
-export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config
-mkdir -p "$HOME"
+mount_small_disk 48m
 printf '[Thumbnail]\r\nPhotoNo=5\r\n' >"$work/run.ini"
 
 folder=$disk/photos
-mkdir "$folder"
-cp "$photos"/*.jpg "$folder/"
+copy_photos "$photos" "$folder"
 tree_listing "$folder" >"$work/expected"
 
 free_bytes() { echo $(( $(stat -f -c '%a' "$disk") * $(stat -f -c '%S' "$disk") )); }

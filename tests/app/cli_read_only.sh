@@ -19,18 +19,12 @@ cleanup() {
 trap cleanup EXIT
 fail() { echo "cli_read_only: $*" >&2; exit 1; }
 source "$(dirname "$0")/tree_listing.sh"
+source "$(dirname "$0")/small_disk.sh"
 
-mkdir -p "$disk"
-if ! mount -t tmpfs -o size=96m tmpfs "$disk" 2>/dev/null; then
-  echo "cannot mount a tmpfs here: skipped"
-  exit 77
-fi
-export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config
-mkdir -p "$HOME"
+mount_small_disk 96m
 printf '[Thumbnail]\r\nPhotoNo=5\r\n[Setting]\r\nCreateMode=0\r\n' >"$work/run.ini"
 folder=$disk/photos
-mkdir "$folder"
-cp "$photos"/*.jpg "$folder/"
+copy_photos "$photos" "$folder"
 tree_listing "$folder" >"$work/expected"
 (cd "$folder" && sha256sum *.jpg | cut -d' ' -f1 | sort) >"$work/photo-hashes"
 run() { "$cli" --ini "$work/run.ini" "$folder" >"$work/out" 2>&1; }
