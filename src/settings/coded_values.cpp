@@ -2,28 +2,18 @@
 
 #include <algorithm>
 
+#include "platform/ini_profile.h"
 #include "platform/text.h"
 
 namespace folio {
 
 namespace {
 
-// The integer at the start of a text, as the C runtime's atoi reads it:
-// leading blanks, an optional sign, then digits; anything else gives 0.
-// Held within a billion, far beyond any grid, so that a long run of digits
-// cannot wrap round into a cell of the sheet.
-int LeadingInt(std::u16string_view text) {
-  std::size_t i = 0;
-  while (i < text.size() && (text[i] == u' ' || text[i] == u'\t')) ++i;
-  bool negative = false;
-  if (i < text.size() && (text[i] == u'-' || text[i] == u'+')) negative = text[i++] == u'-';
-  long long value = 0;
-  while (i < text.size() && text[i] >= u'0' && text[i] <= u'9') {
-    value = value * 10 + (text[i++] - u'0');
-    if (value > 1000000000) break;
-  }
-  value = std::min(value, 1000000000LL);
-  return static_cast<int>(negative ? -value : value);
+// A cell number as the file gives it (the leading number, as every number
+// key reads), held within a billion, far beyond any grid, so that a long run
+// of digits cannot wrap round into a cell of the sheet.
+int CellNumber(std::u16string_view text) {
+  return std::clamp(LeadingNumber(text), -1000000000, 1000000000);
 }
 
 struct NamedPlace {
@@ -71,7 +61,7 @@ TitlePosition TitlePositionFromText(std::u16string_view text) {
   // "column:row", both from 1; a colon in first place is not one.
   const std::size_t colon = text.size() > 1 ? text.find(u':', 1) : text.npos;
   if (colon == text.npos) return {};
-  return {TitlePosition::Place::kCell, LeadingInt(text), LeadingInt(text.substr(colon + 1))};
+  return {TitlePosition::Place::kCell, CellNumber(text), CellNumber(text.substr(colon + 1))};
 }
 
 std::u16string TitlePositionText(TitlePosition position) {
