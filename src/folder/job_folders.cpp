@@ -14,8 +14,7 @@ std::u16string_view FirstFakeSubFolder(std::u16string_view folder,
                                        std::initializer_list<std::u16string_view> names) {
   for (const std::u16string_view name : names) {
     const fs::path path = ToPath(folder) / ToPath(name);
-    std::error_code ec;
-    if (EntryExists(path) && !fs::is_directory(fs::symlink_status(path, ec))) return name;
+    if (EntryExists(path) && !IsRealFolder(path)) return name;
   }
   return {};
 }

@@ -137,10 +137,9 @@ void RemoveTemporariesOf(std::u16string_view folder) {
   const fs::path base = ToPath(folder);
   RemoveStaleTemporaries(base);
   // Only in job folders that are real folders: a link leads outside.
-  std::error_code ec;
   for (const std::u16string_view name : {kThumbnailFolder, kSlideFolder, kSheetFolder}) {
     const fs::path place = base / ToPath(name);
-    if (fs::is_directory(fs::symlink_status(place, ec))) RemoveStaleTemporaries(place);
+    if (IsRealFolder(place)) RemoveStaleTemporaries(place);
   }
 }
 

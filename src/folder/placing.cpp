@@ -29,16 +29,11 @@ void RemoveFileEntry(const fs::path& path) {
 // Removes a folder only when it is empty.
 void RemoveEmptyFolder(const fs::path& path) {
   std::error_code ec;
-  if (fs::is_directory(fs::symlink_status(path, ec))) fs::remove(path, ec);
+  if (IsRealFolder(path)) fs::remove(path, ec);
 }
 
 fs::path Join(std::u16string_view folder, std::u16string_view name) {
   return ToPath(folder) / ToPath(name);
-}
-
-bool IsFolderEntry(const fs::path& path) {
-  std::error_code ec;
-  return fs::is_directory(fs::symlink_status(path, ec));
 }
 
 enum class Way { kIntoJpg, kOutOfJpg };
@@ -125,7 +120,7 @@ void RewindFolder(std::u16string_view folder, bool finishing) {
     // A photo whose name is taken at the top level stays in jpg with its
     // thumbnail (and so do the folders). The thumbnail goes first, so that
     // a rewind killed in between leaves no thumbnail without its photo.
-    if (IsFolderEntry(jpg / name) || !MayGoBack(jpg / name, base / name)) continue;
+    if (IsRealFolder(jpg / name) || !MayGoBack(jpg / name, base / name)) continue;
     RemoveFileEntry(thum / name);
     MovePhoto(jpg / name, base / name, Way::kOutOfJpg);
   }
@@ -151,7 +146,7 @@ bool UndoThumbnailJob(std::u16string_view folder, int pagesWritten,
     RemoveFileEntry(thum / name);
     // When the photo never left the top level (its move into jpg failed), the
     // jpg file of that name is another one: the move back refuses to replace.
-    if (!EntryExists(jpg / name) || IsFolderEntry(jpg / name) ||
+    if (!EntryExists(jpg / name) || IsRealFolder(jpg / name) ||
         !MayGoBack(jpg / name, base / name))
       continue;
     if (!MovePhoto(jpg / name, base / name, Way::kOutOfJpg)) allBack = false;

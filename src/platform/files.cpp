@@ -37,6 +37,11 @@ bool IsFolder(const fs::path& path) {
   return !path.empty() && fs::is_directory(path, ec);
 }
 
+bool IsRealFolder(const fs::path& path) {
+  std::error_code ec;
+  return fs::is_directory(fs::symlink_status(path, ec));
+}
+
 bool SamePlace(const fs::path& a, const fs::path& b) {
   std::error_code ec1, ec2;
   const fs::path ca = fs::weakly_canonical(a, ec1);

@@ -15,6 +15,9 @@ namespace folio {
 bool EntryExists(const std::filesystem::path& path);
 // True when the path names an existing directory.
 bool IsFolder(const std::filesystem::path& path);
+// True when the entry itself is a directory: a link to one is not, so that
+// what is done inside it stays inside the folder that holds it.
+bool IsRealFolder(const std::filesystem::path& path);
 
 // Same place on disk, following links and "..", even when it does not
 // exist yet.
