@@ -1,11 +1,6 @@
 #include "folder/job_journal.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <charconv>
 #include <set>
 #include <system_error>
@@ -15,6 +10,7 @@
 #include "folder/job_folders.h"
 #include "folder/placing.h"
 #include "platform/files.h"
+#include "platform/regular_file.h"
 #include "platform/text.h"
 
 namespace folio {
@@ -68,25 +64,10 @@ constexpr std::uintmax_t kLargestJournal = 256u << 20;
 
 std::optional<std::string> ReadJournalBytes(const fs::path& path) {
   // Never through a link, and a FIFO put in its place must not stop the run.
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
-  if (fd < 0) return std::nullopt;
-  struct stat info {};
-  std::string text;
-  bool ok = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
-            static_cast<std::uintmax_t>(info.st_size) <= kLargestJournal;
-  char buffer[65536];
-  while (ok) {
-    const ssize_t n = ::read(fd, buffer, sizeof buffer);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0 || text.size() + static_cast<std::size_t>(n) > kLargestJournal) {
-      ok = n == 0;
-      break;
-    }
-    text.append(buffer, static_cast<std::size_t>(n));
-  }
-  ::close(fd);
-  if (!ok) return std::nullopt;
-  return text;
+  std::vector<uint8_t> bytes;
+  if (!RegularFile(path, RegularFile::Links::kRefuse).ReadAll(bytes, kLargestJournal))
+    return std::nullopt;
+  return std::string(bytes.begin(), bytes.end());
 }
 
 std::optional<JournalContent> ParseJournal(std::string_view rest) {

@@ -14,11 +14,16 @@ bool IsRegularFileOrLinkToOne(const std::filesystem::path& path) {
   return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
-RegularFile::RegularFile(const std::filesystem::path& path) {
+RegularFile::RegularFile(const std::filesystem::path& path, Links links) {
   // The check first, so that a device is not even opened (opening some has
   // side effects); O_NONBLOCK and fstat then close the gap to the open.
-  if (!IsRegularFileOrLinkToOne(path)) return;
-  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  const bool follow = links == Links::kFollow;
+  struct stat entry {};
+  if ((follow ? ::stat(path.c_str(), &entry) : ::lstat(path.c_str(), &entry)) != 0 ||
+      !S_ISREG(entry.st_mode))
+    return;
+  const int fd = ::open(path.c_str(),
+                        O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC | (follow ? 0 : O_NOFOLLOW));
   if (fd < 0) return;
   struct stat st {};
   if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size < 0) {

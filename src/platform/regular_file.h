@@ -15,10 +15,12 @@ bool IsRegularFileOrLinkToOne(const std::filesystem::path& path);
 
 // A regular file opened for reading. The open never blocks (a FIFO swapped
 // in after the check is refused too); anything but a regular file leaves it
-// closed. Links are followed: a photo may be a link to one.
+// closed. Links are followed unless refused: a photo may be a link to one,
+// a file of the program's own (a journal) never is.
 class RegularFile {
  public:
-  explicit RegularFile(const std::filesystem::path& path);
+  enum class Links { kFollow, kRefuse };
+  explicit RegularFile(const std::filesystem::path& path, Links links = Links::kFollow);
   ~RegularFile();
   RegularFile(RegularFile&& other) noexcept;
   RegularFile& operator=(RegularFile&& other) noexcept;

@@ -55,6 +55,9 @@ TEST(RegularFile, OnlyRegularFilesAndLinksToThemAreOpened) {
     const fs::path path = dir / entry.name;
     entry.make(dir, path);
     EXPECT_EQ(folio::IsRegularFileOrLinkToOne(path), entry.regular);
+    // Refusing links leaves only the plain file.
+    EXPECT_EQ(folio::RegularFile(path, folio::RegularFile::Links::kRefuse).ok(),
+              entry.regular && !fs::is_symlink(fs::symlink_status(path)));
     const folio::RegularFile file(path);
     ASSERT_EQ(file.ok(), entry.regular);
     std::vector<uint8_t> bytes;
