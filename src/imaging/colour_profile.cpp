@@ -81,15 +81,21 @@ struct ProfileCloser {
 using ProfileHandle = std::unique_ptr<void, ProfileCloser>;
 
 // Profiles that describe RGB device values: what a photo may embed. Device
-// links, abstract and named-colour profiles do not describe pixels.
-bool DescribesRgbPixels(cmsHPROFILE profile) {
-  if (cmsGetColorSpace(profile) != cmsSigRgbData) return false;
-  const cmsProfileClassSignature kind = cmsGetDeviceClass(profile);
-  if (kind != cmsSigInputClass && kind != cmsSigDisplayClass && kind != cmsSigOutputClass &&
-      kind != cmsSigColorSpaceClass)
+// links, abstract and named-colour profiles do not describe pixels. Read
+// from the header's bytes: the engine hands its signatures out as enums,
+// which hold no value a hostile file may put there.
+bool DescribesRgbPixels(const uint8_t* icc, size_t size) {
+  if (size < 128) return false;
+  auto signature = [&](size_t at) {
+    return uint32_t{icc[at]} << 24 | uint32_t{icc[at + 1]} << 16 | uint32_t{icc[at + 2]} << 8 |
+           icc[at + 3];
+  };
+  const uint32_t kind = signature(12), space = signature(16), pcs = signature(20);
+  if (space != uint32_t{cmsSigRgbData}) return false;
+  if (kind != uint32_t{cmsSigInputClass} && kind != uint32_t{cmsSigDisplayClass} &&
+      kind != uint32_t{cmsSigOutputClass} && kind != uint32_t{cmsSigColorSpaceClass})
     return false;
-  const cmsColorSpaceSignature pcs = cmsGetPCS(profile);
-  return pcs == cmsSigXYZData || pcs == cmsSigLabData;
+  return pcs == uint32_t{cmsSigXYZData} || pcs == uint32_t{cmsSigLabData};
 }
 
 // A profile counts as sRGB when its conversion leaves every colour of a grid
@@ -118,9 +124,9 @@ bool LeavesColoursAlone(cmsHTRANSFORM transform) {
 
 // The transform into sRGB, or null when the pixels are to be left alone.
 cmsHTRANSFORM MakeTransform(const uint8_t* icc, size_t size) {
-  if (size < 128 || size > kMaxIccProfileBytes) return nullptr;  // not even a header
+  if (size > kMaxIccProfileBytes || !DescribesRgbPixels(icc, size)) return nullptr;
   const ProfileHandle source(cmsOpenProfileFromMem(icc, static_cast<cmsUInt32Number>(size)));
-  if (!source || !DescribesRgbPixels(source.get())) return nullptr;
+  if (!source) return nullptr;
   const ProfileHandle srgb(cmsCreate_sRGBProfile());
   if (!srgb) return nullptr;
   // No one-pixel cache: the transform is shared by the worker threads, and
@@ -137,7 +143,8 @@ cmsHTRANSFORM MakeTransform(const uint8_t* icc, size_t size) {
 }
 
 // One entry per distinct profile (most folders hold one or two), the
-// verdict "leave alone" included. Bounded by the bytes of the profiles kept.
+// verdict "leave alone" included. Bounded by the number of entries (a
+// transform holds tables of its own) and by the bytes of the profiles kept.
 class ConversionCache {
  public:
   template <typename Make>
@@ -146,7 +153,7 @@ class ConversionCache {
     std::vector<uint8_t> key(icc, icc + size);
     std::lock_guard lock(mutex_);
     if (auto found = entries_.find(key); found != entries_.end()) return found->second;
-    if (keyBytes_ + size > kMaxKeyBytes) {
+    if (entries_.size() >= kMaxEntries || keyBytes_ + size > kMaxKeyBytes) {
       entries_.clear();  // conversions in use live on in their holders
       keyBytes_ = 0;
     }
@@ -157,6 +164,7 @@ class ConversionCache {
   }
 
  private:
+  static constexpr size_t kMaxEntries = 64;
   static constexpr size_t kMaxKeyBytes = size_t{16} << 20;
   std::mutex mutex_;
   std::map<std::vector<uint8_t>, std::shared_ptr<const ColourProfile::Conversion>> entries_;
