@@ -129,11 +129,13 @@ cmsHTRANSFORM MakeTransform(const uint8_t* icc, size_t size) {
   if (!source) return nullptr;
   const ProfileHandle srgb(cmsCreate_sRGBProfile());
   if (!srgb) return nullptr;
-  // No one-pixel cache: the transform is shared by the worker threads, and
-  // the cache is the only state a transform changes while it runs.
+  // Relative colorimetric, as a colour-managed browser shows the photo
+  // itself beside its thumbnail. No one-pixel cache: the transform is shared
+  // by the worker threads, and the cache is the only state a transform
+  // changes while it runs.
   cmsHTRANSFORM transform =
-      cmsCreateTransform(source.get(), TYPE_BGRA_8, srgb.get(), TYPE_BGRA_8, INTENT_PERCEPTUAL,
-                         cmsFLAGS_NOCACHE | cmsFLAGS_COPY_ALPHA);
+      cmsCreateTransform(source.get(), TYPE_BGRA_8, srgb.get(), TYPE_BGRA_8,
+                         INTENT_RELATIVE_COLORIMETRIC, cmsFLAGS_NOCACHE | cmsFLAGS_COPY_ALPHA);
   if (!transform) return nullptr;
   if (LeavesColoursAlone(transform)) {
     cmsDeleteTransform(transform);

@@ -204,7 +204,7 @@ QImage ConvertedWithLcms(const QImage& picture, const Bytes& icc) {
   cmsHPROFILE source = cmsOpenProfileFromMem(icc.data(), static_cast<cmsUInt32Number>(icc.size()));
   cmsHPROFILE srgb = cmsCreate_sRGBProfile();
   cmsHTRANSFORM t =
-      cmsCreateTransform(source, TYPE_BGRA_8, srgb, TYPE_BGRA_8, INTENT_PERCEPTUAL, 0);
+      cmsCreateTransform(source, TYPE_BGRA_8, srgb, TYPE_BGRA_8, INTENT_RELATIVE_COLORIMETRIC, 0);
   for (int y = 0; y < out.height(); ++y)
     cmsDoTransform(t, out.scanLine(y), out.scanLine(y), static_cast<cmsUInt32Number>(out.width()));
   cmsDeleteTransform(t);
