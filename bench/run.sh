@@ -38,6 +38,17 @@ if [ "$(find "$CORPUS" -maxdepth 1 -name 'photo_*.jpg' 2>/dev/null | wc -l)" -lt
   bash "$SHARED/bench/make-corpus.sh" "$SHARED/photos" "$CORPUS" "$COUNT" >/dev/null
 fi
 
+# The same photos with the Display P3 profile of a phone photo embedded:
+# their thumbnails are converted into sRGB.
+PROFILED=$OUT/corpus-$COUNT-p3
+if [ "$(find "$PROFILED" -maxdepth 1 -name 'photo_*.jpg' 2>/dev/null | wc -l)" -lt "$COUNT" ]; then
+  rm -rf "$PROFILED"
+  mkdir -p "$PROFILED"
+  cp "$CORPUS"/photo_*.jpg "$PROFILED"/
+  exiftool -q -q -m -overwrite_original -TagsFromFile "$SHARED/photos/apple-iphonexr-burst1.jpg" \
+    -ICC_Profile "$PROFILED"/photo_*.jpg
+fi
+
 # --- measuring ----------------------------------------------------------------
 # time_once CMD...: one timed run; prints wall seconds, CPU seconds (user +
 # system) and peak resident memory in KiB.
@@ -114,6 +125,7 @@ write_ini() {  # mode
 }
 
 fresh_work() { rm -rf "$OUT/work"; mkdir -p "$OUT/work"; cp "$CORPUS"/*.jpg "$OUT/work/"; }
+fresh_profiled() { rm -rf "$OUT/work"; mkdir -p "$OUT/work"; cp "$PROFILED"/*.jpg "$OUT/work/"; }
 fresh_out() { rm -rf "$OUT/peer"; mkdir -p "$OUT/peer"; }
 fresh_sheet() { rm -rf "$OUT/work"; mkdir -p "$OUT/work"; cp $(ls "$CORPUS"/*.jpg | head -"$1") "$OUT/work/"; }
 
@@ -182,6 +194,7 @@ echo "|---|---:|---:|---:|---:|"
 
 # --- thumbnails -------------------------------------------------------------
 ours_rows 0 fresh_work "$COUNT" "thumbnail job" "(long side 340)"
+ours_rows 0 fresh_profiled "$COUNT" "thumbnail job, Display P3 photos" "(converted into sRGB)"
 SIZE=340
 peer_rows "vipsthumbnail -s 340 Q=80" vips_thumbs
 peer_rows "gm mogrify -thumbnail 340x340 q80" gm_thumbs

@@ -10,7 +10,7 @@ source scripts/packages.sh
 folio_install_packages "${FOLIO_PACKAGES[@]}" "${FOLIO_CLANG_PACKAGES[@]}"
 
 FUZZ_SECONDS="${FUZZ_SECONDS:-60}"
-TARGETS=(maker_note exif_items exif_file)
+TARGETS=(maker_note exif_items exif_file colour_profile)
 
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DFOLIO_FUZZ=ON -DFOLIO_BUILD_GUI=OFF -DFOLIO_BUILD_TESTS=OFF >/dev/null

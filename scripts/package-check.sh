@@ -57,7 +57,7 @@ appstreamcli validate-tree --no-net "$work/root"
 # dependencies written by hand.
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for d in fonts-ipafont-gothic libqt6gui6 libexiv2 libturbojpeg libc6; do
+for d in fonts-ipafont-gothic libqt6gui6 libexiv2 libturbojpeg liblcms2 libc6; do
   grep -q "$d" <<<"$depends" || fail "Depends lacks $d"
 done
 

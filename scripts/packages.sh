@@ -1,7 +1,7 @@
 # Sourced by the setup scripts: the Debian packages the project needs and a
 # function that installs whichever of them are missing.
 FOLIO_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libexiv2-dev libturbojpeg0-dev
-                libjpeg62-turbo-dev fonts-ipafont-gothic libgtest-dev libgmock-dev
+                libjpeg62-turbo-dev liblcms2-dev fonts-ipafont-gothic libgtest-dev libgmock-dev
                 locales  # locale sources: the number texts are tested under a decimal-comma locale
                 file)    # the command-line tests read image sizes with it
 # The sanitizer and fuzz builds: clang with its runtimes (ASan, UBSan,

@@ -119,6 +119,8 @@ struct Photo::Impl {
   jpeg::Header header;
   mutable bool propertiesRead = false;
   mutable std::vector<PropertyItem> properties;
+  mutable bool profileRead = false;
+  mutable ColourProfile profile;
 };
 
 Photo::Photo() = default;
@@ -163,6 +165,33 @@ QImage Photo::Decode(int minWidth, int minHeight) const {
 
 int Photo::Orientation() const {
   return impl_ ? ReadJpegOrientation(impl_->bytes.data(), impl_->bytes.size()) : 1;
+}
+
+const ColourProfile& Photo::EmbeddedProfile() const {
+  static const ColourProfile kNone;
+  if (!impl_) return kNone;
+  if (!impl_->profileRead) {
+    if (jpeg::HasRgbComponents(impl_->header))
+      impl_->profile =
+          ColourProfile::FromIcc(ReadIccProfile(impl_->bytes.data(), impl_->bytes.size()));
+    impl_->profileRead = true;
+  }
+  return impl_->profile;
+}
+
+void ConvertToSrgb(QImage& picture, const ColourProfile& profile) {
+  if (!profile.convertsToSrgb() || picture.isNull()) return;
+  switch (picture.format()) {
+    case QImage::Format_RGB32:
+    case QImage::Format_ARGB32: break;
+    default:
+      // Premultiplied or narrower pixels: the conversion wants plain ones.
+      picture = picture.convertToFormat(picture.hasAlphaChannel() ? QImage::Format_ARGB32
+                                                                  : QImage::Format_RGB32);
+      if (picture.isNull()) return;
+  }
+  // bits() detaches a picture shared with another QImage before it is changed.
+  profile.ConvertToSrgb(picture.bits(), picture.width(), picture.height(), picture.bytesPerLine());
 }
 
 QImage TurnedUpright(const QImage& picture, int orientation) {
@@ -301,9 +330,10 @@ void Canvas::DrawScaled(const Photo& photo, const QRect& destination, const QRec
   y1 = std::clamp(std::max(y1, y0 + 1), 1, decoded.height());
   x0 = std::clamp(x0, 0, x1 - 1);
   y0 = std::clamp(y0, 0, y1 - 1);
-  const QImage scaled =
+  QImage scaled =
       ScaledTo(SubImage(decoded, QRect(x0, y0, x1 - x0, y1 - y0)), swap ? vh : vw, swap ? vw : vh);
   if (scaled.isNull()) return;
+  ConvertToSrgb(scaled, photo.EmbeddedProfile());
   Paint([at = visible.topLeft(), turned = TurnedUpright(scaled, orientation)](QPainter& painter) {
     painter.drawImage(at, turned);
   });
@@ -321,7 +351,8 @@ void Canvas::DrawTurned(const Photo& photo, QPoint upperLeft, QPoint upperRight,
     if (across == 0 || down == 0) return;
     QImage decoded = photo.Decode(std::min(across, photo.width()), std::min(down, photo.height()));
     if (decoded.isNull()) return;
-    const QImage scaled = ScaledTo(decoded, across, down);
+    QImage scaled = ScaledTo(decoded, across, down);
+    ConvertToSrgb(scaled, photo.EmbeddedProfile());
     // A turn by a multiple of 90 degrees (or a mirror) maps pixels onto
     // pixels: turn the image exactly, then place it by its corner.
     const QTransform turn(static_cast<double>(u.x()) / across, static_cast<double>(u.y()) / across,
@@ -341,6 +372,7 @@ void Canvas::DrawTurned(const Photo& photo, QPoint upperLeft, QPoint upperRight,
   QImage decoded = photo.Decode(std::min(static_cast<int>(std::ceil(across)), photo.width()),
                                 std::min(static_cast<int>(std::ceil(down)), photo.height()));
   if (decoded.isNull()) return;
+  ConvertToSrgb(decoded, photo.EmbeddedProfile());
   const QTransform map(u.x() / static_cast<double>(decoded.width()),
                        u.y() / static_cast<double>(decoded.width()),
                        v.x() / static_cast<double>(decoded.height()),

@@ -18,6 +18,7 @@ class QPainter;
 #include <string>
 #include <vector>
 
+#include "imaging/colour_profile.h"
 #include "imaging/property_item.h"
 #include "platform/files.h"
 
@@ -48,6 +49,11 @@ class Photo {
 
   // The Exif Orientation (1 to 8; 1 without one), read from the Exif bytes.
   int Orientation() const;
+
+  // The embedded ICC profile, ready to bring decoded pixels into sRGB; one
+  // that does not fit the picture (a grey or CMYK JPEG) converts nothing.
+  // Read on first use.
+  const ColourProfile& EmbeddedProfile() const;
 
  private:
   struct Impl;
@@ -116,6 +122,11 @@ class Canvas {
 // A decoded picture turned and mirrored as an Exif Orientation says, so
 // that it shows upright; values other than 2 to 8 leave it as it is.
 QImage TurnedUpright(const QImage& picture, int orientation);
+
+// The picture's pixels brought from the profile into sRGB, in place; done
+// on the reduced picture, where it costs little. Leaves pictures of a
+// profile that converts nothing as they are, byte for byte.
+void ConvertToSrgb(QImage& picture, const ColourProfile& profile);
 
 // The family name the title text is drawn in.
 QString TitleFontFamily();

@@ -113,6 +113,10 @@ bool ReadHeader(const uint8_t* data, size_t size, Header& header) {
   return true;
 }
 
+bool HasRgbComponents(const Header& header) {
+  return header.colorspace == TJCS_RGB || header.colorspace == TJCS_YCbCr;
+}
+
 int ScaledDimension(int dimension, Scale scale) {
   return static_cast<int>((static_cast<long long>(dimension) * scale.num + scale.denom - 1) /
                           scale.denom);

@@ -21,6 +21,10 @@ struct Header {
 // False when the bytes are not a JPEG stream TurboJPEG can read.
 bool ReadHeader(const uint8_t* data, size_t size, Header& header);
 
+// Three colour components (RGB or YCbCr): the pictures an RGB colour
+// profile can describe. Grey, CMYK and YCCK ones are not.
+bool HasRgbComponents(const Header& header);
+
 // The smallest DCT scale n/8 (n = 1..8) whose result is still at least
 // minWidth x minHeight; 8/8 when none is (or either minimum is 0).
 struct Scale {

@@ -127,6 +127,19 @@ void CopyExifProperties(const std::u16string& sourcePath, Canvas& canvas, bool r
   }
 }
 
+void MarkPropertiesSrgb(Canvas& canvas) {
+  if (canvas.Properties().empty()) return;
+  canvas.SetProperty({0xA001, kTypeShort, {1, 0}, kIfdExif});  // ColorSpace: sRGB
+  for (PropertyItem item : canvas.Properties()) {
+    static const std::vector<uint8_t> kAdobeRgb = {'R', '0', '3', 0};
+    if (item.ifd == kIfdInterop && item.id == 0x0001 && item.value == kAdobeRgb) {
+      item.value = {'R', '9', '8', 0};
+      canvas.SetProperty(item);
+      break;
+    }
+  }
+}
+
 namespace {
 
 // The checks against the save folder, made before any photo is read:
@@ -181,12 +194,16 @@ ResizedCopy Prepare(const ResizeOptions& options, const fs::path& source) {
     canvas.DrawTurned(photo, QPoint(w, h), QPoint(0, h), QPoint(w, 0));
   else
     canvas.DrawScaled(photo, QRect(0, 0, w, h), QRect(0, 0, width, height));
+  const bool convertedToSrgb = photo.EmbeddedProfile().convertsToSrgb();
   photo = Photo();
 
   // The tag says "upright" only on a copy that was turned upright: an
   // unturned one (mirrored values, or a big-endian file whose tag the scan
   // does not find) keeps its tag and still shows the right way round.
-  if (options.keepExif) CopyExifProperties(FromPath(source), canvas, turned);
+  if (options.keepExif) {
+    CopyExifProperties(FromPath(source), canvas, turned);
+    if (convertedToSrgb) MarkPropertiesSrgb(canvas);
+  }
   if (!canvas.EncodeJpeg(options.quality, out.jpeg)) return Failed(kResizeNotWritten);
   return out;
 }

@@ -43,6 +43,10 @@ int PlaceResizedCopy(const ResizedCopy& copy, const ResizeOptions& options,
                      std::u16string_view fileName, std::u16string_view folder);
 std::optional<int> ReadOrientation(const std::u16string& path);
 void CopyExifProperties(const std::u16string& sourcePath, Canvas& canvas, bool rotate);
+// The colour-space items of a copy whose pixels were converted into sRGB:
+// ColorSpace 1, and an interoperability index of the sRGB kind ("R98") in
+// place of the Adobe RGB one ("R03"). Only on a canvas that carries items.
+void MarkPropertiesSrgb(Canvas& canvas);
 
 // Results of ResizeOneImage.
 inline constexpr int kResizeWritten = 0;

@@ -76,6 +76,7 @@ ScaledCopy PrepareScaledCopy(std::u16string_view fileName, std::u16string_view f
   QImage picture;
   int newWidth = 0, newHeight = 0;
   int orientation = 1;
+  ColourProfile profile;
   {
     Photo photo = Photo::Load(source);
     if (upright == Upright::kYes) orientation = photo.Orientation();
@@ -95,10 +96,12 @@ ScaledCopy PrepareScaledCopy(std::u16string_view fileName, std::u16string_view f
     // DCT scaling does most of the reduction while decoding; one smooth
     // resample makes the exact size.
     picture = photo.Decode(newWidth, newHeight);
+    profile = photo.EmbeddedProfile();
   }
   if (picture.isNull()) return out;  // undecodable: nothing written, as a failed save
   if (picture.width() != newWidth || picture.height() != newHeight)
     picture = picture.scaled(newWidth, newHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  ConvertToSrgb(picture, profile);
   picture = TurnedUpright(picture, orientation);
   if (!jpeg::Encode(picture, kScaledCopyQuality, out.jpeg)) out.jpeg.clear();
   return out;

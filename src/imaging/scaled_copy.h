@@ -20,7 +20,8 @@ void SetJpegEncoderMissingForTesting(bool missing);
 bool ScaledSize(int width, int height, int longSide, int& newWidth, int& newHeight);
 
 // folder/fileName -> folder/subFolder/fileName. Copies the file byte for byte
-// when no scaling is needed, else writes a scaled JPEG (quality 80, no Exif).
+// when no scaling is needed, else writes a scaled JPEG (quality 80, no Exif)
+// in sRGB: the colours of a photo with another embedded profile converted.
 // With Upright::kYes the size rule and the scaled picture follow the photo
 // turned by its Exif Orientation (a byte copy keeps the tag, so it shows
 // upright too). Returns 0, -1 when no JPEG encoder was found (nothing is

@@ -35,6 +35,7 @@ void ReplayAll(const std::string& target, Run run) {
 TEST(FuzzInputs, MakerNote) { ReplayAll("maker_note", fuzz::RunMakerNote); }
 TEST(FuzzInputs, ExifItems) { ReplayAll("exif_items", fuzz::RunExifItems); }
 TEST(FuzzInputs, ExifFile) { ReplayAll("exif_file", fuzz::RunExifFile); }
+TEST(FuzzInputs, ColourProfile) { ReplayAll("colour_profile", fuzz::RunColourProfile); }
 
 }  // namespace
 }  // namespace folio

@@ -4,6 +4,7 @@
 // Each returns false when a result breaks the record's invariants.
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -15,6 +16,7 @@
 #include "catalogue/exif_tallies.h"
 #include "catalogue/maker_note.h"
 #include "catalogue/sorting.h"
+#include "imaging/colour_profile.h"
 
 namespace folio::fuzz {
 
@@ -129,6 +131,44 @@ inline bool RunExifFile(const uint8_t* data, std::size_t size) {
   ReadExifProperties(ScratchPath(), record, tallies);
   ReadMakerNote(record, ScratchPath(), tallies);
   return RecordSound(record);
+}
+
+// The input as a photo's ICC profile: split into APP2 chunks of the tiny
+// JPEG and read back (or, when it is itself a JPEG stream, read from it),
+// judged, and when it converts, applied to a few pixels.
+inline bool RunColourProfile(const uint8_t* data, std::size_t size) {
+  std::vector<uint8_t> stream;
+  if (size >= 2 && data[0] == 0xFF && data[1] == 0xD8) {
+    stream.assign(data, data + size);
+  } else {
+    if (size > 255 * 1000) return true;  // beyond the chunks of this wrapping
+    stream.assign(kTinyJpeg, kTinyJpeg + 2);
+    const std::size_t chunks = size == 0 ? 1 : (size + 999) / 1000;
+    for (std::size_t i = 0; i < chunks; ++i) {
+      const std::size_t from = i * 1000, to = std::min(size, from + 1000);
+      const std::size_t length = 2 + 14 + (to - from);
+      stream.insert(stream.end(),
+                    {0xFF, 0xE2, static_cast<uint8_t>(length >> 8), static_cast<uint8_t>(length)});
+      for (char c : std::string("ICC_PROFILE", 12)) stream.push_back(static_cast<uint8_t>(c));
+      stream.push_back(static_cast<uint8_t>(i + 1));
+      stream.push_back(static_cast<uint8_t>(chunks));
+      stream.insert(stream.end(), data + from, data + to);
+    }
+    stream.insert(stream.end(), kTinyJpeg + 2, kTinyJpeg + sizeof kTinyJpeg);
+  }
+  const std::vector<uint8_t> icc = ReadIccProfile(stream.data(), stream.size());
+  if (icc.size() > kMaxIccProfileBytes || icc.size() > stream.size()) return false;
+  if (!(size >= 2 && data[0] == 0xFF && data[1] == 0xD8) && size > 0 &&
+      icc != std::vector<uint8_t>(data, data + size))
+    return false;  // a whole profile in order must come back as it went in
+  const ColourProfile profile = ColourProfile::FromIcc(icc);
+  uint8_t pixels[3 * 2 * 4];
+  for (std::size_t i = 0; i < sizeof pixels; ++i)
+    pixels[i] = static_cast<uint8_t>(i < size ? data[i] : i * 29);
+  profile.ConvertToSrgb(pixels, 3, 2, 12);
+  for (std::size_t i = 3; i < sizeof pixels; i += 4)  // the fourth byte is kept
+    if (pixels[i] != (i < size ? data[i] : static_cast<uint8_t>(i * 29))) return false;
+  return true;
 }
 
 }  // namespace folio::fuzz
