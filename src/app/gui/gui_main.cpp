@@ -5,6 +5,7 @@
 #include "app/gui/application_look.h"
 #include "app/gui/command_line.h"
 #include "app/gui/main_window.h"
+#include "app/translations.h"
 #include "platform/allocator.h"
 #include "settings/settings.h"
 
@@ -16,6 +17,7 @@ int main(int argc, char** argv) {
   // settings and lens names are always written with a decimal point.
   std::setlocale(LC_NUMERIC, "C");
   QApplication::setApplicationName(QStringLiteral("Folioscope"));
+  folio::InstallUserTranslation();
   folio::gui::SetUpFonts();
   QApplication::setWindowIcon(folio::gui::MakeWindowIcon());
 

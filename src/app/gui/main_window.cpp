@@ -36,8 +36,6 @@ namespace folio::gui {
 namespace {
 
 const QString kTitle = QString::fromUtf16(folio::kWindowTitle);
-const QString kExecute = QStringLiteral("実行(&C)");
-const QString kCancel = QStringLiteral("キャンセル(&C)");
 
 bool IsFolder(std::u16string_view path) { return folio::IsFolder(folio::ToPath(path)); }
 
@@ -91,7 +89,7 @@ MainWindow::MainWindow(std::filesystem::path settingsFile,
   setAcceptDrops(true);
 
   auto* grid = new QGridLayout(this);
-  dropHint_ = new QLabel(QStringLiteral("画像の入ったフォルダをここにドラッグ＆ドロップ"), this);
+  dropHint_ = new QLabel(tr("Drag and drop a folder of images here"), this);
   dropHint_->setAlignment(Qt::AlignCenter);
   progressBar_ = new QProgressBar(this);
   progressBar_->setTextVisible(false);
@@ -102,18 +100,18 @@ MainWindow::MainWindow(std::filesystem::path settingsFile,
   folderBox_->setMinimumWidth(180);
   // A folder dropped on the box is a drop on the window, not text to insert.
   folderBox_->setAcceptDrops(false);
-  browseButton_ = NewButton(QStringLiteral("参照(&F)"), this);
+  browseButton_ = NewButton(tr("&Browse..."), this);
   grid->addWidget(folderBox_, 1, 0, 1, 2);
   grid->addWidget(browseButton_, 1, 2);
-  executeButton_ = NewButton(kExecute, this);
-  openButton_ = NewButton(QStringLiteral("開く(&O)"), this);
-  settingsButton_ = NewButton(QStringLiteral("設定(&S)"), this);
+  executeButton_ = NewButton(tr("&Execute"), this);
+  openButton_ = NewButton(tr("&Open"), this);
+  settingsButton_ = NewButton(tr("&Settings"), this);
   grid->addWidget(executeButton_, 2, 0);
   grid->addWidget(openButton_, 2, 1);
   grid->addWidget(settingsButton_, 2, 2);
 
   // The system menu's About entry: the window's own context menu here.
-  aboutAction_ = new QAction(QStringLiteral("バージョン情報 Folioscope(&A)..."), this);
+  aboutAction_ = new QAction(tr("&About Folioscope..."), this);
   setContextMenuPolicy(Qt::ActionsContextMenu);
   addAction(aboutAction_);
   connect(aboutAction_, &QAction::triggered, this, &MainWindow::showAbout);
@@ -186,7 +184,7 @@ void MainWindow::showJobRunning(bool running) {
   }
   dropHint_->setVisible(!running);
   progressBar_->setVisible(running);
-  executeButton_->setText(running ? kCancel : kExecute);
+  executeButton_->setText(running ? tr("&Cancel") : tr("&Execute"));
 }
 
 void MainWindow::clearStatusLog() { statusDialog_->clear(); }
@@ -262,7 +260,8 @@ void MainWindow::runCommandLine() {
   } else if (IsFolder(folderPath_)) {
     runSingleJob();
   } else {
-    messageBox(u"フォルダをドラッグ＆ドロップしてください", u"エラー", MessageIcon::Exclamation);
+    messageBox(tr("Please drag and drop a folder").toStdU16String(), tr("Error").toStdU16String(),
+               MessageIcon::Exclamation);
   }
   QDialog::done(QDialog::Accepted);  // ends without saving the settings
 }
@@ -313,7 +312,8 @@ void MainWindow::onExecute() {
   }
   takeFolderBox();
   if (!IsFolder(folderPath_)) {
-    messageBox(u"フォルダを指定してください", u"エラー", MessageIcon::Exclamation);
+    messageBox(tr("Please choose a folder").toStdU16String(), tr("Error").toStdU16String(),
+               MessageIcon::Exclamation);
     return;
   }
   runSingleJob();

@@ -16,7 +16,7 @@ StatusDialog::StatusDialog(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       list_(new QListWidget(this)),
       button_(new QPushButton(QStringLiteral("OK"), this)) {
-  setWindowTitle(QStringLiteral("ステータス"));
+  setWindowTitle(tr("Status"));
   setModal(false);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(list_);
@@ -49,7 +49,7 @@ void StatusDialog::clear() { list_->clear(); }
 void StatusDialog::onButton() {
   if (running_) {
     // Stops the batch after the folder that is running; the selection stays.
-    list_->addItem(QStringLiteral("キャンセルされました。次のフォルダ以降中止します。"));
+    list_->addItem(tr("Cancelled. The folders after this one will not be run."));
     running_ = false;
     button_->setEnabled(false);
     return;
