@@ -2,6 +2,39 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja" sourcelanguage="en">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: folioscope [FOLDER]...
+Turns folders of JPEG photos into web pages, a slideshow, contact sheets or
+resized copies, as the options of the window say.
+
+With one FOLDER the window runs its job on it, with several it runs them as
+one batch, as if they were dropped on it; then it ends without saving.
+Without a FOLDER the window opens.
+
+  -h, --help     show this help and exit
+      --version  show the version and exit
+      --         every argument after it is a folder
+
+For scripts, folioscope-cli runs the same jobs without a window.
+</source>
+        <translation>使い方: folioscope [フォルダ]...
+JPEG写真のフォルダから、ウィンドウのオプション設定に従って、Webページ、
+スライドショー、合成画像またはリサイズ画像を作成します。
+
+フォルダが1つなら、ウィンドウはそのフォルダの処理を行い、複数ならドラッグ＆
+ドロップしたときと同じく一括で処理します。その後、設定を保存せずに終了します。
+フォルダの指定がなければウィンドウを開きます。
+
+  -h, --help     このヘルプを表示して終了
+      --version  バージョンを表示して終了
+      --         以降の引数はすべてフォルダ
+
+スクリプトからは、folioscope-cli がウィンドウなしで同じ処理を行います。
+</translation>
+    </message>
+</context>
+<context>
     <name>Outcome</name>
     <message>
         <source>Error: no JPG image files</source>
@@ -413,7 +446,7 @@ The photos are in the jpg folder; the next run puts them back</source>
     </message>
     <message>
         <source>times the size  position: X</source>
-        <translation>倍のコマを使用　位置：X</translation>
+        <translation>倍のコマを使用&#x3000;位置：X</translation>
     </message>
     <message>
         <source>Embed a title</source>
@@ -488,6 +521,10 @@ The photos are in the jpg folder; the next run puts them back</source>
     <message>
         <source>Please choose a folder</source>
         <translation>フォルダを指定してください</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>ヘルプ(&amp;H)</translation>
     </message>
 </context>
 <context>
@@ -605,15 +642,15 @@ The photos are in the jpg folder; the next run puts them back</source>
     </message>
     <message>
         <source>Give the size as a ratio  width</source>
-        <translation>サイズを比率で指定　横</translation>
+        <translation>サイズを比率で指定&#x3000;横</translation>
     </message>
     <message>
         <source>Give width and height  width</source>
-        <translation>縦横を指定　横</translation>
+        <translation>縦横を指定&#x3000;横</translation>
     </message>
     <message>
         <source>%  height</source>
-        <translation>%　縦</translation>
+        <translation>%&#x3000;縦</translation>
     </message>
     <message>
         <source>height</source>

@@ -1,6 +1,7 @@
 #include <QApplication>
 
 #include <clocale>
+#include <cstdio>
 
 #include "app/gui/application_look.h"
 #include "app/gui/command_line.h"
@@ -10,6 +11,17 @@
 #include "settings/settings.h"
 
 int main(int argc, char** argv) {
+  const folio::gui::CommandLineRequest request = folio::gui::RequestOf(argc, argv);
+  if (request != folio::gui::CommandLineRequest::kWindow) {
+    // Answered on the terminal, as other programs do: no window, no display.
+    QCoreApplication core(argc, argv);
+    folio::InstallUserTranslation();
+    const QString text = request == folio::gui::CommandLineRequest::kHelp
+                             ? folio::gui::HelpText()
+                             : folio::gui::VersionText();
+    std::fputs(text.toUtf8().constData(), stdout);
+    return 0;
+  }
   folio::TuneAllocatorForPictures();
   // Takes the toolkit's own options out of argv; what remains are folders.
   QApplication app(argc, argv);
@@ -19,6 +31,7 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(QStringLiteral("Folioscope"));
   folio::InstallUserTranslation();
   folio::gui::SetUpFonts();
+  QApplication::setDesktopFileName(folio::gui::kDesktopFileName);
   QApplication::setWindowIcon(folio::gui::MakeWindowIcon());
 
   folio::gui::MainWindow window(folio::SettingsFilePath(),

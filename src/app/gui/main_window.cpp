@@ -9,10 +9,13 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <QUrl>
 #include <algorithm>
 #include <system_error>
@@ -26,6 +29,7 @@
 #include "app/gui/options_dialog.h"
 #include "app/gui/qt_text.h"
 #include "app/gui/status_dialog.h"
+#include "folder/photo_listing.h"
 #include "platform/files.h"
 #include "platform/ini_profile.h"
 #include "platform/text.h"
@@ -110,11 +114,22 @@ MainWindow::MainWindow(std::filesystem::path settingsFile,
   grid->addWidget(openButton_, 2, 1);
   grid->addWidget(settingsButton_, 2, 2);
 
-  // The system menu's About entry: the window's own context menu here.
+  // The system menu's About entry: the window's own context menu, and the
+  // Help menu where desktop programs keep it.
   aboutAction_ = new QAction(tr("&About Folioscope..."), this);
   setContextMenuPolicy(Qt::ActionsContextMenu);
   addAction(aboutAction_);
   connect(aboutAction_, &QAction::triggered, this, &MainWindow::showAbout);
+  auto* menuBar = new QMenuBar(this);
+  helpMenu_ = menuBar->addMenu(tr("&Help"));
+  helpMenu_->addAction(aboutAction_);
+  grid->setMenuBar(menuBar);
+
+  // Ctrl+Q is the close command (refused while a job runs, as it is).
+  auto* quit = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this);
+  connect(quit, &QShortcut::activated, this, &MainWindow::reject);
+  // Enter in the folder box is Execute; elsewhere it clicks nothing.
+  connect(folderBox_, &QLineEdit::returnPressed, this, &MainWindow::onExecute);
 
   connect(browseButton_, &QPushButton::clicked, this, &MainWindow::onBrowse);
   connect(executeButton_, &QPushButton::clicked, this, &MainWindow::onExecute);
@@ -356,7 +371,14 @@ void MainWindow::dropEvent(QDropEvent* event) {
   std::vector<std::u16string> paths;
   for (const QUrl& url : event->mimeData()->urls()) {
     if (!url.isLocalFile()) continue;
-    paths.push_back(WithoutTrailingSeparators(FromQ(url.toLocalFile())));
+    std::u16string path = WithoutTrailingSeparators(FromQ(url.toLocalFile()));
+    // A photo stands for the folder that holds it, once however many of its
+    // photos come; any other file is refused by the batch as no folder.
+    if (std::optional<std::u16string> folder = FolderOfPhoto(path)) {
+      if (std::find(paths.begin(), paths.end(), *folder) != paths.end()) continue;
+      path = std::move(*folder);
+    }
+    paths.push_back(std::move(path));
   }
   if (paths.empty()) {
     event->ignore();

@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QShowEvent>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -18,6 +20,7 @@
 #include "app/gui/page_controls.h"
 #include "app/gui/qt_text.h"
 #include "app/gui/resize_page.h"
+#include "app/gui/screen_fit.h"
 #include "app/gui/slideshow_page.h"
 #include "app/gui/thumbnail_page.h"
 
@@ -27,6 +30,21 @@ namespace {
 // The mode buttons and the tabs, in the same order.
 constexpr JobMode kButtonModes[4] = {kModeThumbnail, kModeSlideshow, kModeComposite, kModeResize};
 int TabOf(JobMode mode) { return static_cast<int>(mode); }
+
+// A page that scrolls when the screen is too small for it, and otherwise
+// asks for all of its size (a plain scroll area asks for a few lines only).
+class PageScroller : public QScrollArea {
+ public:
+  explicit PageScroller(QWidget* page) {
+    setWidget(page);
+    setWidgetResizable(true);
+    setFrameShape(QFrame::NoFrame);
+  }
+  QSize sizeHint() const override {
+    const int frame = 2 * frameWidth();
+    return widget()->sizeHint() + QSize(frame, frame);
+  }
+};
 }  // namespace
 
 OptionsDialog::OptionsDialog(QWidget* parent) : QDialog(parent) {
@@ -70,10 +88,14 @@ OptionsDialog::OptionsDialog(QWidget* parent) : QDialog(parent) {
   compositePage = new CompositePage;
   slideshowPage = new SlideshowPage;
   resizePage = new ResizePage;
-  tabs->addTab(thumbnailPage, tr("Thumbnails"));
-  tabs->addTab(slideshowPage, tr("Slideshow"));
-  tabs->addTab(compositePage, tr("Composite"));
-  tabs->addTab(resizePage, tr("Resize"));
+  // Each page scrolls, so that the dialog fits a small screen at a large scale.
+  const auto addPage = [this](QWidget* page, const QString& title) {
+    tabs->addTab(new PageScroller(page), title);
+  };
+  addPage(thumbnailPage, tr("Thumbnails"));
+  addPage(slideshowPage, tr("Slideshow"));
+  addPage(compositePage, tr("Composite"));
+  addPage(resizePage, tr("Resize"));
   layout->addWidget(tabs, 1);
 
   auto* buttons = new QHBoxLayout;
@@ -126,6 +148,17 @@ void OptionsDialog::refreshPages() {
   resizePage->refresh(mode);
 }
 
+int OptionsDialog::tabOf(const QWidget* page) const {
+  for (int i = 0; i < tabs->count(); ++i)
+    if (static_cast<QScrollArea*>(tabs->widget(i))->widget() == page) return i;
+  return -1;
+}
+
+void OptionsDialog::showEvent(QShowEvent* event) {
+  if (!event->spontaneous()) FitToScreen(*this);
+  QDialog::showEvent(event);
+}
+
 void OptionsDialog::showTab(int index) {
   selectingTab_ = true;
   tabs->setCurrentIndex(index);
@@ -162,7 +195,7 @@ void OptionsDialog::accept() {
   };
   for (const auto& [page, read] : pages) {
     if (read(this)) continue;
-    showTab(tabs->indexOf(page));
+    showTab(tabOf(page));
     if (QWidget* field = LastFailedField()) field->setFocus(Qt::OtherFocusReason);
     return;
   }
