@@ -7,6 +7,9 @@ set(FOLIO_APP_ID io.github.folioscope.Folioscope)
 set(FOLIO_DATA_DIR ${PROJECT_SOURCE_DIR}/data)
 
 install(TARGETS folioscope-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# Both programs carry their translations; the .qm files are installed too,
+# for the translator's tools and the distribution's language packs.
+install(FILES ${FOLIO_QM_FILES} DESTINATION ${CMAKE_INSTALL_DATADIR}/folioscope/translations)
 install(FILES ${FOLIO_DATA_DIR}/man/folioscope-cli.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
 # The desktop files describe the window program; without it they would point

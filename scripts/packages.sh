@@ -2,6 +2,7 @@
 # function that installs whichever of them are missing.
 FOLIO_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libexiv2-dev libturbojpeg0-dev
                 libjpeg62-turbo-dev liblcms2-dev fonts-ipafont-gothic libgtest-dev libgmock-dev
+                qt6-tools-dev qt6-l10n-tools  # lrelease builds the translations, lupdate keeps them
                 locales  # locale sources: the number texts are tested under a decimal-comma locale
                 file)    # the command-line tests read image sizes with it
 # The sanitizer and fuzz builds: clang with its runtimes (ASan, UBSan,

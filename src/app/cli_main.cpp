@@ -17,6 +17,7 @@
 #include "app/cli_host.h"
 #include "app/cli_options.h"
 #include "app/drop_batch.h"
+#include "app/translations.h"
 #include "imaging/demo_photos.h"
 #include "platform/allocator.h"
 #include "platform/ini_profile.h"
@@ -102,6 +103,7 @@ int main(int argc, char** argv) {
   for (const std::string& folder : options->folders) folders.push_back(NormaliseFolder(folder));
 
   QGuiApplication app(argc, argv);
+  folio::InstallUserTranslation();
   folio::CliHost host(PrintLine);
   host.showProgressOn(isatty(STDERR_FILENO) ? stderr : nullptr);
   // Seeded once, as at the start of the window program: the random order of

@@ -1,5 +1,7 @@
 #include "app/drop_batch.h"
 
+#include <QCoreApplication>
+
 #include <system_error>
 #include <vector>
 
@@ -113,7 +115,8 @@ std::vector<Outcome> RunDropBatch(JobHost& host, BatchView& view, Settings& sett
     if (settings.setting.NoDDtoRun == 1) continue;
     view.addFolderLine(path, number, total);
     view.setRunning(true);
-    view.setStatusButton(u"キャンセル", true);
+    view.setStatusButton(QCoreApplication::translate("StatusDialog", "Cancel").toStdU16String(),
+                         true);
     view.showStatusDialog(true);
     // The frameset exists before the first job runs.
     if (total > 1 && number == 1) {
@@ -143,7 +146,7 @@ std::vector<Outcome> RunDropBatch(JobHost& host, BatchView& view, Settings& sett
     DeleteTopPage(topPage);
   }
   view.setRunning(false);
-  view.setStatusButton(u"閉じる", true);
+  view.setStatusButton(QCoreApplication::translate("StatusDialog", "Close").toStdU16String(), true);
   if (settings.setting.AutoClose == 1) view.showStatusDialog(false);
   return outcomes;
 }

@@ -1,111 +1,198 @@
 #include "app/job_outcome.h"
 
+#include <QCoreApplication>
+
 namespace folio {
 
-OutcomeText Describe(Outcome outcome) {
+namespace {
+
+// The source texts of one outcome, translated when it is described.
+struct OutcomeSource {
+  const char* statusLine = nullptr;
+  const char* boxText = nullptr;
+  const char* caption = nullptr;
+  MessageIcon icon = MessageIcon::None;
+  bool batchOnly = false;
+};
+
+OutcomeSource SourceOf(Outcome outcome) {
   constexpr MessageIcon kWarn = MessageIcon::Exclamation;
   constexpr MessageIcon kNone = MessageIcon::None;
   switch (outcome) {
     case Outcome::kNoPhotos:
-      return {u"エラー：JPG画像ファイルがありません", u"JPG画像ファイルがありません", u"エラー",
-              kWarn};
+      return {QT_TRANSLATE_NOOP("Outcome", "Error: no JPG image files"),
+              QT_TRANSLATE_NOOP("Outcome", "No JPG image files"),
+              QT_TRANSLATE_NOOP("Outcome", "Error"), kWarn};
     case Outcome::kRewindDeclined:
-      return {u"終了：巻き戻しは行われませんでした", u"巻き戻しは行われませんでした", u"終了",
-              kWarn};
+      return {QT_TRANSLATE_NOOP("Outcome", "Finished: nothing was rewound"),
+              QT_TRANSLATE_NOOP("Outcome", "Nothing was rewound"),
+              QT_TRANSLATE_NOOP("Outcome", "Finished"), kWarn};
     case Outcome::kRewound:
-      return {u"終了：サムネイルHTMLの巻き戻しが行われました",
-              u"サムネイルHTMLの巻き戻しが行われました", u"終了", kWarn};
+      return {QT_TRANSLATE_NOOP("Outcome", "Finished: the thumbnail HTML was rewound"),
+              QT_TRANSLATE_NOOP("Outcome", "The thumbnail HTML was rewound"),
+              QT_TRANSLATE_NOOP("Outcome", "Finished"), kWarn};
     case Outcome::kPagesNotMade:
-      return {u"終了：サムネイルHTMLは作成されませんでした", {}, {}, kNone};
+      return {QT_TRANSLATE_NOOP("Outcome", "Finished: no thumbnail HTML was made"), nullptr,
+              nullptr, kNone};
     case Outcome::kPagesMade:
-      return {u"終了：サムネイルHTMLファイル作成完了", u"サムネイルHTMLファイル作成完了", u"成功",
-              kNone};
+      return {QT_TRANSLATE_NOOP("Outcome", "Finished: thumbnail HTML files made"),
+              QT_TRANSLATE_NOOP("Outcome", "Thumbnail HTML files made"),
+              QT_TRANSLATE_NOOP("Outcome", "Success"), kNone};
     case Outcome::kPagesMadeLensUnread:
       return {
-          u"終了：サムネイルHTMLファイル作成完了。レンズ名、ホワイトバランスを正しく取得できなかった画像があります。",
-          u"サムネイルHTMLファイル作成完了。\r\nレンズ名、ホワイトバランスを正しく\r\n取得できなかった画像があります。",
-          u"成功", kNone};
+          QT_TRANSLATE_NOOP(
+              "Outcome",
+              "Finished: thumbnail HTML files made. The lens name or white balance of some images could not be read."),
+          QT_TRANSLATE_NOOP(
+              "Outcome",
+              "Thumbnail HTML files made.\r\nThe lens name or white balance\r\nof some images could not be read."),
+          QT_TRANSLATE_NOOP("Outcome", "Success"), kNone};
     case Outcome::kPageExists:
-      return {u"エラー：HTMLファイルがすでに存在します", u"ファイルがすでに存在します", u"エラー",
-              kWarn};
+      return {QT_TRANSLATE_NOOP("Outcome", "Error: the HTML file already exists"),
+              QT_TRANSLATE_NOOP("Outcome", "The file already exists"),
+              QT_TRANSLATE_NOOP("Outcome", "Error"), kWarn};
     case Outcome::kPageNotWritten:
-      return {u"エラー：HTMLファイルを書き込めませんでした", u"HTMLファイルを書き込めませんでした",
-              u"エラー", kWarn};
+      return {QT_TRANSLATE_NOOP("Outcome", "Error: an HTML file could not be written"),
+              QT_TRANSLATE_NOOP("Outcome", "An HTML file could not be written"),
+              QT_TRANSLATE_NOOP("Outcome", "Error"), kWarn};
     case Outcome::kJournalNotWritten:
-      return {u"エラー：作業記録ファイルを書き込めませんでした",
-              u"作業記録ファイルを書き込めませんでした", u"エラー", kWarn};
+      return {QT_TRANSLATE_NOOP("Outcome", "Error: the job journal could not be written"),
+              QT_TRANSLATE_NOOP("Outcome", "The job journal could not be written"),
+              QT_TRANSLATE_NOOP("Outcome", "Error"), kWarn};
     case Outcome::kImageNotWritten:
-      return {u"エラー：画像ファイルを書き込めませんでした", u"画像ファイルを書き込めませんでした",
-              u"エラー", kWarn};
+      return {QT_TRANSLATE_NOOP("Outcome", "Error: an image file could not be written"),
+              QT_TRANSLATE_NOOP("Outcome", "An image file could not be written"),
+              QT_TRANSLATE_NOOP("Outcome", "Error"), kWarn};
     case Outcome::kSlideshowMade:
-      return {u"終了：スライドショーHTMLファイル作成完了", u"スライドショーHTMLファイル作成完了",
-              u"成功", kNone};
+      return {QT_TRANSLATE_NOOP("Outcome", "Finished: slideshow HTML file made"),
+              QT_TRANSLATE_NOOP("Outcome", "Slideshow HTML file made"),
+              QT_TRANSLATE_NOOP("Outcome", "Success"), kNone};
     case Outcome::kSheetsMade:
-      return {u"終了：合成画像を作成しました", u"画像ファイル作成完了", u"成功", kNone};
+      return {QT_TRANSLATE_NOOP("Outcome", "Finished: composite images made"),
+              QT_TRANSLATE_NOOP("Outcome", "Image files made"),
+              QT_TRANSLATE_NOOP("Outcome", "Success"), kNone};
     case Outcome::kSheetsFailed:
-      return {u"エラー：合成画像作成に失敗しました", u"合成画像作成に失敗しました", u"エラー",
-              kNone};
-    case Outcome::kResized: return {u"終了：リサイズ完了", u"リサイズ完了", u"成功", kNone};
+      return {QT_TRANSLATE_NOOP("Outcome", "Error: the composite images could not be made"),
+              QT_TRANSLATE_NOOP("Outcome", "The composite images could not be made"),
+              QT_TRANSLATE_NOOP("Outcome", "Error"), kNone};
+    case Outcome::kResized:
+      return {QT_TRANSLATE_NOOP("Outcome", "Finished: resizing done"),
+              QT_TRANSLATE_NOOP("Outcome", "Resizing done"),
+              QT_TRANSLATE_NOOP("Outcome", "Success"), kNone};
     case Outcome::kResizedSomeKept:
-      return {u"終了：同名ファイルが存在します。リサイズされなかったファイルが存在します",
-              u"保存先に同名ファイルが存在します\nリサイズされなかったファイルが存在します",
-              u"成功", kNone};
+      return {QT_TRANSLATE_NOOP(
+                  "Outcome", "Finished: files of the same name exist. Some files were not resized"),
+              QT_TRANSLATE_NOOP(
+                  "Outcome",
+                  "Files of the same name exist in the save folder\nSome files were not resized"),
+              QT_TRANSLATE_NOOP("Outcome", "Success"), kNone};
     case Outcome::kSaveFolderIsPhotoFolder:
-      return {u"エラー：保存先が元画像のフォルダです", u"保存先が元画像のフォルダです", u"エラー",
-              kWarn};
+      return {QT_TRANSLATE_NOOP("Outcome",
+                                "Error: the save folder is the folder of the original images"),
+              QT_TRANSLATE_NOOP("Outcome", "The save folder is the folder of the original images"),
+              QT_TRANSLATE_NOOP("Outcome", "Error"), kWarn};
     case Outcome::kSaveFolderNotMade:
-      return {u"エラー：保存先フォルダを作成できませんでした",
-              u"保存先フォルダを作成できませんでした", u"エラー", kWarn};
-    case Outcome::kCancelled: return {kCancelledLine, {}, {}, kNone};
-    case Outcome::kSheetsCancelled: return {kCancelledLine, {}, {}, kNone, true};
-    case Outcome::kNotAFolder: return {u"エラー：フォルダではありません", {}, {}, kNone};
+      return {QT_TRANSLATE_NOOP("Outcome", "Error: the save folder could not be created"),
+              QT_TRANSLATE_NOOP("Outcome", "The save folder could not be created"),
+              QT_TRANSLATE_NOOP("Outcome", "Error"), kWarn};
+    case Outcome::kCancelled:
+      return {QT_TRANSLATE_NOOP("Outcome", "Cancelled: the job was cancelled"), nullptr, nullptr,
+              kNone};
+    case Outcome::kSheetsCancelled:
+      return {QT_TRANSLATE_NOOP("Outcome", "Cancelled: the job was cancelled"), nullptr, nullptr,
+              kNone, true};
+    case Outcome::kNotAFolder:
+      return {QT_TRANSLATE_NOOP("Outcome", "Error: not a folder"), nullptr, nullptr, kNone};
     case Outcome::kInterruptedJobUndone:
-      return {u"復旧：中断されたサムネイルHTML作成を元に戻しました", {}, {}, kNone};
+      return {
+          QT_TRANSLATE_NOOP("Outcome", "Recovered: the interrupted thumbnail HTML job was undone"),
+          nullptr, nullptr, kNone};
     case Outcome::kInterruptedRewindFinished:
-      return {u"復旧：中断された巻き戻しを完了しました", {}, {}, kNone};
+      return {QT_TRANSLATE_NOOP("Outcome", "Recovered: the interrupted rewind was finished"),
+              nullptr, nullptr, kNone};
     case Outcome::kNoJob: break;
     case Outcome::kResizedSomeNotWritten:
-      return {u"エラー：リサイズ画像を書き込めなかったファイルがあります",
-              u"リサイズ画像を書き込めなかったファイルがあります", u"エラー", kWarn};
+      return {QT_TRANSLATE_NOOP("Outcome",
+                                "Error: the resized image of some files could not be written"),
+              QT_TRANSLATE_NOOP("Outcome", "The resized image of some files could not be written"),
+              QT_TRANSLATE_NOOP("Outcome", "Error"), kWarn};
     case Outcome::kSheetTooLarge:
-      return {u"エラー：合成画像のサイズが大きすぎます", u"合成画像のサイズが大きすぎます",
-              u"エラー", kWarn};
+      return {QT_TRANSLATE_NOOP("Outcome", "Error: the composite image is too large"),
+              QT_TRANSLATE_NOOP("Outcome", "The composite image is too large"),
+              QT_TRANSLATE_NOOP("Outcome", "Error"), kWarn};
     case Outcome::kFolderInUse:
-      return {u"エラー：このフォルダは別のFolioscopeが処理中です",
-              u"このフォルダは別のFolioscopeが処理中です", u"エラー", kWarn};
+      return {QT_TRANSLATE_NOOP("Outcome", "Error: another Folioscope is working on this folder"),
+              QT_TRANSLATE_NOOP("Outcome", "Another Folioscope is working on this folder"),
+              QT_TRANSLATE_NOOP("Outcome", "Error"), kWarn};
     case Outcome::kLockNotMade:
-      return {u"エラー：ロックファイル .folioscope-lock を作成できませんでした",
-              u"ロックファイル .folioscope-lock を作成できませんでした", u"エラー", kWarn};
+      return {QT_TRANSLATE_NOOP("Outcome",
+                                "Error: the lock file .folioscope-lock could not be created"),
+              QT_TRANSLATE_NOOP("Outcome", "The lock file .folioscope-lock could not be created"),
+              QT_TRANSLATE_NOOP("Outcome", "Error"), kWarn};
     case Outcome::kJournalDamaged:
       return {
-          u"エラー：作業記録ファイル .folioscope-journal が壊れています。フォルダには手を付けていません",
-          u"作業記録ファイル .folioscope-journal が壊れています。\r\nフォルダには手を付けていません",
-          u"エラー", kWarn};
+          QT_TRANSLATE_NOOP(
+              "Outcome",
+              "Error: the job journal .folioscope-journal is damaged. The folder was left untouched"),
+          QT_TRANSLATE_NOOP(
+              "Outcome",
+              "The job journal .folioscope-journal is damaged.\r\nThe folder was left untouched"),
+          QT_TRANSLATE_NOOP("Outcome", "Error"), kWarn};
     case Outcome::kThumNotFolder:
-      return {u"エラー：thum がフォルダではありません（リンクやファイルは使えません）",
-              u"thum がフォルダではありません（リンクやファイルは使えません）", u"エラー", kWarn};
+      return {
+          QT_TRANSLATE_NOOP("Outcome",
+                            "Error: thum is not a folder (a link or a file cannot be used)"),
+          QT_TRANSLATE_NOOP("Outcome", "thum is not a folder (a link or a file cannot be used)"),
+          QT_TRANSLATE_NOOP("Outcome", "Error"), kWarn};
     case Outcome::kJpgNotFolder:
-      return {u"エラー：jpg がフォルダではありません（リンクやファイルは使えません）",
-              u"jpg がフォルダではありません（リンクやファイルは使えません）", u"エラー", kWarn};
+      return {QT_TRANSLATE_NOOP("Outcome",
+                                "Error: jpg is not a folder (a link or a file cannot be used)"),
+              QT_TRANSLATE_NOOP("Outcome", "jpg is not a folder (a link or a file cannot be used)"),
+              QT_TRANSLATE_NOOP("Outcome", "Error"), kWarn};
     case Outcome::kSlideshowNotFolder:
-      return {u"エラー：slideshow がフォルダではありません（リンクやファイルは使えません）",
-              u"slideshow がフォルダではありません（リンクやファイルは使えません）", u"エラー",
-              kWarn};
+      return {QT_TRANSLATE_NOOP(
+                  "Outcome", "Error: slideshow is not a folder (a link or a file cannot be used)"),
+              QT_TRANSLATE_NOOP("Outcome",
+                                "slideshow is not a folder (a link or a file cannot be used)"),
+              QT_TRANSLATE_NOOP("Outcome", "Error"), kWarn};
     case Outcome::kImgNotFolder:
-      return {u"エラー：img がフォルダではありません（リンクやファイルは使えません）",
-              u"img がフォルダではありません（リンクやファイルは使えません）", u"エラー", kWarn};
+      return {QT_TRANSLATE_NOOP("Outcome",
+                                "Error: img is not a folder (a link or a file cannot be used)"),
+              QT_TRANSLATE_NOOP("Outcome", "img is not a folder (a link or a file cannot be used)"),
+              QT_TRANSLATE_NOOP("Outcome", "Error"), kWarn};
     case Outcome::kPhotosLeftInJpg:
       return {
-          u"エラー：フォルダに書き込めないため中断しました。写真は jpg フォルダにあり、次の実行で元に戻します",
-          u"フォルダに書き込めないため中断しました。\r\n写真は jpg フォルダにあり、次の実行で元に戻します",
-          u"エラー", kWarn};
+          QT_TRANSLATE_NOOP(
+              "Outcome",
+              "Error: stopped, the folder cannot be written. The photos are in the jpg folder; the next run puts them back"),
+          QT_TRANSLATE_NOOP(
+              "Outcome",
+              "Stopped: the folder cannot be written.\r\nThe photos are in the jpg folder; the next run puts them back"),
+          QT_TRANSLATE_NOOP("Outcome", "Error"), kWarn};
     case Outcome::kInterruptedJobNotUndone:
       return {
-          u"エラー：中断されたサムネイルHTML作成を元に戻せませんでした。写真は jpg フォルダにあり、次の実行で元に戻します",
-          u"中断されたサムネイルHTML作成を元に戻せませんでした。\r\n写真は jpg フォルダにあり、次の実行で元に戻します",
-          u"エラー", kWarn};
+          QT_TRANSLATE_NOOP(
+              "Outcome",
+              "Error: the interrupted thumbnail HTML job could not be undone. The photos are in the jpg folder; the next run puts them back"),
+          QT_TRANSLATE_NOOP(
+              "Outcome",
+              "The interrupted thumbnail HTML job could not be undone.\r\nThe photos are in the jpg folder; the next run puts them back"),
+          QT_TRANSLATE_NOOP("Outcome", "Error"), kWarn};
   }
   return {};
+}
+
+std::u16string Translated(const char* source) {
+  if (!source) return {};
+  return QCoreApplication::translate("Outcome", source).toStdU16String();
+}
+
+}  // namespace
+
+OutcomeText Describe(Outcome outcome) {
+  const OutcomeSource source = SourceOf(outcome);
+  return {Translated(source.statusLine), Translated(source.boxText), Translated(source.caption),
+          source.icon, source.batchOnly};
 }
 
 ReportChannel ReportChannelOf(Outcome outcome, bool batchMode) {

@@ -3,7 +3,7 @@
 // the Execute button and the command-line start into a message box, and the
 // command-line program into its exit status.
 #include <cstdint>
-#include <string_view>
+#include <string>
 
 namespace folio {
 
@@ -58,13 +58,13 @@ enum class Outcome : uint8_t {
 
 enum class MessageIcon { None, Exclamation };
 
-// The words of an outcome. An outcome with no box text goes to the status
+// The words of an outcome, in the user's language. An outcome with no box text goes to the status
 // log only, also outside a batch unless `batchOnly`; one with no status line
 // says nothing.
 struct OutcomeText {
-  std::u16string_view statusLine;
-  std::u16string_view boxText;
-  std::u16string_view caption;
+  std::u16string statusLine;
+  std::u16string boxText;
+  std::u16string caption;
   MessageIcon icon = MessageIcon::None;
   bool batchOnly = false;
 };
@@ -77,10 +77,8 @@ OutcomeText Describe(Outcome outcome);
 enum class ReportChannel { kNone, kStatusLine, kMessageBox };
 ReportChannel ReportChannelOf(Outcome outcome, bool batchMode);
 
-// An error in the tool's words ("エラー：..."): the command line exits with 1.
+// An error ("Error: ..."): the command line exits with 1.
 bool IsFailure(Outcome outcome);
 bool IsCancel(Outcome outcome);
-
-inline constexpr std::u16string_view kCancelledLine = u"キャンセル：処理がキャンセルされました";
 
 }  // namespace folio

@@ -5,12 +5,15 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "catalogue/catalogue.h"
 #include "folder/photo_listing.h"
 #include "platform/random_generator.h"
+#include "platform/text.h"
 #include "support/test_support.h"
 
 namespace fs = std::filesystem;
@@ -49,4 +52,40 @@ TEST(ListJpegFiles, MatchesAnyCaseRegularFilesAndLinksToThemSortedByName) {
   ASSERT_EQ(::mkfifo((dir / "fifo.jpg").c_str(), 0644), 0);
   EXPECT_EQ(folio::ListJpegFiles(dir.u16()),
             (std::vector<std::u16string>{u"a.jpg", u"b.JPG", u"link.jpg"}));
+}
+
+// A dropped file stands for its folder only when the folder's listing would
+// take it as a photo.
+TEST(FolderOfPhoto, OnlyWhatTheListingTakesStandsForItsFolder) {
+  TempDir dir;
+  const fs::path root = dir.path();
+  folio::test::WritePhotoFolder(root, 1);
+  const std::u16string photo = folio::FromPath(root / folio::test::PhotoName(1));
+  fs::create_directory(root / "album.jpg");  // a folder with a photo's name
+  { std::ofstream(root / "notes.txt") << "text"; }
+  { std::ofstream(root / "PHOTO.JPG") << "any bytes: the job judges them"; }
+  fs::create_symlink(root / "PHOTO.JPG", root / "link.jpg");
+  fs::create_symlink(root / "missing.jpg", root / "dangling.jpg");
+
+  const std::u16string folder = folio::FromPath(root);
+  struct Case {
+    std::u16string path;
+    bool photo;
+  };
+  const Case cases[] = {
+      {photo, true},
+      {folder + u"/PHOTO.JPG", true},
+      {folder + u"/link.jpg", true},
+      {folder + u"/album.jpg", false},
+      {folder + u"/notes.txt", false},
+      {folder + u"/dangling.jpg", false},
+      {folder + u"/absent.jpg", false},
+      {folder, false},
+      {u"IMG_1.jpg", false},  // no folder in it
+  };
+  for (const Case& c : cases) {
+    const std::optional<std::u16string> got = folio::FolderOfPhoto(c.path);
+    EXPECT_EQ(got.has_value(), c.photo) << folio::ToUtf8(c.path);
+    if (c.photo && got) EXPECT_EQ(*got, folder);
+  }
 }

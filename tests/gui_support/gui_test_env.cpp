@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "app/translations.h"
+
 namespace {
 
 class QtEnvironment : public ::testing::Environment {
@@ -12,8 +14,14 @@ class QtEnvironment : public ::testing::Environment {
     static char name[] = "folio_gui_test";
     static char* argv[] = {name, nullptr};
     app_ = std::make_unique<QApplication>(argc, argv);
+    // The widget tests read labels and boxes in Japanese; a test of another
+    // language switches for its own length (ScopedLanguage).
+    ASSERT_TRUE(folio::InstallTranslation(QStringLiteral("ja")));
   }
-  void TearDown() override { app_.reset(); }
+  void TearDown() override {
+    folio::InstallTranslation(QStringLiteral("en"));
+    app_.reset();
+  }
 
  private:
   std::unique_ptr<QApplication> app_;

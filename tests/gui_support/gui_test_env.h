@@ -7,7 +7,18 @@
 #include <functional>
 #include <memory>
 
+#include "app/translations.h"
+
 namespace folio::test {
+
+// The program's language for one scope; the tests run in Japanese outside.
+class ScopedLanguage {
+ public:
+  explicit ScopedLanguage(const QString& language) { InstallTranslation(language); }
+  ~ScopedLanguage() { InstallTranslation(QStringLiteral("ja")); }
+  ScopedLanguage(const ScopedLanguage&) = delete;
+  ScopedLanguage& operator=(const ScopedLanguage&) = delete;
+};
 
 // Runs `act` on the first active modal widget of type T that appears after
 // this call (polling from the event loop); `*done` tells whether it ran.

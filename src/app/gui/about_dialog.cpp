@@ -15,7 +15,7 @@
 namespace folio::gui {
 
 AboutDialog::AboutDialog(const QString& windowTitle, QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("バージョン情報 Folioscope"));
+  setWindowTitle(tr("About Folioscope"));
   auto* layout = new QHBoxLayout(this);
   auto* icon = new QLabel(this);
   icon->setPixmap(QApplication::windowIcon().pixmap(32, 32));

@@ -7,7 +7,7 @@ namespace folio::gui {
 
 CaptionCommandsDialog::CaptionCommandsDialog(QWidget* parent)
     : QDialog(parent), edit_(new QPlainTextEdit(this)) {
-  setWindowTitle(QStringLiteral("コマンドヒント"));
+  setWindowTitle(tr("Command hints"));
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(edit_);
@@ -17,30 +17,30 @@ CaptionCommandsDialog::CaptionCommandsDialog(QWidget* parent)
 }
 
 QString CaptionCommandsDialog::CommandText() {
-  static const char16_t* const kLines[] = {
-      u"コマンドの一覧です",
-      u"コピペしてご使用下さい",
-      u"",
-      u"画像ファイルNo.：%n",
-      u"カメラメーカー名：%m",
-      u"カメラモデル名：%c",
-      u"画像ファイル名：%j",
-      u"撮影日時：%d",
-      u"シャッタースピード：%s秒",
-      u"F値：%f",
-      u"ISO感度：%i",
-      u"焦点距離：%lmm",
-      u"サイズ：%h×%wピクセル",
-      u"撮影モード：%e",
-      u"ホワイトバランス：%b",
-      u"露出補正：%r",
-      u"フラッシュ：%t",
-      u"レンズ情報：%v",
+  static const char* const kLines[] = {
+      QT_TR_NOOP("These are the commands"),
+      QT_TR_NOOP("Copy and paste them to use them"),
+      "",
+      QT_TR_NOOP("Image file no.: %n"),
+      QT_TR_NOOP("Camera maker: %m"),
+      QT_TR_NOOP("Camera model: %c"),
+      QT_TR_NOOP("Image file name: %j"),
+      QT_TR_NOOP("Date taken: %d"),
+      QT_TR_NOOP("Shutter speed: %s s"),
+      QT_TR_NOOP("F-number: %f"),
+      QT_TR_NOOP("ISO speed: %i"),
+      QT_TR_NOOP("Focal length: %lmm"),
+      QT_TR_NOOP("Size: %h x %w pixels"),
+      QT_TR_NOOP("Exposure mode: %e"),
+      QT_TR_NOOP("White balance: %b"),
+      QT_TR_NOOP("Exposure compensation: %r"),
+      QT_TR_NOOP("Flash: %t"),
+      QT_TR_NOOP("Lens: %v"),
   };
   QString text;
-  for (const char16_t* line : kLines) {
+  for (const char* line : kLines) {
     if (line != kLines[0]) text += QStringLiteral("\r\n");
-    text += QString::fromUtf16(line);
+    if (*line) text += tr(line);
   }
   return text;
 }

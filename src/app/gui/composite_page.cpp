@@ -36,9 +36,7 @@ void StoreChannels(const QColor& color, int& red, int& green, int& blue) {
   blue = color.blue();
 }
 
-QLabel* Label(const char16_t* text, QWidget* parent) {
-  return new QLabel(QString::fromUtf16(text), parent);
-}
+QLabel* Label(const QString& text, QWidget* parent) { return new QLabel(text, parent); }
 
 NumberField* Plain(QWidget* parent) {
   auto* field = new NumberField(true, parent);
@@ -59,15 +57,15 @@ CompositePage::CompositePage(QWidget* parent) : QWidget(parent) {
        {PaperSize::kL, PaperSize::kPostcard, PaperSize::kA4, PaperSize::kYatsugiri,
         PaperSize::kMutsugiri, PaperSize::kYotsugiri, PaperSize::kHangiri, PaperSize::kCustom})
     paperSize->addItem(ToQ(PaperSizeText(paper)));
-  grid->addWidget(Label(u"・作成する画像のサイズ（mm×mm）", this), row, 0);
+  grid->addWidget(Label(tr("- Size of the images to make (mm x mm)"), this), row, 0);
   grid->addWidget(paperSize, row++, 1);
 
   sheetWidth = NewNumber(this, 0, 10000);
   sheetHeight = NewNumber(this, 0, 10000);
   auto* customRow = new QHBoxLayout;
-  customRow->addWidget(Label(u"・カスタム時の縦×横ピクセル   横", this));
+  customRow->addWidget(Label(tr("- Custom height x width in pixels   width"), this));
   customRow->addWidget(sheetWidth);
-  customRow->addWidget(Label(u"×縦", this));
+  customRow->addWidget(Label(tr("x height"), this));
   customRow->addWidget(sheetHeight);
   customRow->addStretch();
   grid->addLayout(customRow, row++, 0, 1, 2);
@@ -75,28 +73,28 @@ CompositePage::CompositePage(QWidget* parent) : QWidget(parent) {
   photoColumns = NewNumber(this, 1, 1000);
   photoRows = NewNumber(this, 1, 10000);
   auto* countRow = new QHBoxLayout;
-  countRow->addWidget(Label(u"・配置する画像ファイル個数   横", this));
+  countRow->addWidget(Label(tr("- Number of images to lay out   across"), this));
   countRow->addWidget(photoColumns);
-  countRow->addWidget(Label(u"×縦", this));
+  countRow->addWidget(Label(tr("x height"), this));
   countRow->addWidget(photoRows);
   countRow->addStretch();
   grid->addLayout(countRow, row++, 0, 1, 2);
 
   spacing = NewNumber(this, 0, 1000);
-  spacingAtEdges = new QCheckBox(QStringLiteral("ふちにも余白をつける"), this);
+  spacingAtEdges = new QCheckBox(tr("Also leave a margin at the edges"), this);
   auto* spaceRow = new QHBoxLayout;
-  spaceRow->addWidget(Label(u"・余白のサイズ", this));
+  spaceRow->addWidget(Label(tr("- Margin size"), this));
   spaceRow->addWidget(spacing);
   spaceRow->addWidget(spacingAtEdges);
   spaceRow->addStretch();
   grid->addLayout(spaceRow, row++, 0, 1, 2);
 
   auto* blankRow = new QHBoxLayout;
-  blankRow->addWidget(Label(u"・背景色", this));
-  const char16_t* rgb[3] = {u"赤", u"緑", u"青"};
+  blankRow->addWidget(Label(tr("- Background colour"), this));
+  const char* rgb[3] = {QT_TR_NOOP("red"), QT_TR_NOOP("green"), QT_TR_NOOP("blue")};
   for (int i = 0; i < 3; ++i) {
     backgroundChannels[i] = Plain(this);
-    blankRow->addWidget(Label(rgb[i], this));
+    blankRow->addWidget(Label(tr(rgb[i]), this));
     blankRow->addWidget(backgroundChannels[i]);
   }
   backgroundSample = new ColorSample(this);
@@ -104,32 +102,32 @@ CompositePage::CompositePage(QWidget* parent) : QWidget(parent) {
   blankRow->addStretch();
   grid->addLayout(blankRow, row++, 0, 1, 2);
 
-  stretchToCell = new QCheckBox(QStringLiteral("画像のアスペクト比を変更して縮小する"), this);
+  stretchToCell = new QCheckBox(tr("Change the aspect ratio of the images when shrinking"), this);
   grid->addWidget(stretchToCell, row++, 0, 1, 2);
   jpegQuality = NewNumber(this, 0, 100);
   auto* qualityRow = new QHBoxLayout;
-  qualityRow->addWidget(Label(u"・作成するJPGファイルの品質", this));
+  qualityRow->addWidget(Label(tr("- Quality of the JPG files to make"), this));
   qualityRow->addWidget(jpegQuality);
   qualityRow->addStretch();
   grid->addLayout(qualityRow, row++, 0, 1, 2);
 
-  bigCellEnabled = new QCheckBox(QStringLiteral("縦横長さ"), this);
+  bigCellEnabled = new QCheckBox(tr("Use a cell"), this);
   bigCellScale = NewNumber(this, 1, 100);
   bigCellColumn = NewNumber(this, 1, 100);
   bigCellRow = NewNumber(this, 1, 100);
   auto* bigRow = new QHBoxLayout;
   bigRow->addWidget(bigCellEnabled);
   bigRow->addWidget(bigCellScale);
-  bigRow->addWidget(Label(u"倍のコマを使用　位置：X", this));
+  bigRow->addWidget(Label(tr("times the size  position: X"), this));
   bigRow->addWidget(bigCellColumn);
-  bigRow->addWidget(Label(u"Y", this));
+  bigRow->addWidget(Label(QStringLiteral("Y"), this));
   bigRow->addWidget(bigCellRow);
   bigRow->addStretch();
   grid->addLayout(bigRow, row++, 0, 1, 2);
 
   titleGroup = new QGroupBox(QStringLiteral(" "), this);
   auto* titleGrid = new QGridLayout(titleGroup);
-  titleEnabled = new QCheckBox(QStringLiteral("タイトル文字を埋め込む"), titleGroup);
+  titleEnabled = new QCheckBox(tr("Embed a title"), titleGroup);
   titlePosition = new QComboBox(titleGroup);
   titlePosition->setEditable(true);
   titlePosition->setCompleter(nullptr);  // what is typed stays as typed
@@ -140,29 +138,30 @@ CompositePage::CompositePage(QWidget* parent) : QWidget(parent) {
     titlePosition->addItem(ToQ(TitlePositionText({place})));
   auto* titleTop = new QHBoxLayout;
   titleTop->addWidget(titleEnabled);
-  titleTop->addWidget(Label(u"・位置", titleGroup));
+  titleTop->addWidget(Label(tr("- Position"), titleGroup));
   titleTop->addWidget(titlePosition);
   titleTop->addStretch();
   titleGrid->addLayout(titleTop, 0, 0, 1, 2);
   auto* colorRow = new QHBoxLayout;
-  const char16_t* titleRgb[3] = {u"・文字の色  赤", u"緑", u"青"};
+  const char* titleRgb[3] = {QT_TR_NOOP("- Text colour  red"), QT_TR_NOOP("green"),
+                             QT_TR_NOOP("blue")};
   for (int i = 0; i < 3; ++i) {
     titleChannels[i] = Plain(titleGroup);
-    colorRow->addWidget(Label(titleRgb[i], titleGroup));
+    colorRow->addWidget(Label(tr(titleRgb[i]), titleGroup));
     colorRow->addWidget(titleChannels[i]);
   }
   titleSample = new ColorSample(titleGroup);
   colorRow->addWidget(titleSample);
   colorRow->addStretch();
   titleGrid->addLayout(colorRow, 1, 0, 1, 2);
-  titleGrid->addWidget(Label(u"・タイトル文章", titleGroup), 2, 0, 1, 2);
+  titleGrid->addWidget(Label(tr("- Title text"), titleGroup), 2, 0, 1, 2);
   titleText = NewLinesEdit(titleGroup, true);
   titleText->setMaximumHeight(70);
   titleGrid->addWidget(titleText, 3, 0, 1, 2);
   titleFontSize = NewNumber(titleGroup, 1, 255);
-  titleTwoCells = new QCheckBox(QStringLiteral("画像2枚分使う"), titleGroup);
+  titleTwoCells = new QCheckBox(tr("Use the space of two images"), titleGroup);
   auto* fontRow = new QHBoxLayout;
-  fontRow->addWidget(Label(u"・フォントサイズ", titleGroup));
+  fontRow->addWidget(Label(tr("- Font size"), titleGroup));
   fontRow->addWidget(titleFontSize);
   fontRow->addWidget(titleTwoCells);
   fontRow->addStretch();

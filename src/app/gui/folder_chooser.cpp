@@ -1,5 +1,6 @@
 #include "app/gui/folder_chooser.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 
 #include "app/gui/qt_text.h"
@@ -8,7 +9,8 @@
 namespace folio::gui {
 
 QString ChooseFolder(QWidget* owner, const QString& start) {
-  QFileDialog dialog(owner, QStringLiteral("フォルダの選択"), start);
+  QFileDialog dialog(
+      owner, QCoreApplication::translate("folio::gui::FolderChooser", "Choose a folder"), start);
   dialog.setFileMode(QFileDialog::Directory);
   dialog.setOption(QFileDialog::ShowDirsOnly, true);
   dialog.setAcceptMode(QFileDialog::AcceptOpen);

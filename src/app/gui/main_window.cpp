@@ -9,10 +9,13 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <QUrl>
 #include <algorithm>
 #include <system_error>
@@ -26,6 +29,7 @@
 #include "app/gui/options_dialog.h"
 #include "app/gui/qt_text.h"
 #include "app/gui/status_dialog.h"
+#include "folder/photo_listing.h"
 #include "platform/files.h"
 #include "platform/ini_profile.h"
 #include "platform/text.h"
@@ -36,8 +40,6 @@ namespace folio::gui {
 namespace {
 
 const QString kTitle = QString::fromUtf16(folio::kWindowTitle);
-const QString kExecute = QStringLiteral("実行(&C)");
-const QString kCancel = QStringLiteral("キャンセル(&C)");
 
 bool IsFolder(std::u16string_view path) { return folio::IsFolder(folio::ToPath(path)); }
 
@@ -91,7 +93,7 @@ MainWindow::MainWindow(std::filesystem::path settingsFile,
   setAcceptDrops(true);
 
   auto* grid = new QGridLayout(this);
-  dropHint_ = new QLabel(QStringLiteral("画像の入ったフォルダをここにドラッグ＆ドロップ"), this);
+  dropHint_ = new QLabel(tr("Drag and drop a folder of images here"), this);
   dropHint_->setAlignment(Qt::AlignCenter);
   progressBar_ = new QProgressBar(this);
   progressBar_->setTextVisible(false);
@@ -102,21 +104,32 @@ MainWindow::MainWindow(std::filesystem::path settingsFile,
   folderBox_->setMinimumWidth(180);
   // A folder dropped on the box is a drop on the window, not text to insert.
   folderBox_->setAcceptDrops(false);
-  browseButton_ = NewButton(QStringLiteral("参照(&F)"), this);
+  browseButton_ = NewButton(tr("&Browse..."), this);
   grid->addWidget(folderBox_, 1, 0, 1, 2);
   grid->addWidget(browseButton_, 1, 2);
-  executeButton_ = NewButton(kExecute, this);
-  openButton_ = NewButton(QStringLiteral("開く(&O)"), this);
-  settingsButton_ = NewButton(QStringLiteral("設定(&S)"), this);
+  executeButton_ = NewButton(tr("&Execute"), this);
+  openButton_ = NewButton(tr("&Open"), this);
+  settingsButton_ = NewButton(tr("&Settings"), this);
   grid->addWidget(executeButton_, 2, 0);
   grid->addWidget(openButton_, 2, 1);
   grid->addWidget(settingsButton_, 2, 2);
 
-  // The system menu's About entry: the window's own context menu here.
-  aboutAction_ = new QAction(QStringLiteral("バージョン情報 Folioscope(&A)..."), this);
+  // The system menu's About entry: the window's own context menu, and the
+  // Help menu where desktop programs keep it.
+  aboutAction_ = new QAction(tr("&About Folioscope..."), this);
   setContextMenuPolicy(Qt::ActionsContextMenu);
   addAction(aboutAction_);
   connect(aboutAction_, &QAction::triggered, this, &MainWindow::showAbout);
+  auto* menuBar = new QMenuBar(this);
+  helpMenu_ = menuBar->addMenu(tr("&Help"));
+  helpMenu_->addAction(aboutAction_);
+  grid->setMenuBar(menuBar);
+
+  // Ctrl+Q is the close command (refused while a job runs, as it is).
+  auto* quit = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this);
+  connect(quit, &QShortcut::activated, this, &MainWindow::reject);
+  // Enter in the folder box is Execute; elsewhere it clicks nothing.
+  connect(folderBox_, &QLineEdit::returnPressed, this, &MainWindow::onExecute);
 
   connect(browseButton_, &QPushButton::clicked, this, &MainWindow::onBrowse);
   connect(executeButton_, &QPushButton::clicked, this, &MainWindow::onExecute);
@@ -186,7 +199,7 @@ void MainWindow::showJobRunning(bool running) {
   }
   dropHint_->setVisible(!running);
   progressBar_->setVisible(running);
-  executeButton_->setText(running ? kCancel : kExecute);
+  executeButton_->setText(running ? tr("&Cancel") : tr("&Execute"));
 }
 
 void MainWindow::clearStatusLog() { statusDialog_->clear(); }
@@ -262,7 +275,8 @@ void MainWindow::runCommandLine() {
   } else if (IsFolder(folderPath_)) {
     runSingleJob();
   } else {
-    messageBox(u"フォルダをドラッグ＆ドロップしてください", u"エラー", MessageIcon::Exclamation);
+    messageBox(tr("Please drag and drop a folder").toStdU16String(), tr("Error").toStdU16String(),
+               MessageIcon::Exclamation);
   }
   QDialog::done(QDialog::Accepted);  // ends without saving the settings
 }
@@ -313,7 +327,8 @@ void MainWindow::onExecute() {
   }
   takeFolderBox();
   if (!IsFolder(folderPath_)) {
-    messageBox(u"フォルダを指定してください", u"エラー", MessageIcon::Exclamation);
+    messageBox(tr("Please choose a folder").toStdU16String(), tr("Error").toStdU16String(),
+               MessageIcon::Exclamation);
     return;
   }
   runSingleJob();
@@ -356,7 +371,14 @@ void MainWindow::dropEvent(QDropEvent* event) {
   std::vector<std::u16string> paths;
   for (const QUrl& url : event->mimeData()->urls()) {
     if (!url.isLocalFile()) continue;
-    paths.push_back(WithoutTrailingSeparators(FromQ(url.toLocalFile())));
+    std::u16string path = WithoutTrailingSeparators(FromQ(url.toLocalFile()));
+    // A photo stands for the folder that holds it, once however many of its
+    // photos come; any other file is refused by the batch as no folder.
+    if (std::optional<std::u16string> folder = FolderOfPhoto(path)) {
+      if (std::find(paths.begin(), paths.end(), *folder) != paths.end()) continue;
+      path = std::move(*folder);
+    }
+    paths.push_back(std::move(path));
   }
   if (paths.empty()) {
     event->ignore();

@@ -20,6 +20,7 @@
 class QAction;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QProgressBar;
 class QPushButton;
 
@@ -85,6 +86,7 @@ class MainWindow : public QDialog, public JobHost, public BatchView {
   QPushButton* openButton() const { return openButton_; }
   QPushButton* settingsButton() const { return settingsButton_; }
   QAction* aboutAction() const { return aboutAction_; }
+  QMenu* helpMenu() const { return helpMenu_; }
   StatusDialog* statusDialog() const { return statusDialog_; }
   OptionsDialog* optionsDialog() const { return optionsDialog_; }
   // Every message box shown, in order.
@@ -138,6 +140,7 @@ class MainWindow : public QDialog, public JobHost, public BatchView {
   QPushButton* openButton_;
   QPushButton* settingsButton_;
   QAction* aboutAction_;
+  QMenu* helpMenu_;
   OptionsDialog* optionsDialog_;
   StatusDialog* statusDialog_;
 };

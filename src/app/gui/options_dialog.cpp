@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QShowEvent>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -18,6 +20,7 @@
 #include "app/gui/page_controls.h"
 #include "app/gui/qt_text.h"
 #include "app/gui/resize_page.h"
+#include "app/gui/screen_fit.h"
 #include "app/gui/slideshow_page.h"
 #include "app/gui/thumbnail_page.h"
 
@@ -27,40 +30,55 @@ namespace {
 // The mode buttons and the tabs, in the same order.
 constexpr JobMode kButtonModes[4] = {kModeThumbnail, kModeSlideshow, kModeComposite, kModeResize};
 int TabOf(JobMode mode) { return static_cast<int>(mode); }
+
+// A page that scrolls when the screen is too small for it, and otherwise
+// asks for all of its size (a plain scroll area asks for a few lines only).
+class PageScroller : public QScrollArea {
+ public:
+  explicit PageScroller(QWidget* page) {
+    setWidget(page);
+    setWidgetResizable(true);
+    setFrameShape(QFrame::NoFrame);
+  }
+  QSize sizeHint() const override {
+    const int frame = 2 * frameWidth();
+    return widget()->sizeHint() + QSize(frame, frame);
+  }
+};
 }  // namespace
 
 OptionsDialog::OptionsDialog(QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("オプション設定"));
+  setWindowTitle(tr("Options"));
   auto* layout = new QVBoxLayout(this);
 
   auto* top = new QGridLayout;
   auto* group = new QButtonGroup(this);
-  const char16_t* modes[4] = {u"サムネイルHTML作成", u"スライドショーHTML作成", u"合成画像作成",
-                              u"リサイズ"};
+  const char* modes[4] = {QT_TR_NOOP("Make thumbnail HTML"), QT_TR_NOOP("Make slideshow HTML"),
+                          QT_TR_NOOP("Make composite images"), QT_TR_NOOP("Resize")};
   for (int i = 0; i < 4; ++i) {
-    modeButton[i] = new QRadioButton(QString::fromUtf16(modes[i]), this);
+    modeButton[i] = new QRadioButton(tr(modes[i]), this);
     group->addButton(modeButton[i], i);
     top->addWidget(modeButton[i], i / 2, i % 2);
     connect(modeButton[i], &QRadioButton::clicked, this, &OptionsDialog::onMode);
   }
-  top->addWidget(new QLabel(QStringLiteral("・キーワードで並び順をソート"), this), 2, 0);
+  top->addWidget(new QLabel(tr("- Sort by keyword"), this), 2, 0);
   sortKeyword = new QComboBox(this);
   sortKeyword->setEditable(true);
   sortKeyword->setCompleter(nullptr);  // what is typed stays as typed
   sortKeyword->setInsertPolicy(QComboBox::NoInsert);
-  for (const char16_t* item :
-       {u"ファイル名", u"メーカー", u"カメラモデル", u"撮影日時", u"シャッタースピード", u"F値",
-        u"ISO感度", u"焦点距離", u"ランダム", u"レンズ情報"})
-    sortKeyword->addItem(QString::fromUtf16(item));
-  reverseOrder = new QCheckBox(QStringLiteral("逆順でソート"), this);
+  for (const char* item : {QT_TR_NOOP("File name"), QT_TR_NOOP("Maker"), QT_TR_NOOP("Camera model"),
+                           QT_TR_NOOP("Date taken"), QT_TR_NOOP("Shutter speed"),
+                           QT_TR_NOOP("F-number"), QT_TR_NOOP("ISO speed"),
+                           QT_TR_NOOP("Focal length"), QT_TR_NOOP("Random"), QT_TR_NOOP("Lens")})
+    sortKeyword->addItem(tr(item));
+  reverseOrder = new QCheckBox(tr("Sort in reverse order"), this);
   auto* sortRow = new QHBoxLayout;
   sortRow->addWidget(sortKeyword, 1);
   sortRow->addWidget(reverseOrder);
   top->addLayout(sortRow, 3, 0, 1, 2);
   dropOnlyFillsFolderBox =
-      new QCheckBox(QStringLiteral("D&&Dはフォルダ取得のみで処理は行わない"), this);
-  closeStatusWhenDone =
-      new QCheckBox(QStringLiteral("処理完了時にステータスダイアログを閉じる"), this);
+      new QCheckBox(tr("Drag && drop only takes the folder, without running the job"), this);
+  closeStatusWhenDone = new QCheckBox(tr("Close the status dialog when the job is done"), this);
   top->addWidget(dropOnlyFillsFolderBox, 4, 0, 1, 2);
   top->addWidget(closeStatusWhenDone, 5, 0, 1, 2);
   layout->addLayout(top);
@@ -70,16 +88,20 @@ OptionsDialog::OptionsDialog(QWidget* parent) : QDialog(parent) {
   compositePage = new CompositePage;
   slideshowPage = new SlideshowPage;
   resizePage = new ResizePage;
-  tabs->addTab(thumbnailPage, QStringLiteral("サムネイル"));
-  tabs->addTab(slideshowPage, QStringLiteral("スライドショー"));
-  tabs->addTab(compositePage, QStringLiteral("合成画像"));
-  tabs->addTab(resizePage, QStringLiteral("リサイズ"));
+  // Each page scrolls, so that the dialog fits a small screen at a large scale.
+  const auto addPage = [this](QWidget* page, const QString& title) {
+    tabs->addTab(new PageScroller(page), title);
+  };
+  addPage(thumbnailPage, tr("Thumbnails"));
+  addPage(slideshowPage, tr("Slideshow"));
+  addPage(compositePage, tr("Composite"));
+  addPage(resizePage, tr("Resize"));
   layout->addWidget(tabs, 1);
 
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
   okButton = new QPushButton(QStringLiteral("OK"), this);
-  cancelButton = new QPushButton(QStringLiteral("キャンセル"), this);
+  cancelButton = new QPushButton(tr("Cancel"), this);
   okButton->setDefault(true);
   cancelButton->setAutoDefault(false);
   buttons->addWidget(okButton);
@@ -126,6 +148,17 @@ void OptionsDialog::refreshPages() {
   resizePage->refresh(mode);
 }
 
+int OptionsDialog::tabOf(const QWidget* page) const {
+  for (int i = 0; i < tabs->count(); ++i)
+    if (static_cast<QScrollArea*>(tabs->widget(i))->widget() == page) return i;
+  return -1;
+}
+
+void OptionsDialog::showEvent(QShowEvent* event) {
+  if (!event->spontaneous()) FitToScreen(*this);
+  QDialog::showEvent(event);
+}
+
 void OptionsDialog::showTab(int index) {
   selectingTab_ = true;
   tabs->setCurrentIndex(index);
@@ -162,7 +195,7 @@ void OptionsDialog::accept() {
   };
   for (const auto& [page, read] : pages) {
     if (read(this)) continue;
-    showTab(tabs->indexOf(page));
+    showTab(tabOf(page));
     if (QWidget* field = LastFailedField()) field->setFocus(Qt::OtherFocusReason);
     return;
   }

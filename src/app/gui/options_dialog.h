@@ -48,7 +48,13 @@ class OptionsDialog : public QDialog {
   SlideshowPage* slideshowPage;
   ResizePage* resizePage;
 
+ protected:
+  // Opens no larger than the screen; the pages scroll instead.
+  void showEvent(QShowEvent* event) override;
+
  private:
+  // The tab that holds `page` (each page sits in a scroll area).
+  int tabOf(const QWidget* page) const;
   void readOwnControls();
   void showOwnControls();
   void refreshPages();

@@ -27,20 +27,21 @@ NumberField* Plain(QWidget* parent) {
 ResizePage::ResizePage(QWidget* parent) : QWidget(parent) {
   auto* grid = new QGridLayout(this);
   int row = 0;
-  grid->addWidget(new QLabel(QStringLiteral("・保存フォルダ名(%s：元フォルダ)"), this), row++, 0, 1,
+  grid->addWidget(new QLabel(tr("- Save folder name (%s: the original folder)"), this), row++, 0, 1,
                   6);
   saveFolder = new QLineEdit(this);
-  browseButton = new QPushButton(QStringLiteral("参照"), this);
+  browseButton = new QPushButton(tr("Browse..."), this);
   browseButton->setAutoDefault(false);
   grid->addWidget(saveFolder, row, 0, 1, 5);
   grid->addWidget(browseButton, row++, 5);
 
-  grid->addWidget(new QLabel(QStringLiteral("・リサイズ方法"), this), row++, 0, 1, 6);
+  grid->addWidget(new QLabel(tr("- How to resize"), this), row++, 0, 1, 6);
   auto* group = new QButtonGroup(this);
-  const char16_t* texts[3] = {u"長いほうのピクセルサイズを指定(アスペクト比固定)",
-                              u"サイズを比率で指定　横", u"縦横を指定　横"};
+  const char* texts[3] = {QT_TR_NOOP("Give the long side in pixels (aspect ratio kept)"),
+                          QT_TR_NOOP("Give the size as a ratio  width"),
+                          QT_TR_NOOP("Give width and height  width")};
   for (int i = 0; i < 3; ++i) {
-    sizeRule[i] = new QRadioButton(QString::fromUtf16(texts[i]), this);
+    sizeRule[i] = new QRadioButton(tr(texts[i]), this);
     group->addButton(sizeRule[i], i);
   }
   longSide = Plain(this);
@@ -52,20 +53,20 @@ ResizePage::ResizePage(QWidget* parent) : QWidget(parent) {
   grid->addWidget(longSide, row++, 3);
   grid->addWidget(sizeRule[1], row, 0, 1, 3);
   grid->addWidget(widthPercent, row, 3);
-  grid->addWidget(new QLabel(QStringLiteral("%　縦"), this), row, 4);
+  grid->addWidget(new QLabel(tr("%  height"), this), row, 4);
   grid->addWidget(heightPercent, row, 5);
   grid->addWidget(new QLabel(QStringLiteral("%"), this), row++, 6);
   grid->addWidget(sizeRule[2], row, 0, 1, 3);
   grid->addWidget(targetWidth, row, 3);
-  grid->addWidget(new QLabel(QStringLiteral("縦"), this), row, 4);
+  grid->addWidget(new QLabel(tr("height"), this), row, 4);
   grid->addWidget(targetHeight, row++, 5);
 
   jpegQuality = NewNumber(this, 0, 100);
-  grid->addWidget(new QLabel(QStringLiteral("・リサイズ画像のJPG品質"), this), row, 0, 1, 2);
+  grid->addWidget(new QLabel(tr("- JPG quality of the resized images"), this), row, 0, 1, 2);
   grid->addWidget(jpegQuality, row++, 2, 1, 2);
-  keepExif = new QCheckBox(QStringLiteral("Exif情報を残す"), this);
-  overwrite = new QCheckBox(QStringLiteral("保存先に同名ファイルがあれば上書きする"), this);
-  autoRotate = new QCheckBox(QStringLiteral("画像の回転タグに合わせて画像を回転させる"), this);
+  keepExif = new QCheckBox(tr("Keep the Exif data"), this);
+  overwrite = new QCheckBox(tr("Overwrite a file of the same name in the save folder"), this);
+  autoRotate = new QCheckBox(tr("Turn the images as their orientation tag says"), this);
   grid->addWidget(keepExif, row++, 0, 1, 6);
   grid->addWidget(overwrite, row++, 0, 1, 6);
   grid->addWidget(autoRotate, row++, 0, 1, 6);

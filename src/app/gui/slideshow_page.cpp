@@ -15,13 +15,12 @@ SlideshowPage::SlideshowPage(QWidget* parent) : QWidget(parent) {
   intervalMs = NewNumber(this, 100, 100000);
   slideSize = NewNumber(this, 10, 100000);
   topText = NewLinesEdit(this, false);
-  grid->addWidget(new QLabel(QStringLiteral("・スライドショー切り替え速度(ms)"), this), 0, 0);
+  grid->addWidget(new QLabel(tr("- Slideshow interval (ms)"), this), 0, 0);
   grid->addWidget(intervalMs, 0, 1);
-  grid->addWidget(new QLabel(QStringLiteral("・表示用画像の長辺サイズ"), this), 1, 0);
+  grid->addWidget(new QLabel(tr("- Long side of the display images"), this), 1, 0);
   grid->addWidget(slideSize, 1, 1);
-  grid->addWidget(
-      new QLabel(QStringLiteral("・ページのトップに文章を表示（HTMLタグが使用可能）"), this), 2, 0,
-      1, 2);
+  grid->addWidget(new QLabel(tr("- Text at the top of the page (HTML tags allowed)"), this), 2, 0,
+                  1, 2);
   grid->addWidget(topText, 3, 0, 1, 2);
   grid->setRowStretch(3, 1);
 }

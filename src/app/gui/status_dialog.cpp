@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "app/gui/qt_text.h"
@@ -13,10 +14,11 @@
 namespace folio::gui {
 
 StatusDialog::StatusDialog(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint),
       list_(new QListWidget(this)),
       button_(new QPushButton(QStringLiteral("OK"), this)) {
-  setWindowTitle(QStringLiteral("ステータス"));
+  setWindowTitle(tr("Status"));
   setModal(false);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(list_);
@@ -27,6 +29,8 @@ StatusDialog::StatusDialog(QWidget* parent)
   button_->setAutoDefault(false);
   resize(560, 260);
   connect(button_, &QPushButton::clicked, this, &StatusDialog::onButton);
+  auto* closeKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_W), this);
+  connect(closeKey, &QShortcut::activated, this, &StatusDialog::closeAsButton);
 }
 
 void StatusDialog::appendSelected(const QString& line) {
@@ -49,7 +53,7 @@ void StatusDialog::clear() { list_->clear(); }
 void StatusDialog::onButton() {
   if (running_) {
     // Stops the batch after the folder that is running; the selection stays.
-    list_->addItem(QStringLiteral("キャンセルされました。次のフォルダ以降中止します。"));
+    list_->addItem(tr("Cancelled. The folders after this one will not be run."));
     running_ = false;
     button_->setEnabled(false);
     return;
@@ -58,16 +62,31 @@ void StatusDialog::onButton() {
   emit dismissed();
 }
 
+void StatusDialog::closeAsButton() {
+  // A running batch stops only through the button itself: a close key or
+  // the title bar's X never cancels it by accident.
+  if (!running_ && button_->isEnabled()) onButton();
+}
+
 void StatusDialog::keyPressEvent(QKeyEvent* event) {
-  // Enter and Escape are ordinary keys here: never OK, never Cancel.
-  if (event->key() == Qt::Key_Escape || event->key() == Qt::Key_Return ||
-      event->key() == Qt::Key_Enter) {
+  // Enter is an ordinary key here, never OK; Escape closes as the button does.
+  if (event->key() == Qt::Key_Escape) {
+    event->accept();
+    closeAsButton();
+    return;
+  }
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
     event->accept();
     return;
   }
   QDialog::keyPressEvent(event);
 }
 
-void StatusDialog::closeEvent(QCloseEvent* event) { event->ignore(); }
+void StatusDialog::closeEvent(QCloseEvent* event) {
+  // The title bar's X, Alt+F4 and close(): hidden (and dismissed) by
+  // onButton, never destroyed.
+  event->ignore();
+  closeAsButton();
+}
 
 }  // namespace folio::gui

@@ -1,5 +1,5 @@
 #pragma once
-// The status dialog "ステータス": the status lines of a drop batch and the
+// The status dialog ("Status"): the status lines of a drop batch and the
 // button that stops the batch after its current folder, or closes the dialog.
 #include <QDialog>
 #include <string_view>
@@ -26,7 +26,9 @@ class StatusDialog : public QDialog {
   QListWidget* list() const { return list_; }
   QPushButton* button() const { return button_; }
 
-  void reject() override {}  // Escape and cancel commands do not dismiss it
+  // Escape, Ctrl+W and the title bar's X close the dialog as its button does
+  // once the batch has ended; while it runs they leave it be.
+  void reject() override { closeAsButton(); }
 
  signals:
   // The button hid the dialog: the user has read the batch's report.
@@ -39,6 +41,7 @@ class StatusDialog : public QDialog {
  private:
   void appendSelected(const QString& line);
   void onButton();
+  void closeAsButton();
 
   QListWidget* list_;
   QPushButton* button_;

@@ -28,10 +28,10 @@ ThumbnailPage::ThumbnailPage(QWidget* parent) : QWidget(parent) {
   auto* grid = new QGridLayout(this);
   auto* rewindRow = new QHBoxLayout;
   auto* group = new QButtonGroup(this);
-  const char16_t* rewindTexts[3] = {u"相互に処理を行う", u"HTMLの作成のみ行う",
-                                    u"巻き戻しのみ行う"};
+  const char* rewindTexts[3] = {QT_TR_NOOP("Make pages or rewind, in turn"),
+                                QT_TR_NOOP("Only make the HTML"), QT_TR_NOOP("Only rewind")};
   for (int i = 0; i < 3; ++i) {
-    rewindPolicy[i] = new QRadioButton(QString::fromUtf16(rewindTexts[i]), this);
+    rewindPolicy[i] = new QRadioButton(tr(rewindTexts[i]), this);
     group->addButton(rewindPolicy[i], i);
     rewindRow->addWidget(rewindPolicy[i]);
   }
@@ -42,56 +42,52 @@ ThumbnailPage::ThumbnailPage(QWidget* parent) : QWidget(parent) {
   linkColumns = NewNumber(this, 1, 100);
   thumbnailSize = NewNumber(this, 10, 10000);
   photoColumns = NewNumber(this, 1, 100);
-  grid->addWidget(new QLabel(QStringLiteral("・1ページで表示する画像の数"), this), 1, 0);
+  grid->addWidget(new QLabel(tr("- Images per page"), this), 1, 0);
   grid->addWidget(photosPerPage, 1, 1);
-  grid->addWidget(new QLabel(QStringLiteral("・リンクの列数"), this), 1, 2);
+  grid->addWidget(new QLabel(tr("- Link columns"), this), 1, 2);
   grid->addWidget(linkColumns, 1, 3);
-  grid->addWidget(new QLabel(QStringLiteral("・サムネイル画像の長辺サイズ"), this), 2, 0);
+  grid->addWidget(new QLabel(tr("- Long side of the thumbnails"), this), 2, 0);
   grid->addWidget(thumbnailSize, 2, 1);
-  grid->addWidget(new QLabel(QStringLiteral("・画像ファイルの列数"), this), 2, 2);
+  grid->addWidget(new QLabel(tr("- Image columns"), this), 2, 2);
   grid->addWidget(photoColumns, 2, 3);
 
   pageTitle = new QLineEdit(this);
-  grid->addWidget(new QLabel(QStringLiteral("・HTMLのタイトル(%nでページ数表示)"), this), 3, 0, 1,
-                  4);
+  grid->addWidget(new QLabel(tr("- HTML title (%n shows the page number)"), this), 3, 0, 1, 4);
   grid->addWidget(pageTitle, 4, 0, 1, 4);
-  keywordPages = new QCheckBox(
-      QStringLiteral("ソートキーワードごとのページを作成する(ランダム、ファイル名は未対応)"), this);
+  keywordPages =
+      new QCheckBox(tr("Make a page for each sort keyword (not for random or file name)"), this);
   grid->addWidget(keywordPages, 5, 0, 1, 4);
 
   topText = NewLinesEdit(this, true);
   captionTemplate = NewLinesEdit(this, true);
   grid->addWidget(
-      new QLabel(
-          QStringLiteral("・ページのトップに文章を表示（HTMLタグが使用可能。%nでページ数表示）"),
-          this),
+      new QLabel(tr("- Text at the top of the page (HTML tags allowed; %n shows the page number)"),
+                 this),
       6, 0, 1, 4);
   grid->addWidget(topText, 7, 0, 1, 4);
   auto* captionRow = new QHBoxLayout;
-  captionRow->addWidget(
-      new QLabel(QStringLiteral("・サムネイル画像の下に表示するExif情報編集"), this));
+  captionRow->addWidget(new QLabel(tr("- Exif information shown below each thumbnail"), this));
   captionRow->addStretch();
-  showCommandsButton = new QPushButton(QStringLiteral("コマンド表示"), this);
+  showCommandsButton = new QPushButton(tr("Show commands"), this);
   showCommandsButton->setAutoDefault(false);
   captionRow->addWidget(showCommandsButton);
   grid->addLayout(captionRow, 8, 0, 1, 4);
   grid->addWidget(captionTemplate, 9, 0, 1, 4);
 
-  noThumbnails = new QCheckBox(QStringLiteral("サムネイル用縮小画像を作成しない"), this);
-  noPhotoLinks = new QCheckBox(QStringLiteral("元画像へのリンクを貼らない"), this);
+  noThumbnails = new QCheckBox(tr("Do not make reduced images for the thumbnails"), this);
+  noPhotoLinks = new QCheckBox(tr("Do not link to the original images"), this);
   grid->addWidget(noThumbnails, 10, 0, 1, 2);
   grid->addWidget(noPhotoLinks, 10, 2, 1, 2);
-  batchTopPage =
-      new QCheckBox(QStringLiteral("複数フォルダをD&&DのときにトップHTMLを作成する"), this);
+  batchTopPage = new QCheckBox(tr("Make a top HTML when several folders are dropped"), this);
   menuWidth = new NumberField(false, this);
   auto* menuRow = new QHBoxLayout;
   menuRow->addWidget(batchTopPage);
   menuRow->addStretch();
-  menuRow->addWidget(new QLabel(QStringLiteral("左幅"), this));
+  menuRow->addWidget(new QLabel(tr("Left width"), this));
   menuRow->addWidget(menuWidth);
   menuWidth->setMaximumWidth(70);
   grid->addLayout(menuRow, 11, 0, 1, 4);
-  autoRotate = new QCheckBox(QStringLiteral("回転タグに合わせてサムネイルを回転する"), this);
+  autoRotate = new QCheckBox(tr("Turn the thumbnails as their orientation tag says"), this);
   grid->addWidget(autoRotate, 12, 0, 1, 4);
 
   commandsDialog = new CaptionCommandsDialog(this);

@@ -227,25 +227,32 @@ TEST_F(MainWindowTest, EscapeAndEnterCloseNothing) {
   dlg.show();
   QApplication::processEvents();
   dlg.folderBox()->setText(Q(temp / "nowhere"));  // a job start would complain
-  dlg.folderBox()->setFocus();
+  dlg.executeButton()->setFocus();
   for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter}) {
-    QTest::keyClick(dlg.folderBox(), key);
     QTest::keyClick(&dlg, key);
     QTest::keyClick(dlg.executeButton(), key);
   }
+  QTest::keyClick(dlg.folderBox(), Qt::Key_Escape);
   QTest::qWait(20);
   EXPECT_TRUE(dlg.isVisible());
   EXPECT_TRUE(dlg.shownMessages().empty());
   EXPECT_FALSE(fs::exists(ini()));  // not closed, so not saved
 
+  // While a batch runs, no key and no close command dismisses the report;
+  // Enter never does.
   StatusDialog* status = dlg.statusDialog();
   dlg.showStatusDialog(true);
+  status->setRunning(true);
   for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter}) {
     QTest::keyClick(status, key);
     QTest::keyClick(status->button(), key);
     QTest::keyClick(status->list(), key);
   }
+  QTest::keyClick(status, Qt::Key_W, Qt::ControlModifier);
   status->close();
+  EXPECT_TRUE(status->isVisible());
+  status->setRunning(false);
+  for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) QTest::keyClick(status->list(), key);
   EXPECT_TRUE(status->isVisible());
 }
 
