@@ -17,6 +17,9 @@
 #include "app/cli_host.h"
 #include "app/cli_options.h"
 #include "app/drop_batch.h"
+#include "app/folder_job.h"
+#include "app/job_outcome.h"
+#include "app/settings_listing.h"
 #include "imaging/demo_photos.h"
 #include "platform/allocator.h"
 #include "platform/ini_profile.h"
@@ -27,7 +30,56 @@
 
 namespace {
 
-void PrintLine(std::u16string_view line) { std::cout << folio::ToUtf8(line) << '\n' << std::flush; }
+// The status lines of the outcomes that fail a run, as the log shows them.
+const std::vector<std::u16string>& FailureLines() {
+  static const std::vector<std::u16string> lines = [] {
+    std::vector<std::u16string> found;
+    for (int i = 0; i <= static_cast<int>(folio::Outcome::kInterruptedJobNotUndone); ++i) {
+      const auto outcome = static_cast<folio::Outcome>(i);
+      if (folio::IsFailure(outcome) && !folio::Describe(outcome).statusLine.empty())
+        found.push_back(u"    " + std::u16string(folio::Describe(outcome).statusLine));
+    }
+    return found;
+  }();
+  return lines;
+}
+
+// Errors go to standard error, every other line to standard output (none
+// of those when quiet).
+void PrintLine(std::u16string_view line, bool quiet) {
+  const auto& failures = FailureLines();
+  if (std::find(failures.begin(), failures.end(), line) != failures.end()) {
+    std::cout << std::flush;
+    std::cerr << folio::ToUtf8(line) << '\n' << std::flush;
+  } else if (!quiet) {
+    std::cout << folio::ToUtf8(line) << '\n' << std::flush;
+  }
+}
+
+std::string_view PlanText(const folio::FolderPlan& plan) {
+  using Action = folio::FolderPlan::Action;
+  switch (plan.action) {
+    case Action::kMakePages: return "make thumbnail pages";
+    case Action::kMakeSlideshow: return "make a slideshow";
+    case Action::kMakeSheets: return "make composite sheets";
+    case Action::kResize: return "make resized copies";
+    case Action::kRewind:
+      return "rewind: move the photos back out of jpg, delete thumbnails and pages";
+    case Action::kRecover: return "recover a killed run, then run the job";
+    case Action::kNothing: return "nothing: the settings ask for no job here";
+    case Action::kRefuseInUse: return "refuse: in use by another run";
+    case Action::kRefuseNotOurs: return "refuse: something not ours lies under a name the job uses";
+    case Action::kRefuseNotAFolder: return "refuse: not a folder";
+    case Action::kRefuseNoPhotos: return "refuse: no photos";
+  }
+  return {};
+}
+
+bool IsRefusal(folio::FolderPlan::Action action) {
+  using Action = folio::FolderPlan::Action;
+  return action == Action::kRefuseInUse || action == Action::kRefuseNotOurs ||
+         action == Action::kRefuseNotAFolder || action == Action::kRefuseNoPhotos;
+}
 
 // Dropped paths are full paths without a trailing separator.
 std::u16string NormaliseFolder(const std::string& argument) {
@@ -79,6 +131,14 @@ int main(int argc, char** argv) {
     std::cout << "folioscope-cli " << folio::kVersion << '\n';
     return 0;
   }
+  if (options->listSettings) {
+    folio::Settings settings;
+    folio::IniProfile profile(options->iniPath.value_or(folio::SettingsFilePath()));
+    folio::LoadSettings(settings, profile);
+    if (!folio::ApplyCliSettings(*options, settings, error)) return UsageError(error);
+    std::cout << folio::SettingsListing(settings);
+    return 0;
+  }
   if (options->demoFolder) {
     QGuiApplication app(argc, argv);
     if (!folio::WriteDemoPhotos(*options->demoFolder, options->demoCount, error)) {
@@ -95,15 +155,39 @@ int main(int argc, char** argv) {
   // catcher outlives the application, whose teardown takes a moment too.
   const folio::InterruptCatcher catcher;
   folio::Settings settings;
-  folio::IniProfile profile(options->iniPath.value_or(folio::SettingsFilePath()));
+  const std::filesystem::path settingsPath = options->iniPath.value_or(folio::SettingsFilePath());
+  folio::IniProfile profile(settingsPath);
   folio::LoadSettings(settings, profile);
   if (!folio::ApplyCliSettings(*options, settings, error)) return UsageError(error);
   std::vector<std::u16string> folders;
   for (const std::string& folder : options->folders) folders.push_back(NormaliseFolder(folder));
+  if (options->verbose) {
+    const std::optional<folio::JobMode> mode =
+        folio::JobModeFromStored(settings.setting.CreateMode);
+    std::cout << "settings: " << settingsPath.string() << '\n'
+              << "mode: " << (mode ? folio::CliModeNames()[*mode] : "none") << '\n';
+  }
+
+  if (options->dryRun) {
+    // Only looks: no lock, no recovery, no job folder is made.
+    bool refused = false;
+    for (const std::u16string& folder : folders) {
+      const folio::FolderPlan plan = folio::PlanFolderRun(settings, folder);
+      std::ostream& out = IsRefusal(plan.action) ? std::cerr : std::cout;
+      std::cout << std::flush;
+      out << folio::ToUtf8(folder) << ": " << PlanText(plan);
+      if (plan.photos > 0)
+        out << " (" << plan.photos << (plan.photos == 1 ? " photo)" : " photos)");
+      out << '\n' << std::flush;
+      refused = refused || IsRefusal(plan.action);
+    }
+    return refused ? 1 : 0;
+  }
 
   QGuiApplication app(argc, argv);
-  folio::CliHost host(PrintLine);
-  host.showProgressOn(isatty(STDERR_FILENO) ? stderr : nullptr);
+  const bool quiet = options->quiet;
+  folio::CliHost host([quiet](std::u16string_view line) { PrintLine(line, quiet); });
+  host.showProgressOn(!quiet && isatty(STDERR_FILENO) ? stderr : nullptr);
   // Seeded once, as at the start of the window program: the random order of
   // a folder repeats from one run to the next.
   folio::RandomGenerator random;

@@ -3,7 +3,9 @@
 // options change for this run only (they never reach the settings file).
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "settings/coded_values.h"
@@ -14,6 +16,10 @@ namespace folio {
 struct CliOptions {
   bool help = false;
   bool version = false;
+  bool quiet = false;         // -q: only the lines of errors
+  bool verbose = false;       // -v: also the settings file and the mode
+  bool dryRun = false;        // say per folder what a run would do, change nothing
+  bool listSettings = false;  // print the key table and end
   std::optional<std::filesystem::path> iniPath;  // --ini FILE
   std::optional<JobMode> mode;                   // --mode NAME
   std::vector<std::string> sets;                 // --set Section.Key=Value, in order
@@ -32,6 +38,11 @@ std::optional<JobMode> ModeOfName(std::string_view name);
 // Applies --mode and every --set to the settings; false with the reason
 // (the options dialog's message for a value out of range).
 bool ApplyCliSettings(const CliOptions& options, Settings& settings, std::string& error);
+
+// Every option as written in full (the completions offer these).
+std::span<const std::string_view> CliOptionNames();
+// The names --mode takes, in CreateMode order.
+std::span<const std::string_view> CliModeNames();
 
 // The text of --help.
 std::string CliUsage();
