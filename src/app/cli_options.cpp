@@ -11,23 +11,29 @@ namespace folio {
 namespace {
 
 constexpr std::string_view kModeNames[] = {"thumbnail", "slideshow", "composite", "resize"};
-constexpr std::string_view kOptionNames[] = {
-    "--ini",           "--mode",  "--set",     "--make-demo", "--dry-run",
-    "--list-settings", "--quiet", "--verbose", "--version",   "--help"};
+constexpr CliOptionSpec kOptions[] = {
+    {"--ini", "", "FILE", "settings file"},
+    {"--mode", "-m", "MODE", "the job to run"},
+    {"--set", "", "Section.Key=Value", "one setting for this run"},
+    {"--dry-run", "", "", "say what a run would do, change nothing"},
+    {"--list-settings", "", "", "print every settings key"},
+    {"--make-demo", "", "FOLDER", "write generated photos"},
+    {"--quiet", "-q", "", "print only the lines of errors"},
+    {"--verbose", "-v", "", "also print the settings file and the mode"},
+    {"--version", "-V", "", "print the version"},
+    {"--help", "-h", "", "print the usage"},
+};
 
-// The one-letter options and the long names they stand for.
+// The long name a one-letter option stands for.
 std::string_view LongNameOf(std::string_view arg) {
-  if (arg == "-h") return "--help";
-  if (arg == "-V") return "--version";
-  if (arg == "-q") return "--quiet";
-  if (arg == "-v") return "--verbose";
-  if (arg == "-m") return "--mode";
+  for (const CliOptionSpec& option : kOptions)
+    if (!option.shortName.empty() && arg == option.shortName) return option.name;
   return arg;
 }
 
 }  // namespace
 
-std::span<const std::string_view> CliOptionNames() { return kOptionNames; }
+std::span<const CliOptionSpec> CliOptionSpecs() { return kOptions; }
 std::span<const std::string_view> CliModeNames() { return kModeNames; }
 
 std::optional<JobMode> ModeOfName(std::string_view name) {

@@ -39,8 +39,15 @@ std::optional<JobMode> ModeOfName(std::string_view name);
 // (the options dialog's message for a value out of range).
 bool ApplyCliSettings(const CliOptions& options, Settings& settings, std::string& error);
 
-// Every option as written in full (the completions offer these).
-std::span<const std::string_view> CliOptionNames();
+// An option as the completions and the man page offer it.
+struct CliOptionSpec {
+  std::string_view name;       // "--mode"
+  std::string_view shortName;  // "-m", or empty
+  std::string_view valueName;  // "MODE", or empty for one that takes none
+  std::string_view summary;
+};
+// Every option the parser takes.
+std::span<const CliOptionSpec> CliOptionSpecs();
 // The names --mode takes, in CreateMode order.
 std::span<const std::string_view> CliModeNames();
 

@@ -20,11 +20,14 @@ std::string RangeText(const SettingKey& key) {
   return {};
 }
 
-// A text on one line: the stored line mark (U+0001) and real line ends as
+// A text on one line: its line ends ("\r\n" in memory, U+0001 stored) as
 // "\n", tabs as "\t", other control characters as "?".
 std::string OneLine(std::u16string_view text) {
   std::string line;
-  for (const char c : ToUtf8(text)) {
+  const std::string bytes = ToUtf8(text);
+  for (std::size_t i = 0; i < bytes.size(); ++i) {
+    const char c = bytes[i];
+    if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') continue;
     if (c == '\x01' || c == '\n') {
       line += "\\n";
     } else if (c == '\t') {
