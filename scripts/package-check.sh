@@ -30,7 +30,7 @@ echo "Built $deb"
 
 # Errors and warnings fail; what lintian only notes (info, pedantic) does not.
 echo "lintian ${deb##*/}"
-lintian_out=$(lintian --fail-on error,warning --no-tag-display-limit "$deb") || {
+lintian_out=$(lintian --fail-on error,warning --tag-display-limit 0 "$deb") || {
   echo "$lintian_out" >&2
   fail "lintian found errors or warnings"
 }

@@ -16,6 +16,7 @@
 
 #include "app/cli_host.h"
 #include "app/cli_options.h"
+#include "app/cli_text.h"
 #include "app/drop_batch.h"
 #include "app/folder_job.h"
 #include "app/job_outcome.h"
@@ -56,23 +57,38 @@ void PrintLine(std::u16string_view line, bool quiet) {
   }
 }
 
-std::string_view PlanText(const folio::FolderPlan& plan) {
+std::string PlanText(const folio::FolderPlan& plan) {
   using Action = folio::FolderPlan::Action;
+  const char* text = "";
   switch (plan.action) {
-    case Action::kMakePages: return "make thumbnail pages";
-    case Action::kMakeSlideshow: return "make a slideshow";
-    case Action::kMakeSheets: return "make composite sheets";
-    case Action::kResize: return "make resized copies";
+    case Action::kMakePages: text = QT_TRANSLATE_NOOP("Cli", "make thumbnail pages"); break;
+    case Action::kMakeSlideshow: text = QT_TRANSLATE_NOOP("Cli", "make a slideshow"); break;
+    case Action::kMakeSheets: text = QT_TRANSLATE_NOOP("Cli", "make composite sheets"); break;
+    case Action::kResize: text = QT_TRANSLATE_NOOP("Cli", "make resized copies"); break;
     case Action::kRewind:
-      return "rewind: move the photos back out of jpg, delete thumbnails and pages";
-    case Action::kRecover: return "recover a killed run, then run the job";
-    case Action::kNothing: return "nothing: the settings ask for no job here";
-    case Action::kRefuseInUse: return "refuse: in use by another run";
-    case Action::kRefuseNotOurs: return "refuse: something not ours lies under a name the job uses";
-    case Action::kRefuseNotAFolder: return "refuse: not a folder";
-    case Action::kRefuseNoPhotos: return "refuse: no photos";
+      text = QT_TRANSLATE_NOOP(
+          "Cli", "rewind: move the photos back out of jpg, delete thumbnails and pages");
+      break;
+    case Action::kRecover:
+      text = QT_TRANSLATE_NOOP("Cli", "recover a killed run, then run the job");
+      break;
+    case Action::kNothing:
+      text = QT_TRANSLATE_NOOP("Cli", "nothing: the settings ask for no job here");
+      break;
+    case Action::kRefuseInUse:
+      text = QT_TRANSLATE_NOOP("Cli", "refuse: in use by another run");
+      break;
+    case Action::kRefuseNotOurs:
+      text = QT_TRANSLATE_NOOP("Cli", "refuse: something not ours lies under a name the job uses");
+      break;
+    case Action::kRefuseNotAFolder: text = QT_TRANSLATE_NOOP("Cli", "refuse: not a folder"); break;
+    case Action::kRefuseNoPhotos: text = QT_TRANSLATE_NOOP("Cli", "refuse: no photos"); break;
   }
-  return {};
+  std::string line = folio::CliText(text);
+  if (plan.photos == 1) line += folio::CliText(QT_TRANSLATE_NOOP("Cli", " (1 photo)"));
+  if (plan.photos > 1)
+    line += folio::CliText(QT_TRANSLATE_NOOP("Cli", " (%1 photos)"), {std::to_string(plan.photos)});
+  return line;
 }
 
 bool IsRefusal(folio::FolderPlan::Action action) {
@@ -94,7 +110,7 @@ constexpr int kUsageError = 64;
 
 int UsageError(const std::string& error) {
   std::cerr << "folioscope-cli: " << error << "\n"
-            << "Try 'folioscope-cli --help'.\n";
+            << folio::CliText(QT_TRANSLATE_NOOP("Cli", "Try 'folioscope-cli --help'.")) << '\n';
   return kUsageError;
 }
 
@@ -145,7 +161,8 @@ int main(int argc, char** argv) {
       std::cerr << "folioscope-cli: " << error << '\n';
       return 1;
     }
-    std::cout << "wrote " << options->demoCount << " demo photos into " << *options->demoFolder
+    std::cout << folio::CliText(QT_TRANSLATE_NOOP("Cli", "wrote %1 demo photos into %2"),
+                                {std::to_string(options->demoCount), *options->demoFolder})
               << '\n';
     return 0;
   }
@@ -164,8 +181,11 @@ int main(int argc, char** argv) {
   if (options->verbose) {
     const std::optional<folio::JobMode> mode =
         folio::JobModeFromStored(settings.setting.CreateMode);
-    std::cout << "settings: " << settingsPath.string() << '\n'
-              << "mode: " << (mode ? folio::CliModeNames()[*mode] : "none") << '\n';
+    std::cout << folio::CliText(QT_TRANSLATE_NOOP("Cli", "settings: %1"), {settingsPath.string()})
+              << '\n'
+              << folio::CliText(QT_TRANSLATE_NOOP("Cli", "mode: %1"),
+                                {mode ? folio::CliModeNames()[*mode] : "none"})
+              << '\n';
   }
 
   if (options->dryRun) {
@@ -175,10 +195,7 @@ int main(int argc, char** argv) {
       const folio::FolderPlan plan = folio::PlanFolderRun(settings, folder);
       std::ostream& out = IsRefusal(plan.action) ? std::cerr : std::cout;
       std::cout << std::flush;
-      out << folio::ToUtf8(folder) << ": " << PlanText(plan);
-      if (plan.photos > 0)
-        out << " (" << plan.photos << (plan.photos == 1 ? " photo)" : " photos)");
-      out << '\n' << std::flush;
+      out << folio::ToUtf8(folder) << ": " << PlanText(plan) << '\n' << std::flush;
       refused = refused || IsRefusal(plan.action);
     }
     return refused ? 1 : 0;

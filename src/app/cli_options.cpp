@@ -4,6 +4,7 @@
 #include <iterator>
 #include <utility>
 
+#include "app/cli_text.h"
 #include "platform/text.h"
 
 namespace folio {
@@ -85,7 +86,7 @@ std::optional<CliOptions> ParseCliArguments(const std::vector<std::string>& args
     } else if (name == "--ini" || name == "--mode" || name == "--set") {
       const std::optional<std::string> value = takeValue();
       if (!value) {
-        error = arg + " needs a value";
+        error = CliText(QT_TRANSLATE_NOOP("Cli", "%1 needs a value"), {arg});
         return std::nullopt;
       }
       if (name == "--ini") {
@@ -93,7 +94,10 @@ std::optional<CliOptions> ParseCliArguments(const std::vector<std::string>& args
       } else if (name == "--mode") {
         options.mode = ModeOfName(*value);
         if (!options.mode) {
-          error = "unknown mode '" + *value + "' (thumbnail, slideshow, composite or resize)";
+          error =
+              CliText(QT_TRANSLATE_NOOP(
+                          "Cli", "unknown mode '%1' (thumbnail, slideshow, composite or resize)"),
+                      {*value});
           return std::nullopt;
         }
       } else {
@@ -102,32 +106,32 @@ std::optional<CliOptions> ParseCliArguments(const std::vector<std::string>& args
     } else if (name == "--make-demo") {
       const std::optional<std::string> folder = takeValue();
       if (!folder) {
-        error = "--make-demo needs a folder";
+        error = CliText(QT_TRANSLATE_NOOP("Cli", "--make-demo needs a folder"));
         return std::nullopt;
       }
       options.demoFolder = *folder;
       if (i + 1 < args.size() && !args[i + 1].empty() && args[i + 1][0] != '-') {
         options.demoCount = std::atoi(args[++i].c_str());
         if (options.demoCount < 1) {
-          error = "--make-demo needs a count of at least 1";
+          error = CliText(QT_TRANSLATE_NOOP("Cli", "--make-demo needs a count of at least 1"));
           return std::nullopt;
         }
       }
     } else if (!arg.empty() && arg[0] == '-') {
-      error = "unknown option " + arg;
+      error = CliText(QT_TRANSLATE_NOOP("Cli", "unknown option %1"), {arg});
       return std::nullopt;
     } else {
       options.folders.push_back(arg);
       continue;
     }
     if (attached) {
-      error = arg + " takes no value";
+      error = CliText(QT_TRANSLATE_NOOP("Cli", "%1 takes no value"), {arg});
       return std::nullopt;
     }
   }
   if (!options.help && !options.version && !options.listSettings && !options.demoFolder &&
       options.folders.empty()) {
-    error = "no folder given";
+    error = CliText(QT_TRANSLATE_NOOP("Cli", "no folder given"));
     return std::nullopt;
   }
   return options;
@@ -139,7 +143,8 @@ bool ApplyCliSettings(const CliOptions& options, Settings& settings, std::string
     const std::size_t dot = assignment.find('.');
     const std::size_t equals = assignment.find('=');
     if (dot == std::string::npos || equals == std::string::npos || dot == 0 || equals < dot + 2) {
-      error = "--set takes Section.Key=Value, not '" + assignment + "'";
+      error = CliText(QT_TRANSLATE_NOOP("Cli", "--set takes Section.Key=Value, not '%1'"),
+                      {assignment});
       return false;
     }
     std::u16string reason;
@@ -154,31 +159,33 @@ bool ApplyCliSettings(const CliOptions& options, Settings& settings, std::string
 }
 
 std::string CliUsage() {
-  return "usage: folioscope-cli [OPTION]... [--] FOLDER...\n"
-         "       folioscope-cli --make-demo FOLDER [COUNT]\n"
-         "       folioscope-cli --list-settings [--ini FILE] [--set Section.Key=Value]...\n"
-         "Runs the job of the settings' mode on each folder, as a drop of those folders\n"
-         "on the window would; status lines of errors go to standard error, the others\n"
-         "to standard output.\n"
-         "\n"
-         "  --ini FILE             settings file (default: folioscope.ini beside the\n"
-         "                         program if present, else\n"
-         "                         $XDG_CONFIG_HOME/folioscope/folioscope.ini)\n"
-         "  -m, --mode MODE        thumbnail, slideshow, composite or resize\n"
-         "  --set Section.Key=Value  one setting for this run (repeatable), checked as\n"
-         "                         the options dialog checks it\n"
-         "  --dry-run              say per folder what the run would do; change nothing\n"
-         "  --list-settings        print every key: section, value, default and range\n"
-         "  --make-demo FOLDER [COUNT]  write COUNT generated photos (default 25)\n"
-         "  -q, --quiet            print only the status lines of errors\n"
-         "  -v, --verbose          also print the settings file and the mode\n"
-         "  -V, --version          print the version and end\n"
-         "  -h, --help             print this help and end\n"
-         "  --                     the arguments after it are folders, even those\n"
-         "                         that begin with '-'\n"
-         "An option's value may also be given as --option=VALUE.\n"
-         "Options never write the settings file. Exit status: 0 done, 1 a folder\n"
-         "failed, 2 ended by SIGTERM or SIGHUP, 64 usage error, 130 Ctrl-C.\n";
+  return CliText(QT_TRANSLATE_NOOP(
+      "Cli",
+      "usage: folioscope-cli [OPTION]... [--] FOLDER...\n"
+      "       folioscope-cli --make-demo FOLDER [COUNT]\n"
+      "       folioscope-cli --list-settings [--ini FILE] [--set Section.Key=Value]...\n"
+      "Runs the job of the settings' mode on each folder, as a drop of those folders\n"
+      "on the window would; status lines of errors go to standard error, the others\n"
+      "to standard output.\n"
+      "\n"
+      "  --ini FILE             settings file (default: folioscope.ini beside the\n"
+      "                         program if present, else\n"
+      "                         $XDG_CONFIG_HOME/folioscope/folioscope.ini)\n"
+      "  -m, --mode MODE        thumbnail, slideshow, composite or resize\n"
+      "  --set Section.Key=Value  one setting for this run (repeatable), checked as\n"
+      "                         the options dialog checks it\n"
+      "  --dry-run              say per folder what the run would do; change nothing\n"
+      "  --list-settings        print every key: section, value, default and range\n"
+      "  --make-demo FOLDER [COUNT]  write COUNT generated photos (default 25)\n"
+      "  -q, --quiet            print only the status lines of errors\n"
+      "  -v, --verbose          also print the settings file and the mode\n"
+      "  -V, --version          print the version and end\n"
+      "  -h, --help             print this help and end\n"
+      "  --                     the arguments after it are folders, even those\n"
+      "                         that begin with '-'\n"
+      "An option's value may also be given as --option=VALUE.\n"
+      "Options never write the settings file. Exit status: 0 done, 1 a folder\n"
+      "failed, 2 ended by SIGTERM or SIGHUP, 64 usage error, 130 Ctrl-C.\n"));
 }
 
 }  // namespace folio

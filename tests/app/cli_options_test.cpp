@@ -1,6 +1,7 @@
 // The command line of folioscope-cli: what it takes, what it refuses, and
 // the settings its options change for one run.
 #include "app/cli_options.h"
+#include "app/cli_text.h"
 
 #include <gtest/gtest.h>
 
@@ -147,6 +148,18 @@ TEST(CliOptions, SetReadsValuesAsTheSettingsFileDoes) {
   EXPECT_EQ(settings.resize.Exif, 0);  // a flag is 1 or it is 0
   EXPECT_EQ(settings.setting.Sort, u"撮影日時");
   EXPECT_EQ(settings.thumbnail.Exif, u"%s\r\n%f");  // line ends as the file keeps them
+}
+
+}  // namespace
+
+namespace {
+
+TEST(CliText, PutsArgumentsInByteForByte) {
+  EXPECT_EQ(folio::CliText("wrote %1 demo photos into %2", {"3", "/tmp/\xff\xfe"}),
+            "wrote 3 demo photos into /tmp/\xff\xfe");
+  // A mark without its argument, or a lone '%', stays as it is.
+  EXPECT_EQ(folio::CliText("%2 of %1 at 100%", {"a"}), "%2 of a at 100%");
+  EXPECT_EQ(folio::CliText("%1", {"%2"}), "%2");
 }
 
 }  // namespace
