@@ -192,7 +192,10 @@ int main(int argc, char** argv) {
     // Only looks: no lock, no recovery, no job folder is made.
     bool refused = false;
     for (const std::u16string& folder : folders) {
-      const folio::FolderPlan plan = folio::PlanFolderRun(settings, folder);
+      // A batch with `NoD&DtoRun` on runs no folder at all.
+      const folio::FolderPlan plan = settings.setting.NoDDtoRun == 1
+                                         ? folio::FolderPlan{}
+                                         : folio::PlanFolderRun(settings, folder);
       std::ostream& out = IsRefusal(plan.action) ? std::cerr : std::cout;
       std::cout << std::flush;
       out << folio::ToUtf8(folder) << ": " << PlanText(plan) << '\n' << std::flush;

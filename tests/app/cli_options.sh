@@ -104,6 +104,7 @@ rm -rf "$work/dry" && "$cli" --make-demo "$work/dry" 3 >/dev/null
 sleep 0.01
 dry_run_says "$work/dry" "make thumbnail pages (3 photos)" -m thumbnail
 dry_run_says "$work/dry" "make composite sheets (3 photos)" --mode=composite
+dry_run_says "$work/dry" "nothing: the settings ask for no job here" --set Setting.NoD\&DtoRun=1
 "$cli" -q -m thumbnail "$work/dry"
 dry_run_says "$work/dry" "rewind" -m thumbnail
 dry_run_says "$work/dry" "rewind" -m resize
