@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The shell completions of folioscope-cli, written at build time from the
 // parser's option table, the mode names and the settings key table, so that

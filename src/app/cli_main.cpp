@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // folioscope-cli: the headless front end. Runs the folders named on the
 // command line as one drop batch (outcomes as status lines on stdout) with
 // the settings of the INI file, for scripts and benchmarks.

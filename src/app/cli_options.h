@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The command line of folioscope-cli: options, folders, and the settings the
 // options change for this run only (they never reach the settings file).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The command line's own texts (usage, option errors, progress, dry-run
 // lines) in the user's language: English in the code, translations under

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // folio-docs: writes, at build time, what is made from the program's own
 // tables: the man page of folioscope-cli with its settings table, and the
 // bash and zsh completions.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One processing run over one folder: list its JPEG files, prepare the window,
 // build the catalogue, run the job of the mode, finish.

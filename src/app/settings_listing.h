@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The settings file's keys as the command line lists them and as the man
 // page's table shows them, both drawn from the one key table.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One run per folder: an advisory flock on a lock file in the folder
 // (kFolderLockName), held by the run that changes the folder. A lock left by

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line of folioscope-cli: what it takes, what it refuses, and
 // the settings its options change for one run.
 #include "app/cli_options.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Folders prepared by someone else: journals that name paths, job folders
 // that are links or files, a folder another run holds. folioscope-cli runs on
 // each, built beside a victim folder of real photos, and neither the victim

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What --list-settings prints, the man page's table and the completions:
 // each is drawn from the key table, so none can miss a key or offer one the
 // program does not take.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures of the main window and of each options tab, for looking at the
 // labels as a user sees them. Runs only when FOLIO_SCREENS_DIR names a folder
 // (for instance under xvfb-run with QT_QPA_PLATFORM=xcb).
