@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // folio-bench-catalogue: the catalogue of a folder alone (listing, Exif and
 // maker-note reading, sorting), printed one tab-separated line a photo, so
 // that its speed can be set against other Exif readers.

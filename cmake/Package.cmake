@@ -3,7 +3,10 @@
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME folioscope)
 set(CPACK_PACKAGE_VENDOR "The Folioscope developers")
-set(CPACK_PACKAGE_CONTACT "The Folioscope developers <folioscope@users.noreply.github.com>")
+# Whoever builds the package for a distribution puts their own address here.
+set(FOLIO_PACKAGE_MAINTAINER "Folioscope Maintainers <folioscope@users.noreply.github.com>"
+    CACHE STRING "The Maintainer field of the Debian package")
+set(CPACK_PACKAGE_CONTACT "${FOLIO_PACKAGE_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "make web pages and derived images from folders of JPEG photos")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 # The build keeps its debug information for developers; the package need not.
@@ -11,6 +14,7 @@ set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://github.com/folioscope/folioscope")
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 # CPack puts the summary first and indents these lines; the empty line

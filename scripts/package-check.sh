@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds the Debian package, validates its desktop entry and metainfo,
-# installs it into this machine with apt, runs a thumbnail job with the
+# Builds the Debian package with Debian's hardening flags, checks it with
+# lintian (any error or warning fails), validates its desktop entry and
+# metainfo, installs it into this machine with apt, runs a thumbnail job with the
 # installed program and removes the package again. Needs root (or sudo);
 # meant for CI and for a throwaway machine. Exits non-zero on any failure.
 set -euo pipefail
@@ -14,12 +15,26 @@ source scripts/packages.sh
 folio_install_packages "${FOLIO_PACKAGE_CHECK_PACKAGES[@]}"
 
 bash scripts/setup.sh
-rm -f build/folioscope_*.deb
-(cd build && cpack -G DEB) >/dev/null
-debs=(build/folioscope_*.deb)
-[ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || fail "expected one build/folioscope_*.deb, found: ${debs[*]}"
+# The package is built apart from build/, with the flags of dpkg-buildflags
+# (which the ordinary build does not take) and without the tests.
+cmake -S . -B build-package -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFOLIO_HARDENING=ON \
+      -DFOLIO_BUILD_TESTS=OFF >/dev/null
+ninja -C build-package -j"$(nproc)" >/dev/null
+rm -f build-package/folioscope_*.deb
+(cd build-package && cpack -G DEB) >/dev/null
+debs=(build-package/folioscope_*.deb)
+[ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] ||
+  fail "expected one build-package/folioscope_*.deb, found: ${debs[*]}"
 deb=${debs[0]}
 echo "Built $deb"
+
+# Errors and warnings fail; what lintian only notes (info, pedantic) does not.
+echo "lintian ${deb##*/}"
+lintian_out=$(lintian --fail-on error,warning --tag-display-limit 0 "$deb") || {
+  echo "$lintian_out" >&2
+  fail "lintian found errors or warnings"
+}
+[ -z "$lintian_out" ] || echo "$lintian_out"
 
 work=$(mktemp -d)
 installed_here=0
@@ -38,7 +53,10 @@ metainfo=$work/root/usr/share/metainfo/io.github.folioscope.Folioscope.metainfo.
 for f in "$desktop" "$metainfo" \
          "$work/root/usr/share/icons/hicolor/scalable/apps/io.github.folioscope.Folioscope.svg" \
          "$work/root/usr/share/icons/hicolor/256x256/apps/io.github.folioscope.Folioscope.png" \
-         "$work/root/usr/share/man/man1/folioscope.1" "$work/root/usr/share/man/man1/folioscope-cli.1" \
+         "$work/root/usr/share/man/man1/folioscope.1.gz" "$work/root/usr/share/man/man1/folioscope-cli.1.gz" \
+         "$work/root/usr/share/doc/folioscope/copyright" "$work/root/usr/share/doc/folioscope/changelog.gz" \
+         "$work/root/usr/share/bash-completion/completions/folioscope-cli" \
+         "$work/root/usr/share/zsh/vendor-completions/_folioscope-cli" \
          "$work/root/usr/bin/folioscope" "$work/root/usr/bin/folioscope-cli"; do
   [ -f "$f" ] || fail "the package lacks ${f#"$work/root"}"
 done

@@ -11,8 +11,9 @@ FOLIO_CLANG_PACKAGES=(clang libclang-rt-14-dev llvm)
 # The browser tests: Debian's Chromium, the Japanese font of the pages and exiftool.
 FOLIO_BROWSER_PACKAGES=(chromium fonts-ipafont-gothic libimage-exiftool-perl)
 # The package check: dpkg-shlibdeps (dpkg-dev) and file are what CPack's
-# Debian generator runs; the validators of the desktop entry and metainfo.
-FOLIO_PACKAGE_CHECK_PACKAGES=(desktop-file-utils appstream dpkg-dev file)
+# Debian generator runs (dpkg-dev also has dpkg-buildflags); the validators
+# of the desktop entry and metainfo; lintian, which checks the package.
+FOLIO_PACKAGE_CHECK_PACKAGES=(desktop-file-utils appstream dpkg-dev file lintian)
 
 folio_install_packages() {
   local missing=() p

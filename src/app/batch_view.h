@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The parts of the window that only a drop batch drives: the status dialog
 // with its log, its button and the `Running` flag, and the folder box.

@@ -1,5 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/cli_host.h"
 
+#include <string>
+
+#include "app/cli_text.h"
 #include "platform/text.h"
 
 namespace folio {
@@ -83,8 +87,11 @@ void CliHost::showProgress(int done, int total) {
   const double seconds =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - folderStart_).count();
   const double rate = seconds > 0 ? done / seconds : 0;
-  std::fprintf(terminal_, "\r\033[Kfolder %d/%d  image %d/%d  %s photos/s", folderNumber_,
-               folderTotal_, done, total, FixedAscii(rate, 1).c_str());
+  const std::string line =
+      CliText(QT_TRANSLATE_NOOP("Cli", "folder %1/%2  image %3/%4  %5 photos/s"),
+              {std::to_string(folderNumber_), std::to_string(folderTotal_), std::to_string(done),
+               std::to_string(total), FixedAscii(rate, 1)});
+  std::fprintf(terminal_, "\r\033[K%s", line.c_str());
   std::fflush(terminal_);
   lineShown_ = true;
 }

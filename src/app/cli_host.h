@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The job host of folioscope-cli. Ctrl-C acts as the window's buttons would:
 // each press is taken once, at the next pump of the running job. The first

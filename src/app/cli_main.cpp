@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // folioscope-cli: the headless front end. Runs the folders named on the
 // command line as one drop batch (outcomes as status lines on stdout) with
 // the settings of the INI file, for scripts and benchmarks.
@@ -16,7 +17,11 @@
 
 #include "app/cli_host.h"
 #include "app/cli_options.h"
+#include "app/cli_text.h"
 #include "app/drop_batch.h"
+#include "app/folder_job.h"
+#include "app/job_outcome.h"
+#include "app/settings_listing.h"
 #include "app/translations.h"
 #include "imaging/demo_photos.h"
 #include "platform/allocator.h"
@@ -28,7 +33,71 @@
 
 namespace {
 
-void PrintLine(std::u16string_view line) { std::cout << folio::ToUtf8(line) << '\n' << std::flush; }
+// The status lines of the outcomes that fail a run, as the log shows them.
+const std::vector<std::u16string>& FailureLines() {
+  static const std::vector<std::u16string> lines = [] {
+    std::vector<std::u16string> found;
+    for (int i = 0; i <= static_cast<int>(folio::Outcome::kInterruptedJobNotUndone); ++i) {
+      const auto outcome = static_cast<folio::Outcome>(i);
+      if (folio::IsFailure(outcome) && !folio::Describe(outcome).statusLine.empty())
+        found.push_back(u"    " + std::u16string(folio::Describe(outcome).statusLine));
+    }
+    return found;
+  }();
+  return lines;
+}
+
+// Errors go to standard error, every other line to standard output (none
+// of those when quiet).
+void PrintLine(std::u16string_view line, bool quiet) {
+  const auto& failures = FailureLines();
+  if (std::find(failures.begin(), failures.end(), line) != failures.end()) {
+    std::cout << std::flush;
+    std::cerr << folio::ToUtf8(line) << '\n' << std::flush;
+  } else if (!quiet) {
+    std::cout << folio::ToUtf8(line) << '\n' << std::flush;
+  }
+}
+
+std::string PlanText(const folio::FolderPlan& plan) {
+  using Action = folio::FolderPlan::Action;
+  const char* text = "";
+  switch (plan.action) {
+    case Action::kMakePages: text = QT_TRANSLATE_NOOP("Cli", "make thumbnail pages"); break;
+    case Action::kMakeSlideshow: text = QT_TRANSLATE_NOOP("Cli", "make a slideshow"); break;
+    case Action::kMakeSheets: text = QT_TRANSLATE_NOOP("Cli", "make composite sheets"); break;
+    case Action::kResize: text = QT_TRANSLATE_NOOP("Cli", "make resized copies"); break;
+    case Action::kRewind:
+      text = QT_TRANSLATE_NOOP(
+          "Cli", "rewind: move the photos back out of jpg, delete thumbnails and pages");
+      break;
+    case Action::kRecover:
+      text = QT_TRANSLATE_NOOP("Cli", "recover a killed run, then run the job");
+      break;
+    case Action::kNothing:
+      text = QT_TRANSLATE_NOOP("Cli", "nothing: the settings ask for no job here");
+      break;
+    case Action::kRefuseInUse:
+      text = QT_TRANSLATE_NOOP("Cli", "refuse: in use by another run");
+      break;
+    case Action::kRefuseNotOurs:
+      text = QT_TRANSLATE_NOOP("Cli", "refuse: something not ours lies under a name the job uses");
+      break;
+    case Action::kRefuseNotAFolder: text = QT_TRANSLATE_NOOP("Cli", "refuse: not a folder"); break;
+    case Action::kRefuseNoPhotos: text = QT_TRANSLATE_NOOP("Cli", "refuse: no photos"); break;
+  }
+  std::string line = folio::CliText(text);
+  if (plan.photos == 1) line += folio::CliText(QT_TRANSLATE_NOOP("Cli", " (1 photo)"));
+  if (plan.photos > 1)
+    line += folio::CliText(QT_TRANSLATE_NOOP("Cli", " (%1 photos)"), {std::to_string(plan.photos)});
+  return line;
+}
+
+bool IsRefusal(folio::FolderPlan::Action action) {
+  using Action = folio::FolderPlan::Action;
+  return action == Action::kRefuseInUse || action == Action::kRefuseNotOurs ||
+         action == Action::kRefuseNotAFolder || action == Action::kRefuseNoPhotos;
+}
 
 // Dropped paths are full paths without a trailing separator.
 std::u16string NormaliseFolder(const std::string& argument) {
@@ -43,7 +112,7 @@ constexpr int kUsageError = 64;
 
 int UsageError(const std::string& error) {
   std::cerr << "folioscope-cli: " << error << "\n"
-            << "Try 'folioscope-cli --help'.\n";
+            << folio::CliText(QT_TRANSLATE_NOOP("Cli", "Try 'folioscope-cli --help'.")) << '\n';
   return kUsageError;
 }
 
@@ -62,6 +131,9 @@ int UsageError(const std::string& error) {
 
 int main(int argc, char** argv) {
   folio::TuneAllocatorForPictures();
+  // Usage errors come before the application object: the translation is
+  // kept until it can be installed.
+  folio::InstallUserTranslation();
   // Drawing text needs the font database; no window is ever shown.
   if (qgetenv("QT_QPA_PLATFORM").isEmpty()) qputenv("QT_QPA_PLATFORM", "offscreen");
   // Without a desktop session Qt warns about its runtime folder on every start.
@@ -80,13 +152,22 @@ int main(int argc, char** argv) {
     std::cout << "folioscope-cli " << folio::kVersion << '\n';
     return 0;
   }
+  if (options->listSettings) {
+    folio::Settings settings;
+    folio::IniProfile profile(options->iniPath.value_or(folio::SettingsFilePath()));
+    folio::LoadSettings(settings, profile);
+    if (!folio::ApplyCliSettings(*options, settings, error)) return UsageError(error);
+    std::cout << folio::SettingsListing(settings);
+    return 0;
+  }
   if (options->demoFolder) {
     QGuiApplication app(argc, argv);
     if (!folio::WriteDemoPhotos(*options->demoFolder, options->demoCount, error)) {
       std::cerr << "folioscope-cli: " << error << '\n';
       return 1;
     }
-    std::cout << "wrote " << options->demoCount << " demo photos into " << *options->demoFolder
+    std::cout << folio::CliText(QT_TRANSLATE_NOOP("Cli", "wrote %1 demo photos into %2"),
+                                {std::to_string(options->demoCount), *options->demoFolder})
               << '\n';
     return 0;
   }
@@ -96,16 +177,43 @@ int main(int argc, char** argv) {
   // catcher outlives the application, whose teardown takes a moment too.
   const folio::InterruptCatcher catcher;
   folio::Settings settings;
-  folio::IniProfile profile(options->iniPath.value_or(folio::SettingsFilePath()));
+  const std::filesystem::path settingsPath = options->iniPath.value_or(folio::SettingsFilePath());
+  folio::IniProfile profile(settingsPath);
   folio::LoadSettings(settings, profile);
   if (!folio::ApplyCliSettings(*options, settings, error)) return UsageError(error);
   std::vector<std::u16string> folders;
   for (const std::string& folder : options->folders) folders.push_back(NormaliseFolder(folder));
+  if (options->verbose) {
+    const std::optional<folio::JobMode> mode =
+        folio::JobModeFromStored(settings.setting.CreateMode);
+    std::cout << folio::CliText(QT_TRANSLATE_NOOP("Cli", "settings: %1"), {settingsPath.string()})
+              << '\n'
+              << folio::CliText(QT_TRANSLATE_NOOP("Cli", "mode: %1"),
+                                {mode ? folio::CliModeNames()[*mode] : "none"})
+              << '\n';
+  }
+
+  if (options->dryRun) {
+    // Only looks: no lock, no recovery, no job folder is made.
+    bool refused = false;
+    for (const std::u16string& folder : folders) {
+      // A batch with `NoD&DtoRun` on runs no folder at all.
+      const folio::FolderPlan plan = settings.setting.NoDDtoRun == 1
+                                         ? folio::FolderPlan{}
+                                         : folio::PlanFolderRun(settings, folder);
+      std::ostream& out = IsRefusal(plan.action) ? std::cerr : std::cout;
+      std::cout << std::flush;
+      out << folio::ToUtf8(folder) << ": " << PlanText(plan) << '\n' << std::flush;
+      refused = refused || IsRefusal(plan.action);
+    }
+    return refused ? 1 : 0;
+  }
 
   QGuiApplication app(argc, argv);
   folio::InstallUserTranslation();
-  folio::CliHost host(PrintLine);
-  host.showProgressOn(isatty(STDERR_FILENO) ? stderr : nullptr);
+  const bool quiet = options->quiet;
+  folio::CliHost host([quiet](std::u16string_view line) { PrintLine(line, quiet); });
+  host.showProgressOn(!quiet && isatty(STDERR_FILENO) ? stderr : nullptr);
   // Seeded once, as at the start of the window program: the random order of
   // a folder repeats from one run to the next.
   folio::RandomGenerator random;

@@ -1,9 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The command line of folioscope-cli: options, folders, and the settings the
 // options change for this run only (they never reach the settings file).
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "settings/coded_values.h"
@@ -14,6 +17,10 @@ namespace folio {
 struct CliOptions {
   bool help = false;
   bool version = false;
+  bool quiet = false;         // -q: only the lines of errors
+  bool verbose = false;       // -v: also the settings file and the mode
+  bool dryRun = false;        // say per folder what a run would do, change nothing
+  bool listSettings = false;  // print the key table and end
   std::optional<std::filesystem::path> iniPath;  // --ini FILE
   std::optional<JobMode> mode;                   // --mode NAME
   std::vector<std::string> sets;                 // --set Section.Key=Value, in order
@@ -32,6 +39,18 @@ std::optional<JobMode> ModeOfName(std::string_view name);
 // Applies --mode and every --set to the settings; false with the reason
 // (the options dialog's message for a value out of range).
 bool ApplyCliSettings(const CliOptions& options, Settings& settings, std::string& error);
+
+// An option as the completions and the man page offer it.
+struct CliOptionSpec {
+  std::string_view name;       // "--mode"
+  std::string_view shortName;  // "-m", or empty
+  std::string_view valueName;  // "MODE", or empty for one that takes none
+  std::string_view summary;
+};
+// Every option the parser takes.
+std::span<const CliOptionSpec> CliOptionSpecs();
+// The names --mode takes, in CreateMode order.
+std::span<const std::string_view> CliModeNames();
 
 // The text of --help.
 std::string CliUsage();

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The composite job: the photos laid out on sheets img/Image1.jpg onwards.
 #include <span>

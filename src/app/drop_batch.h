@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A drop of one or more folders: one folder job per path, reported into the
 // status log, stoppable between folders, with Top.html and Menu.html for a

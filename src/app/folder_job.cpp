@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/folder_job.h"
 
 #include <filesystem>
+#include <system_error>
 
 #include "app/composite_job.h"
 #include "app/job_options.h"
@@ -16,6 +18,7 @@
 #include "folder/placing.h"
 #include "imaging/composite.h"
 #include "platform/allocator.h"
+#include "platform/files.h"
 #include "platform/text.h"
 
 namespace folio {
@@ -126,6 +129,49 @@ FolderRunOutcome RunFolderJobLocked(JobHost& host, const Settings& settings,
   }
   run.outcome = RunFolderJob(host, settings, folder, random);
   return run;
+}
+
+FolderPlan PlanFolderRun(const Settings& settings, std::u16string_view folder) {
+  using Action = FolderPlan::Action;
+  const std::filesystem::path path = ToPath(folder);
+  if (!IsFolder(path)) return {Action::kRefuseNotAFolder};
+  switch (FolderLock::Probe(path)) {
+    case FolderLock::State::kTaken: return {Action::kRefuseInUse};
+    case FolderLock::State::kFailed: return {Action::kRefuseNotOurs};
+    case FolderLock::State::kUnwritable:
+    case FolderLock::State::kHeld: break;
+  }
+  std::error_code ec;
+  const std::filesystem::file_status journal =
+      std::filesystem::symlink_status(path / kJournalName, ec);
+  if (std::filesystem::exists(journal)) {
+    // A journal under a name that is no plain file is refused as damaged.
+    return {std::filesystem::is_regular_file(journal) ? Action::kRecover : Action::kRefuseNotOurs};
+  }
+  const std::vector<std::u16string> names = ListJpegFiles(folder);
+  if (names.empty()) {
+    if (!IsProcessedFolder(folder)) return {Action::kRefuseNoPhotos};
+    if (RewindPolicyFromStored(settings.thumbnail.Sougo) == RewindPolicy::kPagesOnly)
+      return {Action::kNothing};
+    if (RefuseFakeSubFolder(folder, {kThumbnailFolder, kPhotoFolder}))
+      return {Action::kRefuseNotOurs};
+    return {Action::kRewind};
+  }
+  const int photos = static_cast<int>(names.size());
+  const std::optional<JobMode> mode = JobModeFromStored(settings.setting.CreateMode);
+  if (!mode) return {Action::kNothing};
+  if (RefuseFakeJobFolders(mode, folder)) return {Action::kRefuseNotOurs, photos};
+  switch (*mode) {
+    case kModeThumbnail:
+      return {RewindPolicyFromStored(settings.thumbnail.Sougo) == RewindPolicy::kRewindOnly
+                  ? Action::kNothing
+                  : Action::kMakePages,
+              photos};
+    case kModeSlideshow: return {Action::kMakeSlideshow, photos};
+    case kModeComposite: return {Action::kMakeSheets, photos};
+    case kModeResize: return {Action::kResize, photos};
+  }
+  return {Action::kNothing};
 }
 
 Outcome RunFolderJob(JobHost& host, const Settings& settings, std::u16string_view folder,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One processing run over one folder: list its JPEG files, prepare the window,
 // build the catalogue, run the job of the mode, finish.
@@ -34,6 +35,27 @@ struct FolderRunOutcome {
 // recovery that could not be done ends the run.
 FolderRunOutcome RunFolderJobLocked(JobHost& host, const Settings& settings,
                                     std::u16string_view folder, RandomGenerator& random);
+
+// What RunFolderJobLocked would do with the folder as it stands, found
+// without making, changing or locking anything there.
+struct FolderPlan {
+  enum class Action {
+    kMakePages,
+    kMakeSlideshow,
+    kMakeSheets,
+    kResize,
+    kRewind,
+    kRecover,        // a killed run's journal is there: put right first
+    kNothing,        // no job of the mode, or the settings ask for none
+    kRefuseInUse,    // another run holds the folder
+    kRefuseNotOurs,  // a job folder, the lock's or a journal's name is not ours
+    kRefuseNotAFolder,
+    kRefuseNoPhotos,
+  };
+  Action action = Action::kNothing;
+  int photos = 0;  // the JPEG files the job would take
+};
+FolderPlan PlanFolderRun(const Settings& settings, std::u16string_view folder);
 
 // Runs the job of `CreateMode` on the folder; the settings are only read.
 // `random` is the generator of whoever runs the batch, seeded once at its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window without widgets: `Busy`, `Running` and the title kept in memory,
 // and the status log's lines formed as the status dialog forms them and

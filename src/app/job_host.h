@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a running job needs of the window that runs it: the busy flag its
 // user clears to cancel, the busy look, the title, the progress bar and the

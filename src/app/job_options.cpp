@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/job_options.h"
 
 #include "settings/coded_values.h"

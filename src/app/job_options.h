@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The user's settings turned into the options each job takes. The jobs see
 // only these, never the record the settings file is read into, so no job

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How a folder job ended, as a value: the batch turns it into a status line,
 // the Execute button and the command-line start into a message box, and the

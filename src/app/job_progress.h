@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The step every job takes after each image: the window gets to handle its
 // events, the title shows "Folioscope (done/total)", the bar moves on, and

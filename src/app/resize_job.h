@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The resize job: a resized copy of every photo in the save folder.
 #include <span>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The slideshow job: a reduced copy of every photo in slideshow/ and
 // slideshow.html that shows them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The thumbnail job: every photo gets its thumbnail in thum/ and moves into
 // jpg/, and the pages page1.html onwards link them.

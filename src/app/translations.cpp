@@ -62,15 +62,26 @@ QString LanguageFromEnvironment() {
 bool InstallTranslation(const QString& language) {
   std::unique_ptr<QTranslator>& installed = Installed();
   if (installed) {
-    QCoreApplication::removeTranslator(installed.get());
+    if (QCoreApplication::instance()) QCoreApplication::removeTranslator(installed.get());
     installed.reset();
   }
   if (language == u"en" || !HaveTranslation(language)) return false;
   auto translator = std::make_unique<QTranslator>();
   if (!translator->load(kTranslationPrefix + language + QStringLiteral(".qm"))) return false;
-  if (!QCoreApplication::installTranslator(translator.get())) return false;
+  // Before the application object exists (the command line's usage errors)
+  // the translation is only kept, and Translated() asks it directly.
+  if (QCoreApplication::instance() && !QCoreApplication::installTranslator(translator.get()))
+    return false;
   installed = std::move(translator);
   return true;
+}
+
+QString Translated(const char* context, const char* source) {
+  const std::unique_ptr<QTranslator>& kept = Installed();
+  const QString text = kept ? kept->translate(context, source) : QString();
+  if (!text.isEmpty()) return text;
+  if (QCoreApplication::instance()) return QCoreApplication::translate(context, source);
+  return QString::fromUtf8(source);
 }
 
 bool InstallUserTranslation() { return InstallTranslation(LanguageFromEnvironment()); }

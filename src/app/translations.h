@@ -18,7 +18,12 @@ QString LanguageFromEnvironment();
 // no translation for) removes it. Returns whether a translation is in place.
 bool InstallTranslation(const QString& language);
 
-// InstallTranslation(LanguageFromEnvironment()).
+// InstallTranslation(LanguageFromEnvironment()). Called before the
+// application object exists, it keeps the translation for Translated(); call
+// it again once the application is there.
 bool InstallUserTranslation();
+
+// QCoreApplication::translate, also before the application object exists.
+QString Translated(const char* context, const char* source);
 
 }  // namespace folio

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Fills one record per JPEG file, counts the folder's tallies and puts the
 // records in display order.

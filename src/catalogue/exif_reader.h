@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reads the Exif properties a photo's record shows, sorts and groups by, and
 // counts them into the folder's tallies. Walks the MakerNote of photos

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Folder-wide counts of exposure times, F numbers, ISO values, focal lengths
 // and lens texts. The catalogue of a folder starts from fresh tallies; the

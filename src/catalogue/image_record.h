@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One JPEG file of the folder being processed: its name, the Exif values the
 // pages show and sort by, the lens text and the grouping keys. Texts hold at

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Names a lens from its focal range and the maker's lens-type number, and
 // counts every named lens in LensTally.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reads of little-endian numbers from byte buffers: property items arrive
 // little-endian, and the maker note is read that way too.

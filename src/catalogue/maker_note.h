@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The maker's private data block of "Canon" photos: the lens text and the
 // maker's own white-balance code. The walk notes where the blocks lie (while

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Orders the catalogue by the sort keyword the records carry and numbers the
 // runs of equal keyword values (one page set per run).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The names of what the jobs write into a photo folder and beside it. Pages
 // link them, the rewind and the recovery look for them, and folders made by

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "folder/folder_lock.h"
 
 #include <fcntl.h>
@@ -54,6 +55,30 @@ FolderLock::State FolderLock::TryLock(const fs::path& folder, std::optional<Fold
     ::close(fd);
   }
   return State::kTaken;
+}
+
+FolderLock::State FolderLock::Probe(const fs::path& folder) {
+  const fs::path path = folder / kFolderLockName;
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+  if (fd < 0) {
+    struct stat entry {};
+    // No entry: free. One that cannot be opened (a link) is not ours.
+    return ::lstat(path.c_str(), &entry) != 0 && errno == ENOENT ? State::kHeld : State::kFailed;
+  }
+  struct stat opened {};
+  if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode)) {
+    ::close(fd);
+    return State::kFailed;
+  }
+  // A shared lock is refused while a run holds the exclusive one; it goes
+  // with the descriptor.
+  int locked;
+  do {
+    locked = ::flock(fd, LOCK_SH | LOCK_NB);
+  } while (locked != 0 && errno == EINTR);
+  const bool taken = locked != 0 && errno == EWOULDBLOCK;
+  ::close(fd);
+  return taken ? State::kTaken : State::kHeld;
 }
 
 FolderLock::FolderLock(FolderLock&& other) noexcept

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One run per folder: an advisory flock on a lock file in the folder
 // (kFolderLockName), held by the run that changes the folder. A lock left by
@@ -17,6 +18,12 @@ class FolderLock {
   // folder at all), kFailed
   // when something else (a link, a folder, a FIFO) lies under its name.
   static State TryLock(const std::filesystem::path& folder, std::optional<FolderLock>& lock);
+
+  // What TryLock would find, without making or changing anything: kHeld
+  // when the lock is free (or no file can be made: kUnwritable is not told
+  // apart here), kTaken when another run holds it, kFailed when something
+  // not ours lies under its name.
+  static State Probe(const std::filesystem::path& folder);
 
   FolderLock(FolderLock&& other) noexcept;
   FolderLock& operator=(FolderLock&&) = delete;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The sub-folders a job writes into (see folder_layout.h), made and checked
 // before the job touches them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The journal that lets a killed thumbnail job or rewind be finished later.
 // Before the first photo moves, the job writes a hidden file in the folder

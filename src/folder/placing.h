@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The file-system side of the thumbnail job: photos into jpg/, thumbnails
 // into thum/, recognising and rewinding a processed folder, undoing a cancel.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The two pages of a drop batch beside its folders: Top.html, a frameset
 // with Menu.html on the left and a folder's page1.html on the right, and

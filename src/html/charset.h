@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every page is written in code page 932; browsers that guess the encoding
 // otherwise show the Japanese texts garbled, so each page says which it is.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Text from outside the program (file and folder names, Exif texts, keyword
 // labels) as it may stand in a page: escaped for where it lands, and names

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The block of links to every page at the top of each thumbnail page.
 #include <span>

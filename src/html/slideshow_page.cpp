@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "html/slideshow_page.h"
 
 #include "folder/folder_layout.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // slideshow.html, which shows the reduced copies in slideshow/ one by one.
 #include <span>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "html/template_expander.h"
 
 #include "html/escaping.h"

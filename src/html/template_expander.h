@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The expansion of the page title, top text and caption templates: plain
 // text (HTML allowed) with two-character commands such as "%m" and "%s".

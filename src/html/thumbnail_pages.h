@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The numbered thumbnail pages page1.html onwards, as text.
 #include <span>

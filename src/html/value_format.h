@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The text forms of the Exif values that captions and page labels show, and
 // the statistics lines of the folder-wide tallies.

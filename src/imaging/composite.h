@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Contact sheets: the photos of a folder laid out, a fixed number per sheet,
 // on canvases shaped like a paper size, saved as img/Image1.jpg onwards.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A folder of generated photos with Exif data, so that a first run of the
 // tool has something to work on.

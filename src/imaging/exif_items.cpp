@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "imaging/exif_items.h"
 
 #include <exiv2/exiv2.hpp>

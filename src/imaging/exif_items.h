@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Exif property items read from and written into JPEG streams (exiv2 behind).
 #include <cstddef>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The imaging operations the jobs need: load a JPEG (size without a full
 // decode), read its Exif property items, draw it scaled or turned onto a

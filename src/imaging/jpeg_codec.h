@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TurboJPEG behind the imaging layer: header, DCT-scaled decode straight into
 // a QImage and encode of a 32-bit QImage.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Photos drawn upright by their Exif Orientation (values 1 to 8, mirrored
 // ones included), read straight from the Exif bytes without a decode.

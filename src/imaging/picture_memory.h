@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the imaging layer's big pictures live: a decoded photo or a sheet
 // canvas of many megabytes is faulted in page by page when it is first

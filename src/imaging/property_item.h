@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One Exif property item as the imaging layer reads and writes them.
 #include <cstdint>

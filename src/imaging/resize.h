@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Resized JPEG copies of photos, written into a save folder.
 #include <filesystem>

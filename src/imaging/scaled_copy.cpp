@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "imaging/scaled_copy.h"
 
 #include "imaging/image_ops.h"

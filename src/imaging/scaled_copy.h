@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one lookup of the JPEG encoder, and a JPEG copy of a photo bounded by a
 // long side written into a sub-folder of the photo folder.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Memory for pictures: the C library's allocator tuned for a picture a photo,
 // and big pictures in memory of their own.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Code page 932 (Shift_JIS) text: the pages are written in it and the cameras'
 // 8-bit Exif texts are read from it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Directory search by a "*.ext" pattern, as the tool's file operations use it.
 #include <filesystem>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // File operations that never lose a photo: entries tested without following
 // links, writes that go through a temporary name beside the target, and moves

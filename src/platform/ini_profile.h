@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A plain profile (INI) file with the semantics the settings rely on:
 //  - reads strip one enclosing pair of double quotes and keep at most 4095 characters;

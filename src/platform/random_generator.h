@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The C runtime's classic pseudo-random generator, as a value: 0..32767 and
 // the runtime's fixed initial seed 1, so that random orders repeat from one

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading a photo safely: a folder may hold a FIFO, a device or a folder
 // under a photo's name, and opening a FIFO for reading blocks until a writer

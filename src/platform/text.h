@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // UTF-16 is the program's text type (as the pages, the settings and the Exif
 // record use it); these helpers cross to UTF-8 for paths, Qt and the console.

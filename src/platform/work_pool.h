@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Work on the next items of a job, done ahead on a few worker threads while
 // the job thread takes the results strictly in item order. Only the work

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The coded values of the settings file as types. The record keeps each
 // value as the file spells it (a number or a text); these convert it, one

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The sheet sizes of the composite job, in pixels, named by paper.
 #include "settings/coded_values.h"

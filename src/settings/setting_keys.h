@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One row per key of the settings file: its section and name, how its value
 // is stored, and for a number the range the options dialog accepts (the

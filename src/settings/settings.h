@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every persisted option, one field per INI key, grouped by INI section.
 // Field names are the keys (`NoD&DtoRun` is spelt NoDDtoRun). Texts are

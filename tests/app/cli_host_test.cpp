@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Ctrl-C in folioscope-cli: each press is taken once, at the next pump. One
 // press cancels the running job and the batch goes on; a second press also
 // stops the batch after the current folder.

@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line of folioscope-cli: what it takes, what it refuses, and
 // the settings its options change for one run.
 #include "app/cli_options.h"
+#include "app/cli_text.h"
 
 #include <gtest/gtest.h>
 
@@ -30,6 +32,40 @@ TEST(CliOptions, ParsesOptionsAndFolders) {
   EXPECT_EQ(demo->demoCount, 7);
 }
 
+TEST(CliOptions, ShortOptionsAndAttachedValuesMeanTheLongForms) {
+  std::string error;
+  const auto options =
+      folio::ParseCliArguments({"--ini=a=b.ini", "-m", "composite", "--set=Compose.SpaceSize=3",
+                                "-q", "--dry-run", "--make-demo=d", "2", "--", "--mode=resize"},
+                               error);
+  ASSERT_TRUE(options) << error;
+  EXPECT_EQ(options->iniPath, std::filesystem::path("a=b.ini"));  // split at the first '='
+  EXPECT_EQ(options->mode, 2);
+  EXPECT_EQ(options->sets, (Args{"Compose.SpaceSize=3"}));
+  EXPECT_TRUE(options->quiet);
+  EXPECT_TRUE(options->dryRun);
+  EXPECT_EQ(options->demoFolder, "d");
+  EXPECT_EQ(options->demoCount, 2);
+  EXPECT_EQ(options->folders, (Args{"--mode=resize"}));
+
+  const auto modeEquals = folio::ParseCliArguments({"--mode=slideshow", "f"}, error);
+  ASSERT_TRUE(modeEquals) << error;
+  EXPECT_EQ(modeEquals->mode, 1);
+  EXPECT_EQ(folio::ParseCliArguments({"--ini=", "f"}, error)->iniPath, std::filesystem::path());
+
+  const auto version = folio::ParseCliArguments({"-V"}, error);
+  ASSERT_TRUE(version);
+  EXPECT_TRUE(version->version);
+  EXPECT_TRUE(folio::ParseCliArguments({"--list-settings"}, error)->listSettings);
+  // The later of -q and -v wins.
+  const auto loud = folio::ParseCliArguments({"-q", "--verbose", "f"}, error);
+  EXPECT_TRUE(loud->verbose);
+  EXPECT_FALSE(loud->quiet);
+  const auto hushed = folio::ParseCliArguments({"-v", "--quiet", "f"}, error);
+  EXPECT_TRUE(hushed->quiet);
+  EXPECT_FALSE(hushed->verbose);
+}
+
 TEST(CliOptions, ModeNames) {
   const std::pair<const char*, int> modes[] = {
       {"thumbnail", 0}, {"slideshow", 1}, {"composite", 2}, {"resize", 3}};
@@ -51,6 +87,11 @@ TEST(CliOptions, UsageErrorsSayWhy) {
        "unknown mode 'sheets' (thumbnail, slideshow, composite or resize)"},
       {{"--frobnicate", "f"}, "unknown option --frobnicate"},
       {{"--make-demo", "d", "0"}, "--make-demo needs a count of at least 1"},
+      {{"--mode=sheets", "f"}, "unknown mode 'sheets' (thumbnail, slideshow, composite or resize)"},
+      {{"-m"}, "-m needs a value"},
+      {{"--dry-run=yes", "f"}, "--dry-run takes no value"},
+      {{"--quiet"}, "no folder given"},
+      {{"-x", "f"}, "unknown option -x"},
   };
   for (const Case& c : cases) {
     std::string error;
@@ -108,6 +149,18 @@ TEST(CliOptions, SetReadsValuesAsTheSettingsFileDoes) {
   EXPECT_EQ(settings.resize.Exif, 0);  // a flag is 1 or it is 0
   EXPECT_EQ(settings.setting.Sort, u"撮影日時");
   EXPECT_EQ(settings.thumbnail.Exif, u"%s\r\n%f");  // line ends as the file keeps them
+}
+
+}  // namespace
+
+namespace {
+
+TEST(CliText, PutsArgumentsInByteForByte) {
+  EXPECT_EQ(folio::CliText("wrote %1 demo photos into %2", {"3", "/tmp/\xff\xfe"}),
+            "wrote 3 demo photos into /tmp/\xff\xfe");
+  // A mark without its argument, or a lone '%', stays as it is.
+  EXPECT_EQ(folio::CliText("%2 of %1 at 100%", {"a"}), "%2 of a at 100%");
+  EXPECT_EQ(folio::CliText("%1", {"%2"}), "%2");
 }
 
 }  // namespace

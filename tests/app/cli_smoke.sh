@@ -41,15 +41,15 @@ grep -q "終了：サムネイルHTMLの巻き戻しが行われました" <<<"$
 (cd "$work/odd" && sha256sum -- *.jpg) | diff - "$work/odd-before"
 test "$(ls "$work/odd" | wc -l)" -eq 3
 
-if "$cli" --ini "$work/cli.ini" "$work/missing" >"$work/out"; then
+if "$cli" --ini "$work/cli.ini" "$work/missing" >/dev/null 2>"$work/err"; then
   echo "a missing folder must fail the run" >&2
   exit 1
 fi
-grep -q "エラー：フォルダではありません" "$work/out"
+grep -q "エラー：フォルダではありません" "$work/err"  # errors go to stderr
 
 # An empty argument is a path that names no folder, not a crash.
 status=0
-"$cli" --ini "$work/cli.ini" "" >"$work/out" || status=$?
+"$cli" --ini "$work/cli.ini" "" >/dev/null 2>"$work/err" || status=$?
 test "$status" -eq 1
-grep -q "エラー：フォルダではありません" "$work/out"
+grep -q "エラー：フォルダではありません" "$work/err"  # errors go to stderr
 echo "cli smoke test passed"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Contact sheets made by the composite job on real photo files: what each
 // cell shows, the title and big square, cancels and failures.
 #include "app/composite_job.h"

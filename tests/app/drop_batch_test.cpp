@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drop batch: one folder job per dropped path, status lines, the stop
 // between folders, and Top.html / Menu.html beside the dropped folders.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The folder job driver: the rewind decision, the sub-folders of each mode,
 // the busy state and the outcome channels.
 #include <gtest/gtest.h>

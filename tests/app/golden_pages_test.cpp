@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pages compared byte for byte with reviewed copies: CP932, CR LF exactly as
 // the templates give them, nothing after the closing tag.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Folders prepared by someone else: journals that name paths, job folders
 // that are links or files, a folder another run holds. folioscope-cli runs on
 // each, built beside a victim folder of real photos, and neither the victim
@@ -39,8 +40,10 @@ struct CliRun {
   double seconds = 0;
 };
 
-// Runs folioscope-cli with the arguments and gives its exit status and
-// standard output; a run that outlasts the bound is killed.
+// Runs folioscope-cli with the arguments and gives its exit status and its
+// status lines: standard output and standard error (the lines of errors) in
+// one pipe, in the order written, since the program flushes each stream
+// before it writes to the other. A run that outlasts the bound is killed.
 CliRun RunCli(const std::vector<std::string>& arguments) {
   constexpr auto kHangBound = std::chrono::seconds(20);
   std::vector<std::string> all{FOLIO_CLI_PATH};
@@ -53,7 +56,7 @@ CliRun RunCli(const std::vector<std::string>& arguments) {
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_adddup2(&actions, pipeFds[1], STDOUT_FILENO);
-  posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+  posix_spawn_file_actions_adddup2(&actions, pipeFds[1], STDERR_FILENO);
   posix_spawn_file_actions_addclose(&actions, pipeFds[0]);
   const auto start = std::chrono::steady_clock::now();
   pid_t pid = 0;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Real folders of photos whose names and Exif texts are hostile, through the
 // thumbnail and slideshow jobs and a batch: every link in the written pages,
 // read back as a browser reads it (HTML references, then percent-escapes as

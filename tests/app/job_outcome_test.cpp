@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's rule for where an outcome is reported: the status log in a
 // batch; otherwise a message box, or the log for an outcome without a box.
 #include "app/job_outcome.h"

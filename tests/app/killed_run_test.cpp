@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A thumbnail job or rewind that dies half-way (the process killed between
 // two photos) is put right by the next run on the folder: the journal it left
 // names what to undo. The runs that die are forked children that end with

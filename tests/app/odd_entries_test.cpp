@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prepared folders run through the real folioscope-cli, each beside a victim
 // folder of real photos: entries that are no photos (FIFOs, folders, links to
 // devices, dangling links) are left alone and never opened, no run hangs, and

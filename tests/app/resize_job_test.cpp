@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The resize job over a folder: the save-folder rule, copies that are
 // kept, cancels, and how each ending is reported.
 #include "app/resize_job.h"

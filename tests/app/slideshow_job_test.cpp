@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/slideshow_job.h"
 #include "app/job_options.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window as a test watches it: the headless window with every line,
 // title, pump and progress step kept, the state of the status dialog and the

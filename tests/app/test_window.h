@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window as the tests see it: the in-memory host and batch view, the
 // settings and random generator the window would hold, and the message boxes

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The jobs with photos prepared ahead on worker threads: on copies of real
 // camera photos every job writes byte for byte what it writes with one
 // thread, reports the same progress and outcome, and a cancel part-way

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cancels and stops of the thumbnail job in its corners, on real folders
 // (keyword pages, no thumbnails, entries in the way). No photo may be lost or
 // changed.

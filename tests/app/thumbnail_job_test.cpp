@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The thumbnail-page job end to end on real folders: the pages, the placing
 // of photos and thumbnails, cancel, the stop at an existing page and the
 // rewind. Every test that moves photos proves that none was lost or changed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Real camera photos stored landscape with Orientation 6 and 8: the folder
 // jobs give thumbnails, slide images and sheet cells that stand upright,
 // checked against the photo turned here by hand.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // BuildCatalogue over real folders of JPEG files.
 #include "catalogue/catalogue.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Real JPEG files with real Exif, read through the imaging layer.
 #include <gtest/gtest.h>
 

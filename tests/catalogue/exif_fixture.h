@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Hand-built Exif blocks for the catalogue tests: a TIFF structure in either
 // byte order (IFD0 plus an Exif directory) put into a JPEG as its APP1

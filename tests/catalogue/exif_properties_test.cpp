@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Exif property items into the record and the folder tallies.
 #include "catalogue/exif_reader.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Replays the kept fuzz inputs (seed corpus and inputs that once failed)
 // through the same paths the fuzz targets drive.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The record's texts keep what a NUL-terminated array of N would hold,
 // whether they lie inline (short fields) or are shared between records.
 #include <gtest/gtest.h>

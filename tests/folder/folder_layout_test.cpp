@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The names the jobs write into a folder: pages link them and folders made by
 // earlier runs hold them, so they stay byte for byte.
 #include <gtest/gtest.h>

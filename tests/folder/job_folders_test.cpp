@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The job's own sub-folders must be real folders, and one run holds a folder
 // at a time: the checks made before a job touches anything.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The thumbnail job's journal as a file: what it holds for a plan of many
 // photos. The runs it puts right are in tests/app/killed_run_test.cpp.
 #include <gtest/gtest.h>

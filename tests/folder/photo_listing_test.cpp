@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The photos a job takes from a folder, on real folders: which entries count,
 // their order, and the page count the catalogue makes of them.
 #include <sys/stat.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The thumbnail job's moves on real folders: what counts as a processed
 // folder. The cancels and undos through the job are in
 // tests/app/thumbnail_cancel_test.cpp.

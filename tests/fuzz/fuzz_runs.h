@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What each fuzz target does with one input, shared with the regression test
 // that replays the kept inputs (tests/fuzz/corpus, tests/fuzz/regressions).

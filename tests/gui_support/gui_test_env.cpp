@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui_support/gui_test_env.h"
 
 #include <gtest/gtest.h>

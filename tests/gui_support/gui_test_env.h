@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Qt Test under GoogleTest: one QApplication for the program, and a way to
 // act on a modal window (message box, colour or folder chooser) once its own

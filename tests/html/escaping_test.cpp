@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Names and Exif texts from outside as they land in a page: escaped as HTML
 // text, as a script string, and encoded as links that address their file.
 #include "html/escaping.h"

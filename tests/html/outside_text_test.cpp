@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every name and Exif text from outside through every kind of page, checked
 // in the bytes the page is written with: a cell's link and thumbnail, its
 // caption, a text link, the slideshow's array and first slide, a menu line

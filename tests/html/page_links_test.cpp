@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The link block of the thumbnail pages and the labels of keyword pages.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The page builders by their text alone, without folders or a host: the
 // reviewed copies of the slideshow, Top.html and Menu.html, and the split of
 // the records into thumbnail pages.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The caption template: the 22 replace steps in their fixed order.
 #include <gtest/gtest.h>
 

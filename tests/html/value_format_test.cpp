@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text forms of the Exif values and the statistics lines of the tallies.
 #include <gtest/gtest.h>
 

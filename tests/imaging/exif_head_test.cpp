@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Exif items of a photo file are read from the segments before its
 // first scan only: they must be exactly the items the whole file gives, for
 // camera photos and for files laid out oddly.

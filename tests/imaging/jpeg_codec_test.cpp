@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The encoder that takes a picture a band of rows at a time writes the very
 // bytes of the one-call encoder, whatever the bands, the quality or the size.
 #include "imaging/jpeg_codec.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Photos drawn upright by their Exif Orientation: the tag read from the
 // bytes, then thumbnails and sheet cells of a picture whose four quarters
 // have different colours, for every orientation in both byte orders.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Big pictures come from memory of their own: they start cleared, can be
 // painted and copied like any picture, and a copy outlives the original.
 #include "imaging/picture_memory.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Pictures with known pixels written as JPEG, and saved JPEGs read back, with
 // TurboJPEG directly so that the checks do not go through the code under test.

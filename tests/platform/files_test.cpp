@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The file operations that must never lose a photo, on real folders.
 #include "platform/files.h"
 

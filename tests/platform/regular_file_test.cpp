@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Photos are read only when they are regular files (or links to them); a
 // FIFO, a device, a folder or a dangling link of a photo's name is refused
 // at once: never a blocked open, never an endless read.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ordered prefetch: results come back in item order however the workers
 // finish, the workers never run further ahead than the look-ahead, one
 // worker means no threads, and a prefetch dropped part-way stops cleanly.

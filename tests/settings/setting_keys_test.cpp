@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The key rows against the file a save writes: every row is one line, in
 // order, in the form its kind says; every stored field finds its own row;
 // the defaults lie within their ranges.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A settings file written by hand holds any number: a value the options
 // dialog (and --set) would refuse is refused at load too, and the field keeps
 // the value it had; the ends of every range are taken.

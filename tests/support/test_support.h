@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Fixtures shared by every test program: a temporary folder that removes
 // itself, real JPEG files with real Exif, and content hashes of folders so a

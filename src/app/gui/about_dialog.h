@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The About box "バージョン情報 Folioscope": the window's title and the build
 // date.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How the desktop program looks, set once at start-up: the font, the
 // window icon and the desktop entry it belongs to.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A colour sample of the composite page: eight spaces on a coloured ground;
 // reports clicks.

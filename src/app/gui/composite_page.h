@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Options page "合成画像": the settings of the composite job, with two colour
 // samples that open the colour chooser.

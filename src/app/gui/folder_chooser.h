@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The folder chooser of Browse and of the resize page's save folder.
 #include <QString>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the Open button hands to the desktop. A folder goes to the desktop's
 // file manager and never to us: a machine that once installed a package

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The integer checks of the option pages: an edit's text read as an int,
 // its range checked, and the message box of a failed check.

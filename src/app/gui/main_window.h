@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window: folder box, Browse, Execute (Cancel during a job), Open,
 // Settings; accepts dropped folders. Jobs run inside the handler that starts

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An edit for an int. With `digitsOnly` it takes digits only; with a spin
 // range it carries up/down arrows (and answers the arrow keys) that step by

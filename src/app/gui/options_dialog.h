@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The options dialog "オプション設定": the job mode, the sort keyword and
 // three switches, and one page per job mode in a tab control. It holds the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The controls the option pages are built of: multi-line texts (CR LF in the
 // settings, LF in the edit), number fields with arrows, editable lists.

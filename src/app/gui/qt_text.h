@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's UTF-16 texts as QString and back, without a trip through
 // UTF-8 (a lone surrogate standing for a file name's bad byte survives).

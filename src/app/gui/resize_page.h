@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Options page "リサイズ": the settings of the resize job, with a chooser for
 // the save folder.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Options page "スライドショー": the settings of the slideshow job.
 #include <QWidget>

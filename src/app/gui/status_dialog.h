@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The status dialog ("Status"): the status lines of a drop batch and the
 // button that stops the batch after its current folder, or closes the dialog.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Options page "サムネイル": the settings of the thumbnail-page job.
 #include <QWidget>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window with real widgets: jobs started and cancelled by the
 // Execute button, the busy rules, drops, the command-line start, settings
 // kept across a restart, Open and the About box; the status dialog.

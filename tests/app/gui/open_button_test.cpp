@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Open button hands a folder to the desktop's file manager, never to a
 // program for folders that is Folioscope itself (an older package claimed
 // folders, and a folder opened by Folioscope runs a job on it); files still

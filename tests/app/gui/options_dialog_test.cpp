@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The options dialog with real widgets: mode rules, the paper list, the
 // checks at OK, Cancel, colour and folder choosers, the command window.
 #include <gtest/gtest.h>

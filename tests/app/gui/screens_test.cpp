@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures of the main window and of each options tab in English and in
 // Japanese, for looking at the labels as a user sees them; docs/screenshots
 // holds them. Runs only when FOLIO_SCREENS_DIR names a folder (for instance
