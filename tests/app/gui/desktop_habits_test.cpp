@@ -138,7 +138,8 @@ TEST_F(DesktopHabits, HelpMenuAndContextMenuOpenTheAboutBox) {
 TEST(StatusDialogCloseKeys, EachClosesTheEndedBatchAsTheButtonDoes) {
   const std::vector<std::pair<const char*, std::function<void(StatusDialog&)>>> closers = {
       {"Escape", [](StatusDialog& s) { QTest::keyClick(s.list(), Qt::Key_Escape); }},
-      {"Ctrl+W", [](StatusDialog& s) { QTest::keyClick(s.list(), Qt::Key_W, Qt::ControlModifier); }},
+      {"Ctrl+W",
+       [](StatusDialog& s) { QTest::keyClick(s.list(), Qt::Key_W, Qt::ControlModifier); }},
       {"close event", [](StatusDialog& s) { s.close(); }},
   };
   for (const auto& [name, close] : closers) {
@@ -173,7 +174,8 @@ TEST_F(DesktopHabits, DialogsFitSmallScreens) {
       EXPECT_LE(fitted.width() + 16, screen.width());
       EXPECT_LE(fitted.height() + 48, screen.height());
     }
-    for (QWidget* window : {static_cast<QWidget*>(&dlg), static_cast<QWidget*>(dlg.statusDialog())}) {
+    for (QWidget* window :
+         {static_cast<QWidget*>(&dlg), static_cast<QWidget*>(dlg.statusDialog())}) {
       EXPECT_LE(window->sizeHint().width(), screen.width());
       EXPECT_LE(window->sizeHint().height(), screen.height());
     }
@@ -231,7 +233,8 @@ TEST(DesktopEntry, WindowIconAndDesktopFileNameAreTheInstalledOnes) {
   const QIcon icon = folio::gui::MakeWindowIcon();
   ASSERT_FALSE(icon.isNull());
   // Pixel for pixel, within the rounding of a premultiplied pixmap.
-  const QImage shown = icon.pixmap(installed.size()).toImage().convertToFormat(QImage::Format_ARGB32);
+  const QImage shown =
+      icon.pixmap(installed.size()).toImage().convertToFormat(QImage::Format_ARGB32);
   const QImage expected = installed.convertToFormat(QImage::Format_ARGB32);
   ASSERT_EQ(shown.size(), expected.size());
   int worst = 0;
@@ -243,7 +246,8 @@ TEST(DesktopEntry, WindowIconAndDesktopFileNameAreTheInstalledOnes) {
         continue;
       }
       const int tolerance = 255 / qAlpha(b);  // premultiplying rounds a faint pixel coarsely
-      for (int d : {qRed(a) - qRed(b), qGreen(a) - qGreen(b), qBlue(a) - qBlue(b), qAlpha(a) - qAlpha(b)})
+      for (int d :
+           {qRed(a) - qRed(b), qGreen(a) - qGreen(b), qBlue(a) - qBlue(b), qAlpha(a) - qAlpha(b)})
         worst = std::max(worst, std::abs(d) - tolerance);
     }
   EXPECT_LE(worst, 1);
