@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -341,6 +342,29 @@ TEST_F(DesktopHabits, WindowSpeaksTheLanguageOfTheLocale) {
       qputenv(names[i], saved[i]);
   }
   folio::InstallTranslation(QStringLiteral("ja"));
+}
+
+}  // namespace
+
+namespace {
+
+// The sort keyword is shown in the user's language but stored as the
+// keyword the sort and the keyword pages know; a typed keyword stays typed.
+TEST(SortKeyword, ShownTranslatedAndStoredAsTheKeyword) {
+  const folio::test::ScopedLanguage english(QStringLiteral("en"));
+  folio::gui::OptionsDialog dlg;
+  dlg.settings().setting.Sort = u"メーカー";
+  dlg.showSettings();
+  EXPECT_EQ(dlg.sortKeyword->currentText(), QStringLiteral("Maker"));
+  dlg.sortKeyword->setCurrentIndex(dlg.sortKeyword->findText(QStringLiteral("Lens")));
+  dlg.accept();
+  EXPECT_EQ(dlg.settings().setting.Sort, u"レンズ情報");
+
+  dlg.settings().setting.Sort = u"自作キーワード";
+  dlg.showSettings();
+  EXPECT_EQ(dlg.sortKeyword->currentText(), QStringLiteral("自作キーワード"));
+  dlg.accept();
+  EXPECT_EQ(dlg.settings().setting.Sort, u"自作キーワード");
 }
 
 }  // namespace
