@@ -28,8 +28,7 @@ std::optional<std::u16string> FolderOfPhoto(std::u16string_view path) {
   if (slash == path.npos) return std::nullopt;
   const std::u16string_view name = path.substr(slash + 1);
   // The rule of ListJpegFiles: ".jpg" in any case, no line feed.
-  if (!EndsWithNoCase(name, u".jpg") || name.find(u'\n') != name.npos)
-    return std::nullopt;
+  if (!EndsWithNoCase(name, u".jpg") || name.find(u'\n') != name.npos) return std::nullopt;
   if (!IsRegularFileOrLinkToOne(ToPath(path))) return std::nullopt;
   // The root's photos are in "/".
   return std::u16string(slash == 0 ? path.substr(0, 1) : path.substr(0, slash));

@@ -24,6 +24,7 @@
 #include "app/gui/screen_fit.h"
 #include "app/gui/slideshow_page.h"
 #include "app/gui/thumbnail_page.h"
+#include "catalogue/sorting.h"
 
 namespace folio::gui {
 
@@ -67,11 +68,15 @@ OptionsDialog::OptionsDialog(QWidget* parent) : QDialog(parent) {
   sortKeyword->setEditable(true);
   sortKeyword->setCompleter(nullptr);  // what is typed stays as typed
   sortKeyword->setInsertPolicy(QComboBox::NoInsert);
-  for (const char* item : {QT_TR_NOOP("File name"), QT_TR_NOOP("Maker"), QT_TR_NOOP("Camera model"),
-                           QT_TR_NOOP("Date taken"), QT_TR_NOOP("Shutter speed"),
-                           QT_TR_NOOP("F-number"), QT_TR_NOOP("ISO speed"),
-                           QT_TR_NOOP("Focal length"), QT_TR_NOOP("Random"), QT_TR_NOOP("Lens")})
-    sortKeyword->addItem(tr(item));
+  // Shown in the user's language; the settings and the pages keep the
+  // keyword itself, which the sort and the keyword pages go by.
+  const std::pair<const char*, std::u16string_view> keywords[] = {
+      {QT_TR_NOOP("File name"), kKeywordFileName},  {QT_TR_NOOP("Maker"), kKeywordMake},
+      {QT_TR_NOOP("Camera model"), kKeywordModel},  {QT_TR_NOOP("Date taken"), kKeywordDate},
+      {QT_TR_NOOP("Shutter speed"), kKeywordShutter}, {QT_TR_NOOP("F-number"), kKeywordFNumber},
+      {QT_TR_NOOP("ISO speed"), kKeywordIso},       {QT_TR_NOOP("Focal length"), kKeywordFocal},
+      {QT_TR_NOOP("Random"), kKeywordRandom},       {QT_TR_NOOP("Lens"), kKeywordLens}};
+  for (const auto& [item, keyword] : keywords) sortKeyword->addItem(tr(item), ToQ(keyword));
   reverseOrder = new QCheckBox(tr("Sort in reverse order"), this);
   auto* sortRow = new QHBoxLayout;
   sortRow->addWidget(sortKeyword, 1);
@@ -126,7 +131,9 @@ void OptionsDialog::showSettings() {
 void OptionsDialog::showOwnControls() {
   for (int i = 0; i < 4; ++i)
     modeButton[i]->setChecked(settings_.setting.CreateMode == StoredJobMode(kButtonModes[i]));
-  SetComboText(sortKeyword, ToQ(settings_.setting.Sort));
+  const int stored = sortKeyword->findData(ToQ(settings_.setting.Sort));
+  SetComboText(sortKeyword,
+               stored >= 0 ? sortKeyword->itemText(stored) : ToQ(settings_.setting.Sort));
   reverseOrder->setChecked(settings_.setting.Reverse != 0);
   dropOnlyFillsFolderBox->setChecked(settings_.setting.NoDDtoRun != 0);
   closeStatusWhenDone->setChecked(settings_.setting.AutoClose != 0);
@@ -135,7 +142,9 @@ void OptionsDialog::showOwnControls() {
 void OptionsDialog::readOwnControls() {
   for (int i = 0; i < 4; ++i)  // none checked (a mode from the file outside 0..3): it stays
     if (modeButton[i]->isChecked()) settings_.setting.CreateMode = StoredJobMode(kButtonModes[i]);
-  settings_.setting.Sort = FromQ(sortKeyword->currentText());
+  const QString shown = sortKeyword->currentText();
+  const int item = sortKeyword->findText(shown, Qt::MatchExactly | Qt::MatchCaseSensitive);
+  settings_.setting.Sort = FromQ(item >= 0 ? sortKeyword->itemData(item).toString() : shown);
   settings_.setting.Reverse = reverseOrder->isChecked();
   settings_.setting.NoDDtoRun = dropOnlyFillsFolderBox->isChecked();
   settings_.setting.AutoClose = closeStatusWhenDone->isChecked();

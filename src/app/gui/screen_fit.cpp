@@ -21,8 +21,8 @@ QSize FittedSize(QSize hint, QSize minimum, QSize available) {
 void FitToScreen(QWidget& window) {
   const QScreen* screen = window.screen();
   if (!screen) return;
-  window.resize(FittedSize(window.sizeHint(), window.minimumSizeHint(),
-                           screen->availableGeometry().size()));
+  window.resize(
+      FittedSize(window.sizeHint(), window.minimumSizeHint(), screen->availableGeometry().size()));
 }
 
 }  // namespace folio::gui

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -138,7 +139,8 @@ TEST_F(DesktopHabits, HelpMenuAndContextMenuOpenTheAboutBox) {
 TEST(StatusDialogCloseKeys, EachClosesTheEndedBatchAsTheButtonDoes) {
   const std::vector<std::pair<const char*, std::function<void(StatusDialog&)>>> closers = {
       {"Escape", [](StatusDialog& s) { QTest::keyClick(s.list(), Qt::Key_Escape); }},
-      {"Ctrl+W", [](StatusDialog& s) { QTest::keyClick(s.list(), Qt::Key_W, Qt::ControlModifier); }},
+      {"Ctrl+W",
+       [](StatusDialog& s) { QTest::keyClick(s.list(), Qt::Key_W, Qt::ControlModifier); }},
       {"close event", [](StatusDialog& s) { s.close(); }},
   };
   for (const auto& [name, close] : closers) {
@@ -173,7 +175,8 @@ TEST_F(DesktopHabits, DialogsFitSmallScreens) {
       EXPECT_LE(fitted.width() + 16, screen.width());
       EXPECT_LE(fitted.height() + 48, screen.height());
     }
-    for (QWidget* window : {static_cast<QWidget*>(&dlg), static_cast<QWidget*>(dlg.statusDialog())}) {
+    for (QWidget* window :
+         {static_cast<QWidget*>(&dlg), static_cast<QWidget*>(dlg.statusDialog())}) {
       EXPECT_LE(window->sizeHint().width(), screen.width());
       EXPECT_LE(window->sizeHint().height(), screen.height());
     }
@@ -231,7 +234,8 @@ TEST(DesktopEntry, WindowIconAndDesktopFileNameAreTheInstalledOnes) {
   const QIcon icon = folio::gui::MakeWindowIcon();
   ASSERT_FALSE(icon.isNull());
   // Pixel for pixel, within the rounding of a premultiplied pixmap.
-  const QImage shown = icon.pixmap(installed.size()).toImage().convertToFormat(QImage::Format_ARGB32);
+  const QImage shown =
+      icon.pixmap(installed.size()).toImage().convertToFormat(QImage::Format_ARGB32);
   const QImage expected = installed.convertToFormat(QImage::Format_ARGB32);
   ASSERT_EQ(shown.size(), expected.size());
   int worst = 0;
@@ -243,7 +247,8 @@ TEST(DesktopEntry, WindowIconAndDesktopFileNameAreTheInstalledOnes) {
         continue;
       }
       const int tolerance = 255 / qAlpha(b);  // premultiplying rounds a faint pixel coarsely
-      for (int d : {qRed(a) - qRed(b), qGreen(a) - qGreen(b), qBlue(a) - qBlue(b), qAlpha(a) - qAlpha(b)})
+      for (int d :
+           {qRed(a) - qRed(b), qGreen(a) - qGreen(b), qBlue(a) - qBlue(b), qAlpha(a) - qAlpha(b)})
         worst = std::max(worst, std::abs(d) - tolerance);
     }
   EXPECT_LE(worst, 1);
@@ -337,6 +342,29 @@ TEST_F(DesktopHabits, WindowSpeaksTheLanguageOfTheLocale) {
       qputenv(names[i], saved[i]);
   }
   folio::InstallTranslation(QStringLiteral("ja"));
+}
+
+}  // namespace
+
+namespace {
+
+// The sort keyword is shown in the user's language but stored as the
+// keyword the sort and the keyword pages know; a typed keyword stays typed.
+TEST(SortKeyword, ShownTranslatedAndStoredAsTheKeyword) {
+  const folio::test::ScopedLanguage english(QStringLiteral("en"));
+  folio::gui::OptionsDialog dlg;
+  dlg.settings().setting.Sort = u"メーカー";
+  dlg.showSettings();
+  EXPECT_EQ(dlg.sortKeyword->currentText(), QStringLiteral("Maker"));
+  dlg.sortKeyword->setCurrentIndex(dlg.sortKeyword->findText(QStringLiteral("Lens")));
+  dlg.accept();
+  EXPECT_EQ(dlg.settings().setting.Sort, u"レンズ情報");
+
+  dlg.settings().setting.Sort = u"自作キーワード";
+  dlg.showSettings();
+  EXPECT_EQ(dlg.sortKeyword->currentText(), QStringLiteral("自作キーワード"));
+  dlg.accept();
+  EXPECT_EQ(dlg.settings().setting.Sort, u"自作キーワード");
 }
 
 }  // namespace
