@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The user's language for the texts of the window, its dialogs and the
 // status lines. English is the source text; a translation is a Qt .qm file

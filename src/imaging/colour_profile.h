@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The ICC profile a JPEG embeds, and the conversion of a photo's pixels from
 // it into sRGB, the colours an untagged picture is shown in. Little CMS stays

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The job tests check the status lines and boxes in Japanese, the language
 // the tool was made in: the whole program runs with the ja translation, and
 // so does the command-line program that some of them start.

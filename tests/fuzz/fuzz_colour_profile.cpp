@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer entry: see fuzz_runs.h for what one input exercises.
 #include "fuzz_runs.h"
 

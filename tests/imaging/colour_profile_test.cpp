@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Photos with an embedded ICC profile: the profile reader, the sRGB verdict,
 // and the four kinds of derived image (thumbnail, slide, sheet cell, resized
 // copy) converted into sRGB, or left byte for byte as without a profile.

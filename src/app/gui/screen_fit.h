@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Dialogs that fit the screen they open on, also a small one at a large
 // scale (1920 x 1080 at 200 % leaves 960 x 540 device-independent pixels).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's desktop habits on real widgets: help and version on the
 // terminal, Ctrl+Q, Enter in the folder box, the Help menu, the status
 // dialog's close keys, dialogs that fit small screens, a dropped photo for
