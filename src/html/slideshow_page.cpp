@@ -167,7 +167,7 @@ std::u16string SlideshowPageText(const SlideshowPageOptions& options,
       const std::u16string separator = i == 0 ? u"" : u", ";
       names += separator + u"\"" + EscapeScriptString(name) + u"\"";
       doubles += separator + u"\"" +
-                 (size.doubleSize ? EscapeScriptString(EncodeLink(PathInFolder(
+                 (size.doubleSize ? EscapeScriptString(SourceSetLink(PathInFolder(
                                         PathInFolder(kSlideFolder, kDoubleSizeFolder), name)))
                                   : std::u16string()) +
                  u"\"";

@@ -43,13 +43,28 @@ std::u16string CellContent(const ThumbnailPageOptions& options, std::u16string_v
 
 }  // namespace
 
+std::u16string SourceSetLink(std::u16string_view path) {
+  // A srcset splits its candidates at commas and white space.
+  std::u16string out;
+  for (const char16_t c : EncodeLink(path)) {
+    if (c == u' ')
+      out += u"%20";
+    else if (c == u',')
+      out += u"%2C";
+    else
+      out += c;
+  }
+  return out;
+}
+
 std::u16string ImageAttributes(std::u16string_view folder, std::u16string_view fileName,
                                ShownSize shown, bool lazy, bool withAlt) {
   std::u16string out;
   if (shown.doubleSize)
-    out += u" srcset=\"" +
-           LinkAttribute(PathInFolder(PathInFolder(folder, kDoubleSizeFolder), fileName)) +
-           u" 2x\"";
+    out +=
+        u" srcset=\"" +
+        EscapeHtml(SourceSetLink(PathInFolder(PathInFolder(folder, kDoubleSizeFolder), fileName))) +
+        u" 2x\"";
   if (shown.width > 0 && shown.height > 0)
     out += u" width=\"" + DecimalText(shown.width) + u"\" height=\"" + DecimalText(shown.height) +
            u"\"";

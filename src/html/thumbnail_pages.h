@@ -33,6 +33,10 @@ std::u16string ThumbnailPageText(const ThumbnailPageOptions& options,
                                  int page, int pageCount, PageRange range,
                                  std::span<const ShownSize> shown = {});
 
+// EncodeLink for a srcset candidate: also spaces and commas encoded, which
+// would split it. Still goes through EscapeHtml or EscapeScriptString.
+std::u16string SourceSetLink(std::u16string_view path);
+
 // The additions of the non-classic pages to an <img> tag, each with a
 // leading space: width and height when known, a 2x source in `folder`'s 2x
 // sub-folder, the file name as alt text (`withAlt`), and lazy loading when
