@@ -63,7 +63,8 @@ std::optional<TopPageWrite> WriteTopPage(const Settings& settings, std::u16strin
   written.previous = ReadWholeFile(written.path);
   if (!written.previous && EntryExists(written.path))
     return std::nullopt;  // something unreadable is there: leave it alone
-  if (!WriteCp932TextFile(written.path, TopPageText(names, settings.thumbnail.FrameWidth))) {
+  if (!WriteCp932TextFile(written.path, TopPageText(names, settings.thumbnail.FrameWidth,
+                                                    settings.setting.ClassicPages != 0))) {
     failed = true;
     return std::nullopt;
   }
@@ -76,9 +77,13 @@ void AppendMenuLink(const Settings& settings, std::u16string_view folder,
   menuText += MenuLinkLine(NamesOfFolder(folder).own);
 }
 
-bool WriteMenuPage(const Settings& settings, std::u16string_view folder, std::u16string& menuText) {
+bool WriteMenuPage(const Settings& settings, std::u16string_view folder,
+                   std::u16string_view shownFolder, std::u16string& menuText) {
   if (!TopPagesWanted(settings) || folder.empty()) return true;
-  menuText += kMenuEnd;
+  if (settings.setting.ClassicPages != 0)
+    menuText += kMenuEnd;
+  else
+    menuText += MenuEndWithMarking(NamesOfFolder(shownFolder).own);
   return WriteCp932TextFile(BesideFolder(NamesOfFolder(folder), kBatchMenuPageName), menuText);
 }
 
@@ -98,6 +103,7 @@ std::vector<Outcome> RunDropBatch(JobHost& host, BatchView& view, Settings& sett
   std::vector<Outcome> outcomes;
   if (host.busy()) return outcomes;  // a drop during a job changes nothing
   std::u16string menuText(kMenuStart);
+  if (settings.setting.ClassicPages == 0) menuText += MenuHeadAdditions();
   const int total = static_cast<int>(paths.size());
   view.setRunning(false);
   view.clearStatusLog();
@@ -142,7 +148,8 @@ std::vector<Outcome> RunDropBatch(JobHost& host, BatchView& view, Settings& sett
 
   if (total > 0) view.setFolderBox(lastPath);
   if (!cancelled) {
-    if (total > 0 && !WriteMenuPage(settings, lastPath, menuText)) report(Outcome::kPageNotWritten);
+    if (total > 0 && !WriteMenuPage(settings, lastPath, paths.front(), menuText))
+      report(Outcome::kPageNotWritten);
   } else {
     DeleteTopPage(topPage);
   }

@@ -44,8 +44,10 @@ std::optional<TopPageWrite> WriteTopPage(const Settings& settings, std::u16strin
 // The menu line of `folder`.
 void AppendMenuLink(const Settings& settings, std::u16string_view folder, std::u16string& menuText);
 // Closes the menu text and writes Menu.html beside `folder`; false when it
-// was wanted and could not be written.
-bool WriteMenuPage(const Settings& settings, std::u16string_view folder, std::u16string& menuText);
+// was wanted and could not be written. `shownFolder` is the one the
+// frameset opens, which the non-classic menu marks.
+bool WriteMenuPage(const Settings& settings, std::u16string_view folder,
+                   std::u16string_view shownFolder, std::u16string& menuText);
 // Undoes WriteTopPage: removes the Top.html it wrote, or restores the one it
 // replaced. A Top.html this batch did not write is never touched.
 void DeleteTopPage(const std::optional<TopPageWrite>& written);

@@ -16,6 +16,7 @@
 #include "folder/job_journal.h"
 #include "folder/photo_listing.h"
 #include "folder/placing.h"
+#include "html/default_styles.h"
 #include "imaging/composite.h"
 #include "platform/allocator.h"
 #include "platform/files.h"
@@ -61,7 +62,7 @@ Outcome TakeRewindDecision(const Settings& settings, std::u16string_view folder)
   // A rewind killed half-way is finished by the next run; without its
   // journal the photos still in jpg would be left out of the next pages.
   if (!BeginRewindJournal(folder)) return Outcome::kJournalNotWritten;
-  RewindFolder(folder);
+  RewindFolder(folder, false, DefaultThumbnailStylesheet());
   EndRewindJournal(folder);
   return Outcome::kRewound;
 }
@@ -95,7 +96,7 @@ void FinishJob(JobHost& host) {
 }
 
 std::optional<Outcome> RecoverFolder(std::u16string_view folder) {
-  switch (RecoverInterruptedJob(folder)) {
+  switch (RecoverInterruptedJob(folder, DefaultThumbnailStylesheet())) {
     case Recovery::kJobUndone: return Outcome::kInterruptedJobUndone;
     case Recovery::kRewindFinished: return Outcome::kInterruptedRewindFinished;
     case Recovery::kJournalDamaged: return Outcome::kJournalDamaged;

@@ -50,6 +50,7 @@ ThumbnailPageOptions ThumbnailPageOptionsOf(const Settings& settings) {
   options.topText = t.TopString;
   options.caption = t.Exif;
   options.upright = UprightWhen(t.AutoRotate);
+  options.classic = settings.setting.ClassicPages != 0;
   return options;
 }
 
@@ -57,6 +58,7 @@ SlideshowJobOptions SlideshowJobOptionsOf(const Settings& settings) {
   SlideshowJobOptions options;
   options.page.intervalMs = settings.slideShow.Speed;
   options.page.topText = settings.slideShow.TopString;
+  options.page.classic = settings.setting.ClassicPages != 0;
   options.slideSize = settings.slideShow.Size;
   options.upright = UprightWhen(settings.thumbnail.AutoRotate);
   return options;

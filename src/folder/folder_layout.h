@@ -25,6 +25,18 @@ inline constexpr std::u16string_view kSlideshowPageName = u"slideshow.html";
 inline constexpr std::u16string_view kBatchTopPageName = u"Top.html";
 inline constexpr std::u16string_view kBatchMenuPageName = u"Menu.html";
 
+// The stylesheets the pages link. The jobs write a default one only where
+// the name is free, and take away only the one whose bytes are still theirs.
+inline constexpr std::u16string_view kThumbnailStylesheetName = u"thum.css";
+inline constexpr std::u16string_view kSlideshowStylesheetName = u"slide.css";
+
+// The 2x renditions of the thumbnails and slides: a sub-folder of the job's
+// folder. Its name has no ".jpg" ending, so no photo's copy (the job copies
+// only "*.jpg" photos, under their own names) can take it, and the 2x file
+// keeps the photo's own name inside it, free of any suffix that another
+// photo's name could already carry.
+inline constexpr std::u16string_view kDoubleSizeFolder = u"2x";
+
 // The composite job's sheets in kSheetFolder, numbered from 1.
 std::u16string SheetName(int sheet);  // "Image1.jpg"
 

@@ -25,4 +25,9 @@ void MakeJobFolder(std::u16string_view folder, std::u16string_view name) {
   fs::create_directory(ToPath(folder) / ToPath(name), ignored);
 }
 
+void RemoveIfEmptyFolder(const fs::path& path) {
+  std::error_code ignored;  // one that holds anything stays
+  if (IsRealFolder(path)) fs::remove(path, ignored);
+}
+
 }  // namespace folio

@@ -2,6 +2,7 @@
 #pragma once
 // The sub-folders a job writes into (see folder_layout.h), made and checked
 // before the job touches them.
+#include <filesystem>
 #include <initializer_list>
 #include <string_view>
 
@@ -17,5 +18,8 @@ std::u16string_view FirstFakeSubFolder(std::u16string_view folder,
 // Makes the sub-folder `name` unless it is there; a failure is left to the
 // job's own writes, which report it.
 void MakeJobFolder(std::u16string_view folder, std::u16string_view name);
+
+// Removes the folder at `path` when it is a real folder and empty.
+void RemoveIfEmptyFolder(const std::filesystem::path& path);
 
 }  // namespace folio

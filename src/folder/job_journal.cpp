@@ -9,6 +9,7 @@
 
 #include "folder/folder_layout.h"
 #include "folder/job_folders.h"
+#include "folder/own_files.h"
 #include "folder/placing.h"
 #include "platform/files.h"
 #include "platform/regular_file.h"
@@ -25,6 +26,7 @@ constexpr std::string_view kThumbnailKind = "thumbnail\n";
 constexpr std::string_view kRewindKind = "rewind\n";
 constexpr std::string_view kPlanEnd = "end\n";
 constexpr std::string_view kPhotoLine = "photo ";
+constexpr std::string_view kStylesheetLine = "stylesheet";
 // How many photos ahead of the job the journal records them as reached, so
 // that it is flushed once for that many moves.
 constexpr int kReachedStep = 8;
@@ -52,6 +54,7 @@ struct JournalContent {
   std::vector<std::u16string> planned;
   int reached = 0;
   int pagesStarted = 0;
+  bool stylesheet = false;  // the default thum.css was about to be written
 };
 
 // A name the job could have placed: a "*.jpg" entry of the folder itself.
@@ -108,6 +111,8 @@ std::optional<JournalContent> ParseJournal(std::string_view rest) {
       content.reached = std::max(content.reached, *n);
     else if (const auto p = NumberAfter(line, "page "); p && *p >= 1 && *p <= pagesLimit)
       content.pagesStarted = std::max(content.pagesStarted, *p);
+    else if (line == kStylesheetLine)
+      content.stylesheet = true;
     else
       return std::nullopt;
   }
@@ -183,6 +188,8 @@ bool ThumbnailJournal::WillWritePage(int page) {
   return Append("page " + std::to_string(page) + "\n");
 }
 
+bool ThumbnailJournal::WillWriteStylesheet() { return Append(std::string(kStylesheetLine) + "\n"); }
+
 bool BeginRewindJournal(std::u16string_view folder) {
   std::string text(kHeader);
   text += kRewindKind;
@@ -192,7 +199,7 @@ bool BeginRewindJournal(std::u16string_view folder) {
 
 void EndRewindJournal(std::u16string_view folder) { RemoveSynced(JournalPath(folder)); }
 
-Recovery RecoverInterruptedJob(std::u16string_view folder) {
+Recovery RecoverInterruptedJob(std::u16string_view folder, std::string_view ownStylesheet) {
   // A run killed while it wrote a file (the journal itself, a thumbnail, a
   // slide, a sheet) leaves its temporary behind, journal or not.
   RemoveTemporariesOf(folder);
@@ -208,13 +215,15 @@ Recovery RecoverInterruptedJob(std::u16string_view folder) {
   if (fake == kThumbnailFolder) return Recovery::kThumNotFolder;
   if (fake == kPhotoFolder) return Recovery::kJpgNotFolder;
   if (content->rewind) {
-    RewindFolder(folder, true);
+    RewindFolder(folder, true, ownStylesheet);
     RemoveSynced(path);
     return Recovery::kRewindFinished;
   }
   const std::span<const std::u16string> reached(content->planned.data(),
                                                 static_cast<std::size_t>(content->reached));
   if (!UndoThumbnailJob(folder, content->pagesStarted, reached)) return Recovery::kUndoIncomplete;
+  if (content->stylesheet)
+    RemoveOwnFile(ToPath(folder) / ToPath(kThumbnailStylesheetName), ownStylesheet);
   RemoveSynced(path);
   return Recovery::kJobUndone;
 }

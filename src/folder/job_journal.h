@@ -33,6 +33,9 @@ class ThumbnailJournal {
   bool WillPlace(int index);
   // Before page `page` is written.
   bool WillWritePage(int page);
+  // Before the default thum.css is written where none was: an undo takes it
+  // away again (while its bytes are still the default's).
+  bool WillWriteStylesheet();
   // The job's undo left photos in jpg: the journal stays for the next run.
   void Keep() { path_.clear(); }
 
@@ -67,6 +70,8 @@ enum class Recovery {
 // A journal is data, never a path: it is acted on only when every name in it
 // is a photo's plain name in the folder and every number within the plan;
 // otherwise nothing moves and the journal stays for the user to look at.
-Recovery RecoverInterruptedJob(std::u16string_view folder);
+// `ownStylesheet` is the default thum.css the job writes: the undo and the
+// rewind take away a thum.css only while it holds exactly these bytes.
+Recovery RecoverInterruptedJob(std::u16string_view folder, std::string_view ownStylesheet = {});
 
 }  // namespace folio

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "folder/folder_layout.h"
+#include "folder/own_files.h"
 #include "imaging/scaled_copy.h"
 #include "platform/dir_list.h"
 #include "platform/files.h"
@@ -35,6 +36,19 @@ void RemoveEmptyFolder(const fs::path& path) {
 
 fs::path Join(std::u16string_view folder, std::u16string_view name) {
   return ToPath(folder) / ToPath(name);
+}
+
+// A thumbnail and its 2x rendition. The 2x folder is looked into only when
+// it is a real folder: a link there leads outside the photo folder.
+void RemoveThumbnail(const fs::path& thum, const fs::path& name) {
+  RemoveFileEntry(thum / name);
+  const fs::path doubleSize = thum / ToPath(kDoubleSizeFolder);
+  if (IsRealFolder(doubleSize)) RemoveFileEntry(doubleSize / name);
+}
+
+void RemoveEmptyThumbnailFolder(const fs::path& thum) {
+  RemoveEmptyFolder(thum / ToPath(kDoubleSizeFolder));
+  RemoveEmptyFolder(thum);
 }
 
 enum class Way { kIntoJpg, kOutOfJpg };
@@ -96,7 +110,8 @@ int PlaceOriginal(const PlacingOptions& options, std::u16string_view fileName,
   const fs::path destination = ToPath(folder) / ToPath(kPhotoFolder) / ToPath(fileName);
   // The thumbnail is made while the photo still lies in the folder.
   if (options.thumbnails) {
-    const int made = thumbnail ? PlaceScaledCopy(*thumbnail, fileName, folder, kThumbnailFolder)
+    const int made = thumbnail ? PlaceScaledCopy(*thumbnail, fileName, folder, kThumbnailFolder,
+                                                 kDoubleSizeFolder)
                                : MakeScaledCopy(fileName, folder, options.thumbnailSize,
                                                 kThumbnailFolder, options.upright);
     if (made == kScaledCopyNotWritten) return kScaledCopyNotWritten;
@@ -110,10 +125,11 @@ bool IsProcessedFolder(std::u16string_view folder) {
   return EntryExists(Join(folder, kPhotoFolder)) && EntryExists(Join(folder, ThumbnailPageName(1)));
 }
 
-void RewindFolder(std::u16string_view folder, bool finishing) {
+void RewindFolder(std::u16string_view folder, bool finishing, std::string_view ownStylesheet) {
   const fs::path base = ToPath(folder);
   for (const std::u16string& name : ListBySuffix(base, kPageSuffix))
     if (IsThumbnailPageName(name)) RemoveFileEntry(Join(folder, name));
+  RemoveOwnFile(Join(folder, kThumbnailStylesheetName), ownStylesheet);
   const fs::path thum = base / ToPath(kThumbnailFolder);
   const fs::path jpg = base / ToPath(kPhotoFolder);
   for (const std::u16string& fileName : ListBySuffix(jpg, u".jpg")) {
@@ -122,15 +138,15 @@ void RewindFolder(std::u16string_view folder, bool finishing) {
     // thumbnail (and so do the folders). The thumbnail goes first, so that
     // a rewind killed in between leaves no thumbnail without its photo.
     if (IsRealFolder(jpg / name) || !MayGoBack(jpg / name, base / name)) continue;
-    RemoveFileEntry(thum / name);
+    RemoveThumbnail(thum, name);
     MovePhoto(jpg / name, base / name, Way::kOutOfJpg);
   }
   // A rewind starts only in a folder without photos at the top level, so the
   // photos there now are the ones the killed rewind moved back.
   if (finishing)
     for (const std::u16string& fileName : ListBySuffix(base, u".jpg"))
-      if (!EntryExists(jpg / ToPath(fileName))) RemoveFileEntry(thum / ToPath(fileName));
-  RemoveEmptyFolder(thum);
+      if (!EntryExists(jpg / ToPath(fileName))) RemoveThumbnail(thum, ToPath(fileName));
+  RemoveEmptyThumbnailFolder(thum);
   RemoveEmptyFolder(jpg);
 }
 
@@ -144,7 +160,7 @@ bool UndoThumbnailJob(std::u16string_view folder, int pagesWritten,
   bool allBack = true;
   for (const std::u16string& fileName : placed) {
     const fs::path name = ToPath(fileName);
-    RemoveFileEntry(thum / name);
+    RemoveThumbnail(thum, name);
     // When the photo never left the top level (its move into jpg failed), the
     // jpg file of that name is another one: the move back refuses to replace.
     if (!EntryExists(jpg / name) || IsRealFolder(jpg / name) ||
@@ -152,7 +168,7 @@ bool UndoThumbnailJob(std::u16string_view folder, int pagesWritten,
       continue;
     if (!MovePhoto(jpg / name, base / name, Way::kOutOfJpg)) allBack = false;
   }
-  RemoveEmptyFolder(thum);
+  RemoveEmptyThumbnailFolder(thum);
   RemoveEmptyFolder(jpg);
   return allBack;
 }

@@ -27,11 +27,15 @@ int PlaceOriginal(const PlacingOptions& options, std::u16string_view fileName,
 bool IsProcessedFolder(std::u16string_view folder);
 
 // Moves the photos of jpg back and deletes what the job made: the numbered
-// pages and the thumbnails of the photos that went back. A folder that still
-// holds other files stays. `finishing` a rewind that was killed also takes
-// the thumbnails of the photos it had already moved back.
-void RewindFolder(std::u16string_view folder, bool finishing = false);
-// Deletes pages 1 to `pagesWritten` and the thumbnails of `placed`, and
+// pages, thum.css while it holds exactly `ownStylesheet` (the default the job
+// writes), and the thumbnails (with their 2x renditions) of the photos that
+// went back. A folder that still holds other files stays. `finishing` a
+// rewind that was killed also takes the thumbnails of the photos it had
+// already moved back.
+void RewindFolder(std::u16string_view folder, bool finishing = false,
+                  std::string_view ownStylesheet = {});
+// Deletes pages 1 to `pagesWritten` and the thumbnails (with their 2x
+// renditions) of `placed`, and
 // moves those photos back from jpg. False when a photo could not go back
 // although its name at the top level is free (a folder we may no longer
 // write): it is still in jpg.

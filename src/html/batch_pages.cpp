@@ -6,6 +6,7 @@
 
 #include "folder/folder_layout.h"
 #include "html/escaping.h"
+#include "html/thumbnail_pages.h"
 #include "platform/text.h"
 
 namespace folio {
@@ -38,12 +39,21 @@ FolderNames NamesOfFolder(std::u16string_view given) {
   return names;
 }
 
-std::u16string TopPageText(const FolderNames& names, int frameWidth) {
+std::u16string TopPageText(const FolderNames& names, int frameWidth, bool classic) {
   std::u16string page = u"<html>\r\n";
   page += kCharsetLine;
-  page += u"<head>\r\n<title>";
+  page += u"<head>\r\n";
+  if (!classic) page += kViewportLine;
+  page += u"<title>";
   page += EscapeHtml(names.parentName);
   page += u"</title>\r\n";
+  if (!classic) {
+    page += u"<script type=\"text/javascript\">\r\n";
+    page += u"if (window.matchMedia && window.matchMedia('(max-width: 599px)').matches)\r\n";
+    page += u"\tlocation.replace('";
+    page += kBatchMenuPageName;
+    page += u"');\r\n</script>\r\n";
+  }
   page += u"</head>\r\n\r\n";
   page += u"<frameset framespacing=\"0\" border=\"0\" frameborder=\"0\" cols=\"" +
           DecimalText(frameWidth) + u",*\">\r\n";
@@ -57,11 +67,51 @@ std::u16string TopPageText(const FolderNames& names, int frameWidth) {
   page += u"  <body>\r\n\r\n";
   page +=
       u"  <p>このページにはフレームが使用されていますが、お使いのブラウザではサポートされていません。</p>\r\n\r\n";
+  if (!classic) {
+    page += u"  <p><a href=\"";
+    page += kBatchMenuPageName;
+    page += u"\">フォルダの一覧</a></p>\r\n\r\n";
+  }
   page += u"  </body>\r\n";
   page += u"  </noframes>\r\n";
   page += u"  </frameset>\r\n";
   page += u"</html>\r\n";
   return page;
+}
+
+std::u16string_view MenuHeadAdditions() {
+  static constexpr std::u16string_view kAdditions =
+      u"<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\r\n"
+      u"<style type=\"text/css\">\r\n"
+      u"\tbody { font-family: sans-serif; }\r\n"
+      u"\ta { display: inline-block; min-height: 44px; line-height: 44px; padding: 0 4px; }\r\n"
+      u"\ta.shown { font-weight: bold; }\r\n"
+      u"</style>\r\n";
+  static_assert(kAdditions.substr(0, kViewportLine.size()) == kViewportLine);
+  return kAdditions;
+}
+
+std::u16string MenuEndWithMarking(std::u16string_view shownOwnName) {
+  std::u16string end = u"<script type=\"text/javascript\">\r\n(function () {\r\n";
+  end += u"\tvar links = document.getElementsByTagName('a');\r\n";
+  end += u"\tvar shown = \"" +
+         EscapeScriptString(EncodeLink(PathInFolder(shownOwnName, ThumbnailPageName(1)))) +
+         u"\";\r\n";
+  end +=
+      u"\tvar alone = window.top === window;\r\n"
+      u"\tfunction mark(a) {\r\n"
+      u"\t\tfor (var i = 0; i < links.length; ++i) {\r\n"
+      u"\t\t\tlinks[i].className = ''; links[i].removeAttribute('aria-current');\r\n"
+      u"\t\t}\r\n"
+      u"\t\ta.className = 'shown'; a.setAttribute('aria-current', 'page');\r\n"
+      u"\t}\r\n"
+      u"\tfor (var i = 0; i < links.length; ++i) {\r\n"
+      u"\t\tif (alone) links[i].target = '_self';\r\n"
+      u"\t\telse if (links[i].getAttribute('href') === shown) mark(links[i]);\r\n"
+      u"\t\tlinks[i].addEventListener('click', function () { mark(this); });\r\n"
+      u"\t}\r\n"
+      u"})();\r\n</script>\r\n";
+  return end + std::u16string(kMenuEnd);
 }
 
 std::u16string MenuLinkLine(std::u16string_view ownName) {

@@ -23,11 +23,14 @@ std::u16string NavigationRow(int p, int pages, int lineNo) {
   return row + previous + u" / " + next + u"</td></tr><br>";
 }
 
-std::u16string CellContent(const ThumbnailPageOptions& options, std::u16string_view name) {
+std::u16string CellContent(const ThumbnailPageOptions& options, std::u16string_view name,
+                           ShownSize shown, bool lazy) {
   const std::u16string n(name);
   if (options.thumbnails) {
     const std::u16string image =
-        u"<img src=\"" + LinkAttribute(PathInFolder(kThumbnailFolder, n)) + u"\">";
+        u"<img src=\"" + LinkAttribute(PathInFolder(kThumbnailFolder, n)) + u"\"" +
+        (options.classic ? std::u16string() : ImageAttributes(kThumbnailFolder, n, shown, lazy)) +
+        u">";
     if (options.photoLinks)
       return u"<a href=\"" + LinkAttribute(PathInFolder(kPhotoFolder, n)) + u"\">" + image +
              u"</a>";
@@ -40,6 +43,36 @@ std::u16string CellContent(const ThumbnailPageOptions& options, std::u16string_v
 }
 
 }  // namespace
+
+std::u16string SourceSetLink(std::u16string_view path) {
+  // A srcset splits its candidates at commas and white space.
+  std::u16string out;
+  for (const char16_t c : EncodeLink(path)) {
+    if (c == u' ')
+      out += u"%20";
+    else if (c == u',')
+      out += u"%2C";
+    else
+      out += c;
+  }
+  return out;
+}
+
+std::u16string ImageAttributes(std::u16string_view folder, std::u16string_view fileName,
+                               ShownSize shown, bool lazy, bool withAlt) {
+  std::u16string out;
+  if (shown.doubleSize)
+    out +=
+        u" srcset=\"" +
+        EscapeHtml(SourceSetLink(PathInFolder(PathInFolder(folder, kDoubleSizeFolder), fileName))) +
+        u" 2x\"";
+  if (shown.width > 0 && shown.height > 0)
+    out += u" width=\"" + DecimalText(shown.width) + u"\" height=\"" + DecimalText(shown.height) +
+           u"\"";
+  if (withAlt) out += u" alt=\"" + EscapeHtml(fileName) + u"\"";
+  if (lazy) out += u" loading=\"lazy\"";
+  return out;
+}
 
 std::vector<PageRange> PlanThumbnailPages(const ThumbnailPageOptions& options,
                                           std::span<const ImageRecord> records, int pageCount,
@@ -63,7 +96,8 @@ std::vector<PageRange> PlanThumbnailPages(const ThumbnailPageOptions& options,
 
 std::u16string ThumbnailPageText(const ThumbnailPageOptions& options,
                                  std::span<const ImageRecord> records, const ExifTallies& tallies,
-                                 int page, int pageCount, PageRange range) {
+                                 int page, int pageCount, PageRange range,
+                                 std::span<const ShownSize> shown) {
   const int count = static_cast<int>(records.size());
   const int lineNo = std::max(options.photoColumns, 1);
   // Title and top text describe the page's first image.
@@ -72,11 +106,15 @@ std::u16string ThumbnailPageText(const ThumbnailPageOptions& options,
 
   std::u16string text = u"<HTML>\r\n";
   text += kCharsetLine;
-  text += u"<HEAD>\r\n<TITLE>";
-  if (!options.title.empty())
-    text += ExpandTemplate(first, page - 1, options.title, tallies) + u"</TITLE>\r\n";
-  else
-    text += DecimalText(page) + u"ページ</TITLE>\r\n";
+  text += u"<HEAD>\r\n";
+  if (!options.classic) text += kViewportLine;
+  text += u"<TITLE>";
+  text += !options.title.empty() ? ExpandTemplate(first, page - 1, options.title, tallies)
+                                 : DecimalText(page) + u"ページ";
+  // Tabs and bookmarks of several folders' pages tell them apart.
+  if (!options.classic && !options.folderName.empty())
+    text += u" - " + EscapeHtml(options.folderName);
+  text += u"</TITLE>\r\n";
   text += u"<link rel=\"stylesheet\" type=\"text/css\" href=\"thum.css\">\r\n";
   text += u"</HEAD>\r\n<BODY>\r\n";
   if (!options.topText.empty()) {
@@ -93,7 +131,11 @@ std::u16string ThumbnailPageText(const ThumbnailPageOptions& options,
     const int i = range.first + k - 1;
     const ImageRecord& record = records[i];
     text += (k - 1) % lineNo == 0 ? u"<tr>\r\n<td ALIGN=\"CENTER\">" : u"<td ALIGN=\"CENTER\">";
-    text += CellContent(options, FieldText(record.fileName));
+    const ShownSize size = static_cast<std::size_t>(i) < shown.size()
+                               ? shown[static_cast<std::size_t>(i)]
+                               : ShownSize{};
+    // The first row is on screen at once; the rest loads as it scrolls in.
+    text += CellContent(options, FieldText(record.fileName), size, k > lineNo);
     if (!options.caption.empty())
       text += u"<br>" + ExpandTemplate(record, i, options.caption, tallies);
     text += k % lineNo == 0 ? u"</td></tr>\r\n" : u"</td>";

@@ -17,6 +17,24 @@ namespace folio {
 namespace {
 std::atomic<bool> g_encoderMissing{false};  // read by the workers
 constexpr int kScaledCopyQuality = 80;
+
+// Every encoded copy comes from a decode through here: scaled to the stored
+// size `width` x `height`, turned upright, encoded. Empty when it could not
+// be encoded.
+std::vector<uint8_t> EncodedCopy(const QImage& decoded, int width, int height, int orientation,
+                                 const ColourProfile& profile, int& shownWidth, int& shownHeight) {
+  QImage picture = decoded;
+  if (picture.width() != width || picture.height() != height)
+    picture = picture.scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  // Colours are brought into sRGB at the small size, where it costs little.
+  ConvertToSrgb(picture, profile);
+  picture = TurnedUpright(picture, orientation);
+  std::vector<uint8_t> jpeg;
+  if (!jpeg::Encode(picture, kScaledCopyQuality, jpeg)) return {};
+  shownWidth = picture.width();
+  shownHeight = picture.height();
+  return jpeg;
+}
 }  // namespace
 
 int FindJpegEncoder() { return g_encoderMissing ? -1 : 0; }
@@ -55,7 +73,8 @@ int MakeScaledCopy(std::u16string_view fileName, std::u16string_view folder, int
 }
 
 int PlaceScaledCopy(const ScaledCopy& copy, std::u16string_view fileName,
-                    std::u16string_view folder, std::u16string_view subFolder) {
+                    std::u16string_view folder, std::u16string_view subFolder,
+                    std::u16string_view doubleSizeFolder) {
   const std::filesystem::path folderPath = ToPath(folder);
   const std::filesystem::path source = folderPath / ToPath(fileName);
   const std::filesystem::path destination = folderPath / ToPath(subFolder) / ToPath(fileName);
@@ -66,16 +85,23 @@ int PlaceScaledCopy(const ScaledCopy& copy, std::u16string_view fileName,
   }
   if (!copy.jpeg.empty() && !WriteFileReplacing(destination, {copy.jpeg}))
     return kScaledCopyNotWritten;
+  if (!copy.doubleJpeg.empty() && !doubleSizeFolder.empty()) {
+    const std::filesystem::path doubles = folderPath / ToPath(subFolder) / ToPath(doubleSizeFolder);
+    if (IsRealFolder(doubles) && !WriteFileReplacing(doubles / ToPath(fileName), {copy.doubleJpeg}))
+      return kScaledCopyNotWritten;
+  }
   return copy.result;
 }
 
-ScaledCopy PrepareScaledCopy(std::u16string_view fileName, std::u16string_view folder,
-                             int longSide, Upright upright) {
+ScaledCopy PrepareScaledCopy(std::u16string_view fileName, std::u16string_view folder, int longSide,
+                             Upright upright, bool doubleSize) {
   const std::filesystem::path source = ToPath(folder) / ToPath(fileName);
   ScaledCopy out;
 
   QImage picture;
   int newWidth = 0, newHeight = 0;
+  int doubleWidth = 0, doubleHeight = 0;
+  bool makesDouble = false;
   int orientation = 1;
   ColourProfile profile;
   {
@@ -86,25 +112,41 @@ ScaledCopy PrepareScaledCopy(std::u16string_view fileName, std::u16string_view f
     const int height = swap ? photo.width() : photo.height();
     if (!ScaledSize(width, height, longSide, newWidth, newHeight)) {
       out.copyAsIs = true;
+      // A byte copy keeps the tag, which a browser follows either way.
+      const bool shownSwapped = SwapsSides(photo.Orientation());
+      out.width = shownSwapped ? photo.height() : photo.width();
+      out.height = shownSwapped ? photo.width() : photo.height();
       return out;
     }
     if (FindJpegEncoder() < 0) {
       out.result = -1;
       return out;
     }
+    // A photo no larger than twice the copy gets no 2x rendition: it would
+    // show no more than the photo itself.
+    makesDouble = doubleSize && longSide > 0 && longSide <= (1 << 29) &&
+                  ScaledSize(width, height, 2 * longSide, doubleWidth, doubleHeight);
     // The picture is reduced as stored and turned once it is small.
-    if (swap) std::swap(newWidth, newHeight);
+    if (swap) {
+      std::swap(newWidth, newHeight);
+      std::swap(doubleWidth, doubleHeight);
+    }
     // DCT scaling does most of the reduction while decoding; one smooth
-    // resample makes the exact size.
-    picture = photo.Decode(newWidth, newHeight);
+    // resample makes each exact size.
+    picture =
+        makesDouble ? photo.Decode(doubleWidth, doubleHeight) : photo.Decode(newWidth, newHeight);
     profile = photo.EmbeddedProfile();
   }
   if (picture.isNull()) return out;  // undecodable: nothing written, as a failed save
-  if (picture.width() != newWidth || picture.height() != newHeight)
-    picture = picture.scaled(newWidth, newHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-  ConvertToSrgb(picture, profile);
-  picture = TurnedUpright(picture, orientation);
-  if (!jpeg::Encode(picture, kScaledCopyQuality, out.jpeg)) out.jpeg.clear();
+  if (makesDouble) {
+    int shownWidth = 0, shownHeight = 0;
+    out.doubleJpeg =
+        EncodedCopy(picture, doubleWidth, doubleHeight, orientation, profile, shownWidth,
+                    shownHeight);
+  }
+  out.jpeg =
+      EncodedCopy(picture, newWidth, newHeight, orientation, profile, out.width, out.height);
+  if (out.jpeg.empty()) out.doubleJpeg.clear();
   return out;
 }
 

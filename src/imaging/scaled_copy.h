@@ -39,10 +39,24 @@ struct ScaledCopy {
   int result = 0;                 // as MakeScaledCopy returns it
   bool copyAsIs = false;          // small enough, or unreadable: a byte copy
   std::vector<uint8_t> jpeg;      // else the scaled copy; empty: nothing written
+  // The copy's size as a browser shows it (turned by its Orientation tag
+  // when it keeps one); 0 when the photo could not be read.
+  int width = 0;
+  int height = 0;
+  // The 2x rendition (long side twice the copy's), made from the same
+  // decode; empty when not asked for or the photo is not that large.
+  std::vector<uint8_t> doubleJpeg;
 };
-ScaledCopy PrepareScaledCopy(std::u16string_view fileName, std::u16string_view folder,
-                             int longSide, Upright upright = Upright::kYes);
+// With `doubleSize` the photo is decoded once at the 2x rendition's size and
+// both renditions are made from that decode; the 1x copy is then reduced
+// from a larger decode than without, so its bytes differ slightly.
+ScaledCopy PrepareScaledCopy(std::u16string_view fileName, std::u16string_view folder, int longSide,
+                             Upright upright = Upright::kYes, bool doubleSize = false);
+// Writes the copy into subFolder, and its 2x rendition (when there is one)
+// under the same name into `doubleSizeFolder` inside subFolder, but only
+// when that is a real folder: a link there would lead outside.
 int PlaceScaledCopy(const ScaledCopy& copy, std::u16string_view fileName,
-                    std::u16string_view folder, std::u16string_view subFolder);
+                    std::u16string_view folder, std::u16string_view subFolder,
+                    std::u16string_view doubleSizeFolder = {});
 
 }  // namespace folio

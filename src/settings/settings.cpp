@@ -169,6 +169,7 @@ constexpr SettingKey kKeys[] = {
     Text<C, &CS::PaperSize>(kCompose, u"PaperSize"),
     SettingKey{kSetting, u"Directory", KeyKind::kDirectory, std::nullopt},
     Int<S, &SE::Threads>(kSetting, u"Threads", IntLimit{0, kMaxThreads}),
+    Int<S, &SE::ClassicPages>(kSetting, u"ClassicPages", IntLimit{0, 1}),
     Lines<C, &CS::Title>(kCompose, u"Title"),
     Text<C, &CS::Position>(kCompose, u"Position"),
     Lines<SS, &SL::TopString>(kSlideShow, u"TopString"),

@@ -69,6 +69,10 @@ struct SettingSettings {  // [Setting]
   // Threads the jobs decode and scale photos on: 0 one per core, 1 none
   // besides the job's own.
   int Threads = 0;
+  // 1: the pages exactly as they always were, for stylesheets written
+  // against that markup; 0: the same markup with what phones and HiDPI
+  // screens need, and a default stylesheet where none exists.
+  int ClassicPages = 0;
 };
 
 struct SlideShowSettings {  // [SlideShow]

@@ -17,7 +17,11 @@ grep -q "終了：サムネイルHTMLファイル作成完了" <<<"$out"
 for page in page1.html page2.html page3.html; do test -f "$work/photos/$page"; done
 test ! -e "$work/photos/page4.html"
 test "$(ls "$work/photos/jpg" | wc -l)" -eq 25
-test "$(ls "$work/photos/thum" | wc -l)" -eq 25
+test "$(ls "$work/photos/thum" | grep -c '\.jpg$')" -eq 25
+# The 2x renditions, and the default stylesheet where the folder had none;
+# the rewind below takes them away with the rest.
+test "$(ls "$work/photos/thum/2x" | wc -l)" -eq 25
+test -f "$work/photos/thum.css"
 
 out=$("$cli" --ini "$work/cli.ini" "$work/photos")
 grep -q "終了：サムネイルHTMLの巻き戻しが行われました" <<<"$out"

@@ -60,6 +60,8 @@ TEST(GoldenPages, ThumbnailPageOne) {
 
   folio::test::TestWindow host;
   host.setBusy(true);
+  // The reviewed copies are the classic pages, which ClassicPages keeps.
+  host.settings().setting.ClassicPages = 1;
   folio::ThumbnailSettings& s = host.settings().thumbnail;
   s.PhotoNo = 3;
   s.LineNo = 2;
@@ -80,6 +82,9 @@ TEST(GoldenPages, ThumbnailPageOne) {
   ASSERT_EQ(folio::RunThumbnailJob(host, options, dir.u16(), catalogue),
             folio::Outcome::kPagesMade);
   ExpectGolden(dir / "page1.html", "page1.html");
+  // Classic pages come without a default stylesheet or 2x renditions.
+  EXPECT_FALSE(fs::exists(fs::symlink_status(dir / "thum.css")));
+  EXPECT_FALSE(fs::exists(fs::symlink_status(dir / "thum" / "2x")));
 }
 
 TEST(GoldenPages, TopAndMenuOfAThreeFolderBatch) {
@@ -92,6 +97,7 @@ TEST(GoldenPages, TopAndMenuOfAThreeFolderBatch) {
     paths.push_back(folio::FromPath(trips / name));
   }
   folio::test::TestWindow host;
+  host.settings().setting.ClassicPages = 1;
   host.settings().thumbnail.TopHtml = 1;
   host.settings().thumbnail.FrameWidth = 150;
   host.RunDrop(paths);

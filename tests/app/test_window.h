@@ -81,7 +81,14 @@ class TestWindow : public TestHost {
   std::vector<Message> messages;
 
  private:
-  Settings settings_;
+  // The app tests check the classic pages byte for byte and count what a
+  // job leaves in a folder; the additions of the other pages (stylesheets,
+  // 2x renditions) are tested on their own, with ClassicPages=0.
+  Settings settings_ = [] {
+    Settings settings;
+    settings.setting.ClassicPages = 1;
+    return settings;
+  }();
   RandomGenerator random_;
   bool batchMode_ = false;
 };

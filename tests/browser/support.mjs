@@ -41,8 +41,11 @@ export function photoFolder(folder, photos) {
 
 // Runs folioscope-cli on the folders with its own settings file in dir, as one
 // batch; --set assignments in sets. Throws on a non-zero exit.
+// The classic pages unless sets choose: most files here check those, and
+// nicer_pages.test.mjs the pages of ClassicPages=0.
 export function runCli(dir, folders, sets = [], extra = []) {
   const args = ['--ini', path.join(dir, 'folioscope-cli.ini'), ...extra];
+  if (!sets.some((s) => s.startsWith('Setting.ClassicPages='))) sets = ['Setting.ClassicPages=1', ...sets];
   for (const s of sets) args.push('--set', s);
   return execFileSync(cli, [...args, ...folders], {encoding: 'utf8', stdio: ['ignore', 'pipe', 'pipe']});
 }

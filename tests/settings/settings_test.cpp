@@ -73,6 +73,7 @@ const char kDefaultFile[] =
     "Sort=\"\"\r\n"
     "Directory=\"/photos/2008\"\r\n"
     "Threads=0\r\n"
+    "ClassicPages=0\r\n"
     "[SlideShow]\r\n"
     "Speed=2000\r\n"
     "Size=640\r\n"

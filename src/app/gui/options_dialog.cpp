@@ -137,6 +137,7 @@ void OptionsDialog::showOwnControls() {
   reverseOrder->setChecked(settings_.setting.Reverse != 0);
   dropOnlyFillsFolderBox->setChecked(settings_.setting.NoDDtoRun != 0);
   closeStatusWhenDone->setChecked(settings_.setting.AutoClose != 0);
+  thumbnailPage->classicPages->setChecked(settings_.setting.ClassicPages != 0);
 }
 
 void OptionsDialog::readOwnControls() {
@@ -148,6 +149,7 @@ void OptionsDialog::readOwnControls() {
   settings_.setting.Reverse = reverseOrder->isChecked();
   settings_.setting.NoDDtoRun = dropOnlyFillsFolderBox->isChecked();
   settings_.setting.AutoClose = closeStatusWhenDone->isChecked();
+  settings_.setting.ClassicPages = thumbnailPage->classicPages->isChecked();
 }
 
 void OptionsDialog::refreshPages() {

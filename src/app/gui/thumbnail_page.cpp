@@ -90,6 +90,9 @@ ThumbnailPage::ThumbnailPage(QWidget* parent) : QWidget(parent) {
   grid->addLayout(menuRow, 11, 0, 1, 4);
   autoRotate = new QCheckBox(tr("Turn the thumbnails as their orientation tag says"), this);
   grid->addWidget(autoRotate, 12, 0, 1, 4);
+  classicPages =
+      new QCheckBox(tr("Write the classic pages (no default style, no phone layout)"), this);
+  grid->addWidget(classicPages, 13, 0, 1, 4);
 
   commandsDialog = new CaptionCommandsDialog(this);
   commandsDialog->hide();

@@ -52,6 +52,9 @@ class ThumbnailPage : public QWidget {
   // Also governs the slide images and the sheet cells, so it stays enabled
   // in every mode.
   QCheckBox* autoRotate;
+  // [Setting] ClassicPages, shown here beside the other page options; it
+  // governs the slideshow page too, so it stays enabled in every mode.
+  QCheckBox* classicPages;
   CaptionCommandsDialog* commandsDialog;
 
  private:

@@ -773,6 +773,7 @@ TEST_F(MainWindowTest, CommandLineBatchWritesTheBatchPagesAndMayEndAlone) {
   folio::Settings stored;
   stored.thumbnail.TopHtml = 1;
   stored.setting.AutoClose = 1;
+  stored.setting.ClassicPages = 1;  // the menu is compared byte for byte
   SaveIni(ini(), stored);
   const fs::path missing = trips.parent() / "missing";
   MainWindow dlg(ini(), {folio::FromPath(trips.folders[0]), folio::FromPath(missing),
@@ -805,6 +806,7 @@ TEST_F(MainWindowTest, ThumbnailBatchWritesTopAndMenuInDropOrder) {
   stored.thumbnail.TopHtml = 1;
   stored.thumbnail.FrameWidth = 150;
   stored.setting.AutoClose = 1;
+  stored.setting.ClassicPages = 1;  // the menu is compared byte for byte
   SaveIni(ini(), stored);
   MainWindow dlg(ini());
   dlg.show();
@@ -851,6 +853,7 @@ TEST_F(MainWindowTest, DropThatOnlyFillsTheFolderBoxRunsNoJob) {
   folio::Settings stored;
   stored.thumbnail.TopHtml = 1;
   stored.setting.NoDDtoRun = 1;
+  stored.setting.ClassicPages = 1;  // the menu is compared byte for byte
   SaveIni(ini(), stored);
   MainWindow dlg(ini());
   dlg.show();
