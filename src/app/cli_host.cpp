@@ -65,7 +65,8 @@ void CliHost::pumpMessages() {
   if (busy()) setBusy(false);
   if (presses >= 2 && running()) {
     setRunning(false);
-    addPlainLine(u"キャンセルされました。次のフォルダ以降中止します。");
+    addPlainLine(FromUtf8(
+        CliText(QT_TRANSLATE_NOOP("Cli", "Cancelled. The folders after this one will not be run."))));
   }
 }
 
