@@ -54,9 +54,11 @@ TEST(SettingsListing, RoffTableHasEveryKeyAndEscapesRoff) {
   // No line but the table's own requests may start a roff request.
   std::istringstream lines(table);
   std::string line;
-  while (std::getline(lines, line))
-    if (line.starts_with(".") || line.starts_with("'"))
+  while (std::getline(lines, line)) {
+    if (line.starts_with(".") || line.starts_with("'")) {
       EXPECT_TRUE(line == ".TS" || line == ".TE") << line;
+    }
+  }
 }
 
 TEST(Completions, OfferEveryOptionModeAndKey) {

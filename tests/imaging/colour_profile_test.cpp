@@ -145,24 +145,6 @@ Bytes WithProfile(const Bytes& jpeg, const Bytes& icc, size_t chunkSize = 65519,
   return out;
 }
 
-// The stream with its APP2 profile segments taken out.
-Bytes WithoutProfile(const Bytes& jpeg) {
-  Bytes out(jpeg.begin(), jpeg.begin() + 2);
-  size_t p = 2;
-  while (p + 4 <= jpeg.size() && jpeg[p] == 0xFF && jpeg[p + 1] != 0xDA) {
-    const size_t length = static_cast<size_t>(jpeg[p + 2]) << 8 | jpeg[p + 3];
-    const bool icc = jpeg[p + 1] == 0xE2 && length >= 14 &&
-                     std::equal(jpeg.begin() + static_cast<std::ptrdiff_t>(p) + 4,
-                                jpeg.begin() + static_cast<std::ptrdiff_t>(p) + 15, "ICC_PROFILE");
-    if (!icc)
-      out.insert(out.end(), jpeg.begin() + static_cast<std::ptrdiff_t>(p),
-                 jpeg.begin() + static_cast<std::ptrdiff_t>(p + 2 + length));
-    p += 2 + length;
-  }
-  out.insert(out.end(), jpeg.begin() + static_cast<std::ptrdiff_t>(p), jpeg.end());
-  return out;
-}
-
 void WriteFile(const fs::path& path, const Bytes& bytes) {
   test::WriteBytes(path, std::string(bytes.begin(), bytes.end()));
 }
@@ -374,7 +356,9 @@ TEST(ColourProfileVerdict, SrgbOfAnyMakerAndUnusableProfilesConvertNothing) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    if (std::string(c.what).find("phone") != std::string::npos) ASSERT_FALSE(c.icc.empty());
+    if (std::string(c.what).find("phone") != std::string::npos) {
+      ASSERT_FALSE(c.icc.empty());
+    }
     EXPECT_EQ(c.converts, ColourProfile::FromIcc(c.icc).convertsToSrgb());
     // Asked again, the kept verdict.
     EXPECT_EQ(c.converts, ColourProfile::FromIcc(c.icc).convertsToSrgb());
@@ -514,9 +498,15 @@ TEST(ColourProfileJobs, ConvertedCopySaysSrgbInItsExif) {
   ASSERT_EQ(3u, canvas.Properties().size());
   for (const PropertyItem& item : canvas.Properties()) {
     SCOPED_TRACE(item.id);
-    if (item.ifd == kIfdExif) EXPECT_EQ((Bytes{1, 0}), item.value);
-    if (item.ifd == kIfdInterop) EXPECT_EQ((Bytes{'R', '9', '8', 0}), item.value);
-    if (item.ifd == kIfdGps) EXPECT_EQ((Bytes{'R', '0', '3', 0}), item.value);
+    if (item.ifd == kIfdExif) {
+      EXPECT_EQ((Bytes{1, 0}), item.value);
+    }
+    if (item.ifd == kIfdInterop) {
+      EXPECT_EQ((Bytes{'R', '9', '8', 0}), item.value);
+    }
+    if (item.ifd == kIfdGps) {
+      EXPECT_EQ((Bytes{'R', '0', '3', 0}), item.value);
+    }
   }
 }
 

@@ -26,7 +26,7 @@ TEST(Screens, MainWindowStatusDialogAndOptionTabs) {
   if (dir.isEmpty()) GTEST_SKIP() << "FOLIO_SCREENS_DIR not set";
   folio::gui::SetUpFonts();
   QApplication::setWindowIcon(folio::gui::MakeWindowIcon());
-  for (const QString language : {QStringLiteral("en"), QStringLiteral("ja")}) {
+  for (const QString& language : {QStringLiteral("en"), QStringLiteral("ja")}) {
     const folio::test::ScopedLanguage scope(language);
     const QString suffix = u'_' + language + QStringLiteral(".png");
     folio::test::TempDir temp;
