@@ -12,6 +12,10 @@ fail() { echo "cli_options: $*" >&2; exit 1; }
 # No settings file of the user's or the build's is found or written.
 export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config
 mkdir -p "$HOME"
+# The command line's own texts are checked as written (English); the status
+# lines of jobs, where a run prints them, in Japanese.
+export LANG=C.UTF-8 LANGUAGE= LC_ALL= LC_MESSAGES=
+japanese() { LC_MESSAGES=ja_JP.UTF-8 "$@"; }
 
 status_of() { local s=0; "$@" >"$work/out" 2>"$work/err" || s=$?; echo "$s"; }
 
@@ -66,12 +70,12 @@ expect_usage_error "--help takes no value" --help=yes
 # Errors on standard error, everything else on standard output; -q keeps
 # only the errors, -v adds the settings file and the mode.
 rm -rf "$work/streams" && "$cli" --make-demo "$work/streams" 2 >/dev/null
-[ "$(status_of "$cli" -m thumbnail "$work/streams" "$work/missing")" -eq 1 ] || fail "status of a failed folder"
+[ "$(japanese status_of "$cli" -m thumbnail "$work/streams" "$work/missing")" -eq 1 ] || fail "status of a failed folder"
 grep -q "終了：サムネイルHTMLファイル作成完了" "$work/out" || fail "the done line is not on stdout"
 grep -q "エラー：フォルダではありません" "$work/err" || fail "the error line is not on stderr: $(cat "$work/err")"
 ! grep -q "エラー" "$work/out" || fail "an error line reached stdout"
 rm -rf "$work/streams" && "$cli" --make-demo "$work/streams" 2 >/dev/null
-[ "$(status_of "$cli" -q -m thumbnail "$work/streams" "$work/missing")" -eq 1 ] || fail "status under -q"
+[ "$(japanese status_of "$cli" -q -m thumbnail "$work/streams" "$work/missing")" -eq 1 ] || fail "status under -q"
 [ ! -s "$work/out" ] || fail "-q printed: $(cat "$work/out")"
 grep -q "エラー：フォルダではありません" "$work/err" || fail "-q hid the error line"
 [ "$(status_of "$cli" --verbose --ini "$work/run.ini" -m composite --dry-run "$work/streams")" -eq 0 ] ||

@@ -3,6 +3,7 @@
 // the settings its options change for one run.
 #include "app/cli_options.h"
 #include "app/cli_text.h"
+#include "app/translations.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +14,16 @@ namespace {
 
 using Args = std::vector<std::string>;
 
-TEST(CliOptions, ParsesOptionsAndFolders) {
+// The messages are checked as written, in English; the rest of the test
+// program runs in Japanese.
+class InEnglish : public ::testing::Test {
+ protected:
+  void SetUp() override { folio::InstallTranslation(QStringLiteral("en")); }
+  void TearDown() override { folio::InstallTranslation(QStringLiteral("ja")); }
+};
+class CliOptions : public InEnglish {};
+
+TEST_F(CliOptions, ParsesOptionsAndFolders) {
   std::string error;
   const auto options =
       folio::ParseCliArguments({"--ini", "a.ini", "--mode", "resize", "--set", "Resize.Size=640",
@@ -32,7 +42,7 @@ TEST(CliOptions, ParsesOptionsAndFolders) {
   EXPECT_EQ(demo->demoCount, 7);
 }
 
-TEST(CliOptions, ShortOptionsAndAttachedValuesMeanTheLongForms) {
+TEST_F(CliOptions, ShortOptionsAndAttachedValuesMeanTheLongForms) {
   std::string error;
   const auto options =
       folio::ParseCliArguments({"--ini=a=b.ini", "-m", "composite", "--set=Compose.SpaceSize=3",
@@ -66,7 +76,7 @@ TEST(CliOptions, ShortOptionsAndAttachedValuesMeanTheLongForms) {
   EXPECT_FALSE(hushed->verbose);
 }
 
-TEST(CliOptions, ModeNames) {
+TEST_F(CliOptions, ModeNames) {
   const std::pair<const char*, int> modes[] = {
       {"thumbnail", 0}, {"slideshow", 1}, {"composite", 2}, {"resize", 3}};
   for (auto [name, mode] : modes) EXPECT_EQ(folio::ModeOfName(name), mode) << name;
@@ -74,7 +84,7 @@ TEST(CliOptions, ModeNames) {
   EXPECT_FALSE(folio::ModeOfName(""));
 }
 
-TEST(CliOptions, UsageErrorsSayWhy) {
+TEST_F(CliOptions, UsageErrorsSayWhy) {
   struct Case {
     Args args;
     const char* error;
@@ -100,7 +110,7 @@ TEST(CliOptions, UsageErrorsSayWhy) {
   }
 }
 
-TEST(CliOptions, SetChangesOneRunsSettingsAfterTheDialogsCheck) {
+TEST_F(CliOptions, SetChangesOneRunsSettingsAfterTheDialogsCheck) {
   struct Case {
     const char* set;
     bool ok;
@@ -134,7 +144,7 @@ TEST(CliOptions, SetChangesOneRunsSettingsAfterTheDialogsCheck) {
   }
 }
 
-TEST(CliOptions, SetReadsValuesAsTheSettingsFileDoes) {
+TEST_F(CliOptions, SetReadsValuesAsTheSettingsFileDoes) {
   folio::CliOptions options;
   options.mode = folio::kModeSlideshow;
   options.sets = {"SlideShow.Size=320px", "Thumbnail.TopHtml=1", "Resize.Exif=yes",
@@ -155,7 +165,9 @@ TEST(CliOptions, SetReadsValuesAsTheSettingsFileDoes) {
 
 namespace {
 
-TEST(CliText, PutsArgumentsInByteForByte) {
+class CliText : public InEnglish {};
+
+TEST_F(CliText, PutsArgumentsInByteForByte) {
   EXPECT_EQ(folio::CliText("wrote %1 demo photos into %2", {"3", "/tmp/\xff\xfe"}),
             "wrote 3 demo photos into /tmp/\xff\xfe");
   // A mark without its argument, or a lone '%', stays as it is.
