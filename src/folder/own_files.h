@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Files a job adds beside a user's own (the default stylesheets): written
 // only where nothing of that name lies, and taken away only while their

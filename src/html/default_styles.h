@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The stylesheets the jobs write beside their pages where the user has none:
 // a centred table that reflows to one or two columns on a phone, touch

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The default stylesheet beside the user's files: written only where the
 // name is free, taken back only while it holds the bytes that were written,
 // by the undo of a killed run and by the rewind.
