@@ -99,6 +99,29 @@ TEST(OutsideTextInPages, EveryNameInEveryKindOfPage) {
   }
 }
 
+// The additions of the styled pages carry the same names: the alt text and
+// the title as text, the 2x source as a link that a space cannot split.
+TEST(OutsideTextInPages, EveryNameInTheStyledPagesAdditions) {
+  const ExifTallies tallies;
+  for (const NameCase& c : NameCases()) {
+    const std::vector<ImageRecord> records = OneRecord(c.name);
+    ThumbnailPageOptions thumbnail;
+    thumbnail.classic = false;
+    thumbnail.photoColumns = 1;
+    thumbnail.folderName = c.name;
+    const ShownSize shown[] = {{340, 255, true}};
+    std::u16string sourceSet;
+    for (const char16_t ch : c.link)
+      sourceSet += ch == u' ' ? std::u16string(u"%20") : std::u16string(1, ch);
+    const std::u16string page = ThumbnailPageText(thumbnail, records, tallies, 1, 1, {0, 1}, shown);
+    ExpectHolds(page, u"<TITLE>1ページ - " + c.text + u"</TITLE>", c);
+    ExpectHolds(page,
+                u"<img src=\"thum/" + c.link + u"\" srcset=\"thum/2x/" + sourceSet +
+                    u" 2x\" width=\"340\" height=\"255\" alt=\"" + c.text + u"\">",
+                c);
+  }
+}
+
 TEST(OutsideTextInPages, FolderNamesThatWouldMakeTheLinkAbsolute) {
   struct Case {
     std::u16string folder, link;
