@@ -14,6 +14,25 @@ namespace folio {
 
 namespace fs = std::filesystem;
 
+namespace {
+
+// Whether an opened lock file is a plain file (not a FIFO or a device that
+// O_NOFOLLOW let through).
+bool IsRegularFile(int fd, struct stat& opened) {
+  return ::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode);
+}
+
+// flock without blocking, tried again when a signal interrupts it.
+int FlockNonBlocking(int fd, int operation) {
+  int locked;
+  do {
+    locked = ::flock(fd, operation | LOCK_NB);
+  } while (locked != 0 && errno == EINTR);
+  return locked;
+}
+
+}  // namespace
+
 FolderLock::State FolderLock::TryLock(const fs::path& folder, std::optional<FolderLock>& lock) {
   lock.reset();
   const fs::path path = folder / kFolderLockName;
@@ -33,15 +52,11 @@ FolderLock::State FolderLock::TryLock(const fs::path& folder, std::optional<Fold
                  ? State::kUnwritable
                  : State::kFailed;
     struct stat opened {};
-    if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode)) {
+    if (!IsRegularFile(fd, opened)) {
       ::close(fd);
       return State::kFailed;
     }
-    int locked;
-    do {
-      locked = ::flock(fd, LOCK_EX | LOCK_NB);
-    } while (locked != 0 && errno == EINTR);
-    if (locked != 0) {
+    if (FlockNonBlocking(fd, LOCK_EX) != 0) {
       const bool taken = errno == EWOULDBLOCK;
       ::close(fd);
       return taken ? State::kTaken : State::kFailed;
@@ -66,17 +81,13 @@ FolderLock::State FolderLock::Probe(const fs::path& folder) {
     return ::lstat(path.c_str(), &entry) != 0 && errno == ENOENT ? State::kHeld : State::kFailed;
   }
   struct stat opened {};
-  if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode)) {
+  if (!IsRegularFile(fd, opened)) {
     ::close(fd);
     return State::kFailed;
   }
   // A shared lock is refused while a run holds the exclusive one; it goes
   // with the descriptor.
-  int locked;
-  do {
-    locked = ::flock(fd, LOCK_SH | LOCK_NB);
-  } while (locked != 0 && errno == EINTR);
-  const bool taken = locked != 0 && errno == EWOULDBLOCK;
+  const bool taken = FlockNonBlocking(fd, LOCK_SH) != 0 && errno == EWOULDBLOCK;
   ::close(fd);
   return taken ? State::kTaken : State::kHeld;
 }
