@@ -30,6 +30,7 @@
 #include "app/gui/status_dialog.h"
 #include "app/translations.h"
 #include "gui_support/gui_test_env.h"
+#include "gui_support/window_driving.h"
 #include "platform/ini_profile.h"
 #include "settings/settings.h"
 #include "support/test_support.h"
@@ -37,36 +38,13 @@
 namespace fs = std::filesystem;
 using folio::gui::MainWindow;
 using folio::gui::StatusDialog;
+using folio::test::DropPaths;
+using folio::test::Lines;
+using folio::test::MakePhotos;
 using folio::test::OnModal;
+using folio::test::Q;
 
 namespace {
-
-QString Q(const fs::path& path) { return QString::fromStdString(path.string()); }
-
-void MakePhotos(const fs::path& folder, int count) {
-  fs::create_directories(folder);
-  for (int i = 1; i <= count; ++i)
-    folio::test::WriteJpeg(folder / ("IMG_" + std::to_string(i) + ".jpg"), 96, 64, 90, i);
-}
-
-QStringList Lines(const StatusDialog* status) {
-  QStringList lines;
-  for (int i = 0; i < status->list()->count(); ++i) lines << status->list()->item(i)->text();
-  return lines;
-}
-
-void Drop(QWidget* target, const std::vector<fs::path>& paths) {
-  QMimeData mime;
-  QList<QUrl> urls;
-  for (const fs::path& path : paths) urls << QUrl::fromLocalFile(Q(path));
-  mime.setUrls(urls);
-  const QPoint at(target->width() / 2, target->height() / 2);
-  QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(target, &enter);
-  QDropEvent drop(QPointF(at), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(target, &drop);
-  QApplication::processEvents();  // the batch runs once the drag is answered
-}
 
 class DesktopHabits : public ::testing::Test {
  protected:
@@ -206,7 +184,7 @@ TEST_F(DesktopHabits, ADroppedPhotoStandsForItsFolderAndOtherFilesAreRefused) {
   dlg.show();
   QApplication::processEvents();
   // Two photos of one folder are one folder of the batch.
-  Drop(&dlg, {spring / "IMG_1.jpg", spring / "IMG_2.jpg"});
+  DropPaths(&dlg, {spring / "IMG_1.jpg", spring / "IMG_2.jpg"});
   QStringList lines = Lines(dlg.statusDialog());
   ASSERT_EQ(lines.size(), 2);
   EXPECT_EQ(lines[0], Q(spring) + QStringLiteral(" (1/1)"));
@@ -214,7 +192,7 @@ TEST_F(DesktopHabits, ADroppedPhotoStandsForItsFolderAndOtherFilesAreRefused) {
   EXPECT_TRUE(fs::exists(spring / "slideshow.html"));
   QTest::mouseClick(dlg.statusDialog()->button(), Qt::LeftButton);
 
-  Drop(&dlg, {temp / "notes.txt"});
+  DropPaths(&dlg, {temp / "notes.txt"});
   lines = Lines(dlg.statusDialog());
   ASSERT_EQ(lines.size(), 2);
   EXPECT_EQ(lines[0], Q(temp / "notes.txt") + QStringLiteral(" (1/1)"));
@@ -327,7 +305,7 @@ TEST_F(DesktopHabits, WindowSpeaksTheLanguageOfTheLocale) {
       EXPECT_EQ(text, c.boxText);
       EXPECT_EQ(caption, c.boxCaption);
 
-      Drop(&dlg, {temp / "nowhere"});
+      DropPaths(&dlg, {temp / "nowhere"});
       const QStringList lines = Lines(dlg.statusDialog());
       ASSERT_EQ(lines.size(), 2);
       EXPECT_EQ(lines[1], c.statusLine);

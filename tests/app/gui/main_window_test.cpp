@@ -31,6 +31,7 @@
 #include "app/gui/resize_page.h"
 #include "app/gui/status_dialog.h"
 #include "gui_support/gui_test_env.h"
+#include "gui_support/window_driving.h"
 #include "platform/cp932.h"
 #include "platform/ini_profile.h"
 #include "platform/text.h"
@@ -44,17 +45,13 @@ using folio::gui::MainWindow;
 using folio::gui::OptionsDialog;
 using folio::gui::StatusDialog;
 using folio::gui::ToQ;
+using folio::test::DropPaths;
+using folio::test::Lines;
+using folio::test::MakePhotos;
 using folio::test::OnModal;
+using folio::test::Q;
 
 namespace {
-
-QString Q(const fs::path& path) { return QString::fromStdString(path.string()); }
-
-void MakePhotos(const fs::path& folder, int count) {
-  fs::create_directories(folder);
-  for (int i = 1; i <= count; ++i)
-    folio::test::WriteJpeg(folder / ("IMG_" + std::to_string(i) + ".jpg"), 96, 64, 90, i);
-}
 
 void SaveIni(const fs::path& ini, const folio::Settings& settings,
              std::u16string_view directory = u"") {
@@ -62,27 +59,8 @@ void SaveIni(const fs::path& ini, const folio::Settings& settings,
   ASSERT_TRUE(folio::SaveSettings(settings, directory, profile));
 }
 
-QStringList Lines(const StatusDialog* result) {
-  QStringList lines;
-  for (int i = 0; i < result->list()->count(); ++i) lines << result->list()->item(i)->text();
-  return lines;
-}
-
 void Click(QAbstractButton* button) {
   QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, QPoint(8, button->height() / 2));
-}
-
-void DropPaths(QWidget* target, const std::vector<fs::path>& paths) {
-  QMimeData mime;
-  QList<QUrl> urls;
-  for (const fs::path& path : paths) urls << QUrl::fromLocalFile(Q(path));
-  mime.setUrls(urls);
-  const QPointF at(target->width() / 2.0, target->height() / 2.0);
-  QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(target, &enter);
-  QDropEvent drop(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(target, &drop);
-  QApplication::processEvents();  // the batch runs once the drag is answered
 }
 
 // A drop as a file manager makes it (the paths as URLs and as plain text)
